@@ -1,0 +1,122 @@
+#include "shell/ChampsNumeriques.h"
+
+#include "shell/numbers.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <cmath>
+
+QString texteDe(const QWidget *w)
+{
+    if (auto *e = qobject_cast<const QLineEdit *>(w)) return e->text();
+    if (auto *p = qobject_cast<const QPlainTextEdit *>(w)) return p->toPlainText();
+    if (auto *t = qobject_cast<const QTextEdit *>(w)) return t->toPlainText();
+    if (auto *l = qobject_cast<const QLabel *>(w)) return l->text();
+    return QString();
+}
+
+void ecrireTexte(QWidget *w, const QString &texte)
+{
+    if (auto *e = qobject_cast<QLineEdit *>(w)) e->setText(texte);
+    else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) p->setPlainText(texte);
+    else if (auto *t = qobject_cast<QTextEdit *>(w)) t->setPlainText(texte);
+    else if (auto *l = qobject_cast<QLabel *>(w)) l->setText(texte);
+}
+
+namespace accepte {
+Test strictementPositif() { return [](double x) { return x > 0; }; }
+Test positifOuNul() { return [](double x) { return x >= 0; }; }
+Test auMoins(double b) { return [b](double x) { return x >= b; }; }
+Test auDessus(double b) { return [b](double x) { return x > b; }; }
+Test entre(double bas, bool basStrict, double haut, bool hautStrict)
+{
+    return [=](double x) {
+        const bool okBas = basStrict ? x > bas : x >= bas;
+        const bool okHaut = hautStrict ? x < haut : x <= haut;
+        return okBas && okHaut;
+    };
+}
+}  // namespace accepte
+
+ChampsNumeriques::ChampsNumeriques(QObject *parent, std::function<void()> bip)
+    : QObject(parent), bip_(std::move(bip))
+{
+}
+
+ChampsNumeriques::Champ &ChampsNumeriques::ajouter(const Champ &c)
+{
+    champs_.push_back(c);
+    c.champ->installEventFilter(this);
+    return champs_.back();
+}
+
+ChampsNumeriques::Champ &ChampsNumeriques::ajouterSimple(QLineEdit *champ, float &valeur,
+                                                         accepte::Test test, const QString &unite,
+                                                         QList<QWidget *> resultats,
+                                                         std::function<void()> effets)
+{
+    Champ c;
+    c.champ = champ;
+    c.test = std::move(test);
+    c.enregistrer = [&valeur](double x) { valeur = float(x); };
+    c.affichage = [&valeur, unite] { return nombres::montrer(valeur) + unite; };
+    c.resultats = std::move(resultats);
+    c.effets = std::move(effets);
+    return ajouter(c);
+}
+
+ChampsNumeriques::Champ *ChampsNumeriques::trouver(QObject *o)
+{
+    for (Champ &c : champs_)
+        if (c.champ == o) return &c;
+    return nullptr;
+}
+
+void ChampsNumeriques::clic(QLineEdit *champ)
+{
+    Champ *c = trouver(champ);
+    if (!c || champ->text().isEmpty()) return;
+    sauves_[champ] = champ->text();
+    champ->clear();
+    for (QWidget *r : c->resultats) {
+        sauves_[r] = texteDe(r);
+        ecrireTexte(r, QString());
+    }
+}
+
+void ChampsNumeriques::focusPerdu(QLineEdit *champ)
+{
+    Champ *c = trouver(champ);
+    if (!c) return;
+    const QString texte = champ->text();
+    const double x = nombres::lireNombre(texte);
+    const bool lisible = c->simple ? nombres::tientEnSimple(x) : std::isfinite(x);
+    const bool accepte = !texte.isEmpty() && lisible && (!c->test || c->test(x));
+    if (!accepte) {
+        champ->setText(sauves_.value(champ));
+        for (QWidget *r : c->resultats) ecrireTexte(r, sauves_.value(r));
+        if (c->bipSiRefus && bip_) bip_();
+        return;
+    }
+    if (c->enregistrer) c->enregistrer(x);
+    if (c->affichage) champ->setText(c->affichage());
+    // Copy: a side effect may add fields to this window.
+    const std::function<void()> effets = c->effets;
+    if (effets) effets();
+}
+
+bool ChampsNumeriques::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e)) clic(e);
+    } else if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e)) focusPerdu(e);
+    }
+    return QObject::eventFilter(watched, event);
+}

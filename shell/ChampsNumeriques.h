@@ -1,0 +1,76 @@
+// The numeric entry field, shared by every window.
+//
+// A click in a non-empty field saves its text and the texts of its result fields, then empties
+// them all, so the user types on a blank field. When the focus leaves the field, the text is read
+// with the number-reading rule: an accepted number is stored, the field is rewritten in its display
+// form and the side effects run; a rejected one brings back every saved text and leaves the stored
+// value as it was. A window declares its fields once, in a table, and this class does the rest.
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <list>
+
+class QLineEdit;
+class QWidget;
+
+// Text of any text-bearing control (line edit, multi-line field, label), and writing it.
+QString texteDe(const QWidget *w);
+void ecrireTexte(QWidget *w, const QString &texte);
+
+// Acceptance tests on the number read.
+namespace accepte {
+using Test = std::function<bool(double)>;
+Test strictementPositif();
+Test positifOuNul();
+Test auMoins(double borne);                  // x >= borne
+Test auDessus(double borne);                 // x > borne
+// Between two bounds, each strict or inclusive.
+Test entre(double bas, bool basStrict, double haut, bool hautStrict);
+}  // namespace accepte
+
+class ChampsNumeriques : public QObject {
+    Q_OBJECT
+public:
+    struct Champ {
+        QLineEdit *champ = nullptr;
+        accepte::Test test;                       // acceptance test on the number read
+        std::function<void(double)> enregistrer;  // stores the accepted number in its bound value
+        std::function<QString()> affichage;       // text after acceptance; unset keeps the typed text
+        QList<QWidget *> resultats;               // dependent result fields, in order
+        std::function<void()> effets;             // side effects after acceptance, in order
+        bool bipSiRefus = false;                  // sound the beep on a rejected entry
+        bool simple = true;                       // bound to a single: reject what a single cannot hold
+    };
+
+    // `bip` sounds the program's beep (counted by the main window).
+    ChampsNumeriques(QObject *parent, std::function<void()> bip);
+
+    Champ &ajouter(const Champ &c);
+
+    // The usual single-precision field: stored rounded to a single, shown by the number-showing
+    // rule followed by `unite`.
+    Champ &ajouterSimple(QLineEdit *champ, float &valeur, accepte::Test test,
+                         const QString &unite, QList<QWidget *> resultats = {},
+                         std::function<void()> effets = {});
+
+    // The events, as the user interface delivers them (public for windows that drive a field).
+    void clic(QLineEdit *champ);
+    void focusPerdu(QLineEdit *champ);
+
+    // The saved text of a field or result field (empty until a click saved one).
+    QString texteSauve(const QWidget *w) const { return sauves_.value(w); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Champ *trouver(QObject *o);
+    std::list<Champ> champs_;  // stable addresses: windows keep references to their fields
+    QHash<const QWidget *, QString> sauves_;
+    std::function<void()> bip_;
+};

@@ -1,0 +1,32 @@
+// Base of every working window: it belongs to the main window, reaches the program-wide store
+// through it, sounds the program's beep, loads pictures from the program directory, and leaves by
+// hiding itself ("Retour au menu"), never by being destroyed.
+#pragma once
+
+#include <QWidget>
+
+class MDIForm1;
+class QLabel;
+struct Module1;
+
+class FenetreTravail : public QWidget {
+    Q_OBJECT
+public:
+    FenetreTravail(MDIForm1 &principal, const QString &nom, const QString &titre);
+
+    MDIForm1 &principal() const { return principal_; }
+    Module1 &store() const;
+    void bip() const;
+
+    // Shows the window in the main window's area, in front.
+    void presenter();
+    // Hides the window (its texts stay as they are until it is shown again).
+    void cacher();
+
+    // Shows the picture file `nom` of the program directory in `cadre`; a leading "\" is the
+    // directory separator of the names the designers use. A missing file empties the picture box.
+    bool chargerImage(QLabel *cadre, const QString &nom) const;
+
+private:
+    MDIForm1 &principal_;
+};

@@ -1,0 +1,67 @@
+// The main window: the frame of the program. It owns the program-wide store and every working
+// window, and its menu bar is the only way to open them.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPixmap>
+#include <memory>
+
+struct Module1;
+class QMdiArea;
+class FenetreTravail;
+
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIForm1(const QString &dataDir, QWidget *parent = nullptr);
+    ~MDIForm1() override;
+
+    Module1 &store() { return *store_; }
+    const QString &repertoire() const { return repertoire_; }
+
+    // Every beep of the program goes through here.
+    void bip();
+    int beepCount() const { return bips_; }
+
+    // Enables or disables every entry of the menu (the shortened-dipole window locks it).
+    void activerMenu(bool actif);
+
+    // Places a working window in the main window's area (once) and shows it in front; hides it.
+    void presenter(QWidget *fenetre);
+    void cacher(QWidget *fenetre);
+
+    // A picture of the program directory, loaded once; null when the file is missing.
+    QPixmap image(const QString &nom);
+
+    // The working window of type F, created on first use.
+    template <class F>
+    F *fenetre()
+    {
+        if (F *f = findChild<F *>()) return f;
+        F *f = new F(*this);
+        installer(f);
+        return f;
+    }
+
+    // Menu entries.
+    void quitter();
+    void ouvrirParametres();
+    void ouvrirAntennes();
+    void ouvrirAdaptation();
+    void ouvrirMesures();
+    void ouvrirCalculs();
+    void ouvrirConvertisseur();
+    void ouvrirDipoleRaccourci();
+    void ouvrirCables();
+    void ouvrirInfos();
+
+private:
+    void installer(QWidget *fenetre);
+
+    std::unique_ptr<Module1> store_;
+    QString repertoire_;
+    QMdiArea *zone_ = nullptr;
+    int bips_ = 0;
+    QHash<QString, QPixmap> images_;
+};

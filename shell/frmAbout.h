@@ -1,0 +1,21 @@
+// The About box: program title, version, author and contact lines, and the warning text.
+#pragma once
+
+#include "shell/FenetreTravail.h"
+
+class QLabel;
+
+class frmAbout : public FenetreTravail {
+    Q_OBJECT
+public:
+    explicit frmAbout(MDIForm1 &principal);
+    void preparer();
+
+private:
+    QLabel *lblTitle_ = nullptr;
+    QLabel *lblVersion_ = nullptr;
+    QLabel *lblDisclaimer_ = nullptr;
+};
+
+// The program's icon, drawn once.
+QIcon iconeProgramme();

@@ -1,0 +1,195 @@
+#include "shell/numbers.h"
+
+#include <QLocale>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace nombres {
+
+namespace {
+
+bool estBlanc(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+
+// The text with every blank removed: blanks are ignored wherever they stand.
+QString sansBlancs(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text)
+        if (!estBlanc(c)) out.append(c);
+    return out;
+}
+
+double lireEntierBase(const QString &s, int pos, int base)
+{
+    double v = 0;
+    for (; pos < s.size(); ++pos) {
+        const int d = QChar(s[pos]).digitValue();
+        const char16_t u = s[pos].unicode();
+        int digit = -1;
+        if (u >= u'0' && u <= u'9') digit = d;
+        else if (base == 16 && u >= u'a' && u <= u'f') digit = 10 + (u - u'a');
+        else if (base == 16 && u >= u'A' && u <= u'F') digit = 10 + (u - u'A');
+        if (digit < 0 || digit >= base) break;
+        v = v * base + digit;
+    }
+    return v;
+}
+
+// Significant digits and decimal exponent of |value| rounded to `digits` significant digits.
+struct Decompose {
+    std::string mantissa;  // digits without trailing zeros, at least one digit
+    int exponent = 0;      // value = 0.d1d2d3... * 10^(exponent + 1), i.e. d1 is the 10^exponent digit
+};
+
+Decompose decomposer(double magnitude, int digits)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, magnitude);
+    // buf = "d.dddddde+XX"
+    Decompose d;
+    const char *p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') d.mantissa.push_back(*p);
+    d.exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
+    while (d.mantissa.size() > 1 && d.mantissa.back() == '0') d.mantissa.pop_back();
+    return d;
+}
+
+// Shared body of the number-showing and plain-text rules.
+// expLimit: exponent form at 10^expLimit and above; always below 10^-4.
+QString ecrire(double value, int digits, int expLimit, bool blancDevant, bool zeroDevant,
+               QChar separateur)
+{
+    if (std::isnan(value)) return QStringLiteral("NaN");  // never reaches a window: callers check
+    QString out;
+    if (value < 0) out = QStringLiteral("-");
+    else if (blancDevant) out = QStringLiteral(" ");
+    if (value == 0) return out + QLatin1Char('0');
+    const double mag = std::fabs(value);
+    if (std::isinf(mag)) return out + QStringLiteral("Inf");
+    const Decompose d = decomposer(mag, digits);
+    const QString m = QString::fromLatin1(d.mantissa.c_str());
+    if (d.exponent >= expLimit || d.exponent < -4) {
+        out += m.left(1);
+        if (m.size() > 1) out += separateur + m.mid(1);
+        out += QLatin1Char('E');
+        out += d.exponent < 0 ? QLatin1Char('-') : QLatin1Char('+');
+        out += QString::number(std::abs(d.exponent)).rightJustified(2, QLatin1Char('0'));
+        return out;
+    }
+    if (d.exponent < 0) {
+        if (zeroDevant) out += QLatin1Char('0');
+        out += separateur;
+        out += QString(-d.exponent - 1, QLatin1Char('0'));
+        out += m;
+        return out;
+    }
+    const int entiers = d.exponent + 1;
+    if (m.size() <= entiers) {
+        out += m + QString(entiers - m.size(), QLatin1Char('0'));
+    } else {
+        out += m.left(entiers) + separateur + m.mid(entiers);
+    }
+    return out;
+}
+
+}  // namespace
+
+double lireNombre(const QString &text)
+{
+    const QString s = sansBlancs(text);
+    if (s.size() >= 2 && s[0] == u'&') {
+        const QChar k = s[1].toUpper();
+        if (k == u'H') return lireEntierBase(s, 2, 16);
+        if (k == u'O') return lireEntierBase(s, 2, 8);
+        return 0;
+    }
+    std::string num;
+    int i = 0;
+    const int n = s.size();
+    if (i < n && (s[i] == u'+' || s[i] == u'-')) num.push_back(char(s[i++].unicode()));
+    bool chiffres = false;
+    while (i < n && s[i] >= u'0' && s[i] <= u'9') { num.push_back(char(s[i++].unicode())); chiffres = true; }
+    if (i < n && s[i] == u'.') {
+        num.push_back('.');
+        ++i;
+        while (i < n && s[i] >= u'0' && s[i] <= u'9') { num.push_back(char(s[i++].unicode())); chiffres = true; }
+    }
+    if (!chiffres) return 0;
+    if (i < n && (s[i] == u'E' || s[i] == u'e' || s[i] == u'D' || s[i] == u'd')) {
+        int j = i + 1;
+        std::string e = "e";
+        if (j < n && (s[j] == u'+' || s[j] == u'-')) e.push_back(char(s[j++].unicode()));
+        bool expChiffres = false;
+        while (j < n && s[j] >= u'0' && s[j] <= u'9') { e.push_back(char(s[j++].unicode())); expChiffres = true; }
+        if (expChiffres) num += e;
+    }
+    return std::strtod(num.c_str(), nullptr);
+}
+
+bool tientEnSimple(double value)
+{
+    return std::isfinite(value) && std::isfinite(static_cast<float>(value));
+}
+
+QString montrer(float value) { return ecrire(value, 7, 7, true, false, QLatin1Char('.')); }
+
+QString montrerDouble(double value) { return ecrire(value, 15, 15, true, false, QLatin1Char('.')); }
+
+QString simple(float value)
+{
+    return ecrire(value, 7, 7, false, true, QLocale().decimalPoint().at(0));
+}
+
+QString simpleDouble(double value)
+{
+    return ecrire(value, 15, 15, false, true, QLocale().decimalPoint().at(0));
+}
+
+QString fixe(double value, int decimals)
+{
+    const QLocale loc;
+    if (!std::isfinite(value)) return QString();
+    if (decimals < 0) decimals = 0;
+    // Exact decimal expansion of the binary value, then rounding half away from zero by hand,
+    // so that 0.125 gives 0.13 (printf alone would round half to even on exact ties).
+    const double mag = std::fabs(value);
+    std::string exact(400, '\0');
+    const int len = std::snprintf(exact.data(), exact.size(), "%.*f", decimals + 30, mag);
+    exact.resize(len > 0 ? std::min<size_t>(len, exact.size() - 1) : 0);
+    const size_t point = exact.find('.');
+    std::string ent = exact.substr(0, point);
+    std::string dec = point == std::string::npos ? std::string() : exact.substr(point + 1);
+    const bool arrondirHaut = dec.size() > size_t(decimals) && dec[decimals] >= '5';
+    dec.resize(decimals);
+    std::string digits = ent + dec;
+    if (arrondirHaut) {
+        int k = int(digits.size()) - 1;
+        while (k >= 0 && digits[k] == '9') digits[k--] = '0';
+        if (k >= 0) ++digits[k];
+        else digits.insert(digits.begin(), '1');
+    }
+    ent = digits.substr(0, digits.size() - decimals);
+    dec = digits.substr(digits.size() - decimals);
+    bool nul = true;
+    for (char c : digits) if (c != '0') nul = false;
+
+    QString groupes;
+    const QString sep = loc.groupSeparator();
+    const bool grouper = !(loc.numberOptions() & QLocale::OmitGroupSeparator);
+    const int ne = int(ent.size());
+    for (int k = 0; k < ne; ++k) {
+        if (grouper && k > 0 && (ne - k) % 3 == 0) groupes += sep;
+        groupes += QLatin1Char(ent[k]);
+    }
+    QString out;
+    if (value < 0 && !nul) out += loc.negativeSign();
+    out += groupes;
+    if (decimals > 0) out += loc.decimalPoint() + QString::fromLatin1(dec.c_str());
+    return out;
+}
+
+}  // namespace nombres

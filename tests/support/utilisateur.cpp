@@ -1,0 +1,119 @@
+#include "tests/support/utilisateur.h"
+
+#include "shell/MDIForm1.h"
+#include "shell/datafiles.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTimer>
+
+namespace essai {
+
+Donnees::Donnees()
+{
+    const QDir source(QStringLiteral(ORVALIS_DATA_SOURCE));
+    for (const QString &f : source.entryList(QDir::Files))
+        QFile::copy(source.filePath(f), dir_.filePath(f));
+}
+
+void Donnees::ecrire(const QString &nom, const QStringList &lignes) const
+{
+    QFile::remove(fichier(nom));
+    fichiers::ecrireLignes(fichier(nom), lignes);
+}
+
+void Donnees::supprimer(const QString &nom) const { QFile::remove(fichier(nom)); }
+
+QList<Boite> repondre(const std::function<void()> &action, QList<QMessageBox::StandardButton> reponses)
+{
+    QList<Boite> vues;
+    QTimer minuterie;
+    QObject::connect(&minuterie, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (!box || !box->isVisible()) continue;
+            Boite b;
+            b.titre = box->windowTitle();
+            b.texte = box->text();
+            b.texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            b.icone = box->icon();
+            b.boutons = box->standardButtons();
+            vues << b;
+            QAbstractButton *bouton = nullptr;
+            if (!reponses.isEmpty()) bouton = box->button(reponses.takeFirst());
+            for (auto s : {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::No})
+                if (!bouton) bouton = box->button(s);
+            if (!bouton && !box->buttons().isEmpty()) bouton = box->buttons().first();
+            if (bouton) bouton->click();
+            else box->reject();
+        }
+    });
+    minuterie.start(5);
+    action();
+    QCoreApplication::processEvents();
+    return vues;
+}
+
+void reglagesFrancais() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+
+std::unique_ptr<MDIForm1> demarrer(const Donnees &donnees, QList<Boite> *boites)
+{
+    std::unique_ptr<MDIForm1> p;
+    const QList<Boite> vues = repondre([&] { p = std::make_unique<MDIForm1>(donnees.chemin()); });
+    if (boites) *boites = vues;
+    p->show();
+    if (!QTest::qWaitForWindowExposed(p.get())) qWarning("main window not exposed");
+    return p;
+}
+
+QList<Boite> menu(MDIForm1 &principal, const QString &nom, QList<QMessageBox::StandardButton> reponses)
+{
+    QAction *entree = nullptr;
+    for (QAction *a : principal.menuBar()->actions())
+        if (a->objectName() == nom) entree = a;
+    if (!entree) {
+        qWarning("menu entry %s not found", qPrintable(nom));
+        return {};
+    }
+    return repondre([&] { entree->trigger(); }, reponses);
+}
+
+void cliquer(QLineEdit *champ)
+{
+    champ->setFocus(Qt::MouseFocusReason);
+    QTest::mousePress(champ, Qt::LeftButton);
+    QTest::mouseRelease(champ, Qt::LeftButton);
+}
+
+void taper(QLineEdit *champ, const QString &texte)
+{
+    champ->selectAll();
+    champ->insert(texte);
+}
+
+void quitter(QLineEdit *champ)
+{
+    QFocusEvent sortie(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(champ, &sortie);
+}
+
+void saisir(QLineEdit *champ, const QString &texte)
+{
+    cliquer(champ);
+    taper(champ, texte);
+    quitter(champ);
+}
+
+void choisir(QComboBox *liste, int index)
+{
+    liste->setCurrentIndex(index);
+    emit liste->activated(index);
+}
+
+void appuyer(QAbstractButton *bouton) { bouton->click(); }
+
+}  // namespace essai

@@ -1,0 +1,76 @@
+// Acting on the real windows as a user would, for the GUI tests.
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+class MDIForm1;
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace essai {
+
+// A program directory of its own: a copy of the delivered data files, which a test may change.
+class Donnees {
+public:
+    Donnees();
+    QString chemin() const { return dir_.path(); }
+    QString fichier(const QString &nom) const { return dir_.filePath(nom); }
+    // Replaces a file with these lines (Windows-1252, CR LF), or removes it when `lignes` is null.
+    void ecrire(const QString &nom, const QStringList &lignes) const;
+    void supprimer(const QString &nom) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// A message box seen during an action: texts with CR LF turned to LF.
+struct Boite {
+    QString titre;
+    QString texte;
+    QMessageBox::Icon icone = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons boutons;
+};
+
+// Runs `action`, answering every message box with the next button of `reponses` (then with Ok,
+// Cancel or No as available), and returns the boxes seen, in order.
+QList<Boite> repondre(const std::function<void()> &action,
+                      QList<QMessageBox::StandardButton> reponses = {});
+
+// Sets the French regional settings, as a French user's machine has them.
+void reglagesFrancais();
+
+// The main window built from `donnees`, shown.
+std::unique_ptr<MDIForm1> demarrer(const Donnees &donnees, QList<Boite> *boites = nullptr);
+
+// Triggers a menu entry by its name, answering message boxes as `repondre` does.
+QList<Boite> menu(MDIForm1 &principal, const QString &nom,
+                  QList<QMessageBox::StandardButton> reponses = {});
+
+// User actions on an entry field: click inside, type (replacing the selection), leave it.
+void cliquer(QLineEdit *champ);
+void taper(QLineEdit *champ, const QString &texte);
+void quitter(QLineEdit *champ);
+// Click, type and leave in one go.
+void saisir(QLineEdit *champ, const QString &texte);
+// Chooses an entry of a combo box as the user does.
+void choisir(QComboBox *liste, int index);
+void appuyer(QAbstractButton *bouton);
+
+// A control of a window by its name; fails the test when it is missing.
+template <class T>
+T *controle(QObject *fenetre, const QString &nom)
+{
+    T *c = fenetre ? fenetre->findChild<T *>(nom) : nullptr;
+    if (!c) qWarning("control %s not found", qPrintable(nom));
+    return c;
+}
+
+}  // namespace essai

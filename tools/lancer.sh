@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Builds the program and starts it from the build tree (data files beside the executable).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/construire.sh
+exec build/bin/orvalis "$@"
