@@ -4,6 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/dependances.sh
 if [ ! -f build/build.ninja ]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  lanceur=()
+  command -v ccache >/dev/null && lanceur=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lanceur[@]}"
 fi
 cmake --build build -j "$(nproc)"
