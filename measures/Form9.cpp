@@ -49,6 +49,16 @@ void activer(std::initializer_list<QWidget *> controles, bool actif)
     for (QWidget *c : controles) c->setEnabled(actif);
 }
 
+// Caption and control pairs, one per row of a two-column grid, from row `ligne` on.
+template <class Lignes>
+void poser(QGridLayout *grille, int &ligne, const Lignes &lignes)
+{
+    for (const auto &[legende, controle] : lignes) {
+        grille->addWidget(legende, ligne, 0);
+        grille->addWidget(controle, ligne++, 1);
+    }
+}
+
 }  // namespace
 
 Form9::Form9(MDIForm1 &principal)
@@ -112,10 +122,8 @@ void Form9::construire()
         {Label12, Text13},
         {Label18, Text15},
     }};
-    for (int i = 0; i < int(lignes1.size()); ++i) {
-        grille1->addWidget(lignes1[i].first, i, 0);
-        grille1->addWidget(lignes1[i].second, i, 1);
-    }
+    int ligne1 = 0;
+    poser(grille1, ligne1, lignes1);
     grille1->setColumnStretch(2, 1);
 
     Option1 = new QRadioButton(QStringLiteral("mesure vue de la source"));
@@ -186,17 +194,14 @@ void Form9::construire()
         {etiquette(QStringLiteral("Label10"), QStringLiteral("Rendement de l'antenne"), Text10), Text10},
         {etiquette(QStringLiteral("Label16"), QStringLiteral("Rendement global (VSWR)"), Text16), Text16},
     }};
-    for (int i = 0; i < int(donnees.size()); ++i) {
-        grille2->addWidget(donnees[i].first, i, 0);
-        grille2->addWidget(donnees[i].second, i, 1);
-    }
-    grille2->addWidget(Calculer_Resistance_Antenne, int(donnees.size()), 1);
-    for (int i = 0; i < int(resultats.size()); ++i) {
-        grille2->addWidget(resultats[i].first, i, 3);
-        grille2->addWidget(resultats[i].second, i, 4);
-    }
-    grille2->setColumnMinimumWidth(2, fontMetrics().averageCharWidth() * 4);
-    grille2->setRowStretch(int(donnees.size()) + 1, 1);
+    // One column of captions: the data, the button, then the results.
+    int ligne = 0;
+    poser(grille2, ligne, donnees);
+    grille2->addWidget(Calculer_Resistance_Antenne, ligne++, 1);
+    grille2->setRowMinimumHeight(ligne++, fontMetrics().height());
+    poser(grille2, ligne, resultats);
+    grille2->setRowStretch(ligne, 1);
+    grille2->setColumnStretch(2, 1);
 
     Retour_Menu = new QPushButton(QStringLiteral("Retour au menu"));
     Retour_Menu->setObjectName(QStringLiteral("Retour_Menu"));
@@ -206,8 +211,16 @@ void Form9::construire()
 
     auto *fenetre = new QVBoxLayout(this);
     fenetre->addWidget(TabStrip1);
-    fenetre->addWidget(Frame1, 1);
-    fenetre->addWidget(Frame2, 1);
+    // Both frames share one place, sized for the larger, so that the window keeps its size
+    // whichever is shown.
+    auto *pages = new QGridLayout;
+    for (QGroupBox *cadre : {Frame1, Frame2}) {
+        QSizePolicy politique = cadre->sizePolicy();
+        politique.setRetainSizeWhenHidden(true);
+        cadre->setSizePolicy(politique);
+        pages->addWidget(cadre, 0, 0);
+    }
+    fenetre->addLayout(pages, 1);
     fenetre->addLayout(bas);
 
     // Reading order: the VSWR page, the second page, then the way back.

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -195,6 +196,9 @@ void TestForm9::puissanceReflechieSource()
         QCOMPARE(reflechie->text(), QStringLiteral(" 4 Watt"));
         QCOMPARE(rapport(), kSource);
     }
+    // A power too small for the program's precision would be kept as 0.
+    essai::saisir(directe, QStringLiteral("1e-50"));
+    QCOMPARE(directe->text(), QStringLiteral(" 100 Watt"));
     essai::saisir(reflechie, QStringLiteral("99.9"));
     QCOMPARE(reflechie->text(), QStringLiteral(" 99.9 Watt"));
     QVERIFY(rapport().isEmpty());
@@ -238,6 +242,14 @@ void TestForm9::seuilAffaiblissement()
     QCOMPARE(rapport(), QStringLiteral("Estimation des valeurs à l'antenne\nRapport de puissance = 0,0\n"
                                        "Puissance directe à l'antenne = 20,0 Watt\n"
                                        "Puissance réflécie à l'antenne = 20,0 Watt") + kAlerte);
+    // A loss beyond any sense: said so, and the estimates of the last run stay.
+    essai::appuyer(bouton(QStringLiteral("Option3")));
+    const float estimee = principal_->store().Puissance_Directe_Antenne;
+    essai::saisir(perte, QStringLiteral("400"));
+    essai::appuyer(bouton(QStringLiteral("Calculer_VSWR")));
+    QCOMPARE(rapport(), QStringLiteral("Calcul impossible : les valeurs indiquées sortent des limites du calcul."));
+    QCOMPARE(principal_->store().Puissance_Directe_Antenne, estimee);
+    essai::saisir(perte, QStringLiteral("6.99"));
     // A sensible loss brings the figures back.
     essai::appuyer(bouton(QStringLiteral("Option3")));
     QCOMPARE(perte->text(), QStringLiteral(" 6.99 dB"));
@@ -361,6 +373,11 @@ void TestForm9::ongletsEtRetour()
     QVERIFY(texte(QStringLiteral("Text13"))->isEnabled());
     QCOMPARE(resultats(), avant);
     QVERIFY(rapport().startsWith(QStringLiteral("Estimation des valeurs à l'antenne")));
+
+    // A click on the tab still selected brings its page back.
+    QTabBar *barre = onglets->tabBar();
+    essai::repondre([&] { QTest::mouseClick(barre, Qt::LeftButton, {}, barre->tabRect(1).center()); });
+    QVERIFY(!cadre1->isVisible() && cadre2->isVisible());
 }
 
 void TestForm9::bandeSansFrequence()
@@ -390,13 +407,14 @@ void TestForm9::bandeSansFrequence()
 
 void TestForm9::captures()
 {
-    // Both pages at their natural size: every caption fits, and the pictures can be looked at.
+    // Both pages in the window as the menu sized it: every caption fits, and the pictures can be
+    // looked at.
     const QString dossier = qEnvironmentVariable("ORVALIS_CAPTURES");
     essai::appuyer(bouton(QStringLiteral("Option3")));
     for (int page = 0; page < 2; ++page) {
         essai::repondre([&] { controle<QTabWidget>(form_, QStringLiteral("TabStrip1"))->setCurrentIndex(page); });
-        form_->parentWidget()->adjustSize();
-        QCoreApplication::processEvents();
+        QVERIFY(form_->width() >= form_->minimumSizeHint().width());
+        QVERIFY(form_->height() >= form_->minimumSizeHint().height());
         for (QWidget *w : form_->findChildren<QWidget *>()) {
             if (!w->isVisible() || !(qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)))
                 continue;
