@@ -97,32 +97,30 @@ ResultatVswr calculerVswr(Methode methode, Module1 &v, const QString &saut)
     float rosSource = v.ROS_Source, tosSource = v.TOS_Source, rlSource = v.Return_Loss_Source;
     float pertes = v.Pertes_Estimees, rosAntenne = v.ROS_Antenne, tosAntenne = v.TOS_Antenne;
 
-    auto figuresAntenne = [&] {
-        const Figures f = figures(directeAntenne, reflechieAntenne, v.Impedance_Source, rosAntenne);
-        rosAntenne = f.ros;
-        tosAntenne = f.tos;
+    // Figures from one pair of powers: the VSWR, TOS and return loss go where the method keeps
+    // them, the rest into the working values.
+    auto retenir = [&](const Figures &f, float &ros, float &tos, float &returnLoss) {
+        ros = f.ros;
+        tos = f.tos;
+        returnLoss = f.returnLoss;
         r.k = f.k;
-        r.returnLossAntenne = f.returnLoss;
         r.impedancePlus = f.plus;
         r.impedanceMoins = f.moins;
         r.rosInfini = f.rosInfini;
     };
+    auto figuresAntenne = [&] {
+        retenir(figures(directeAntenne, reflechieAntenne, v.Impedance_Source, rosAntenne), rosAntenne,
+                tosAntenne, r.returnLossAntenne);
+    };
 
     bool gardees = true;  // the values this run keeps are all finite
     switch (methode) {
-    case Methode::VueDeLaSource: {
-        const Figures f = figures(v.Puissance_Directe_Source, v.Puissance_Reflechie_Source,
-                                  v.Impedance_Source, rosSource);
-        rosSource = f.ros;
-        tosSource = f.tos;
-        rlSource = f.returnLoss;
-        r.k = f.k;
-        r.impedancePlus = f.plus;
-        r.impedanceMoins = f.moins;
-        r.rosInfini = f.rosInfini;
+    case Methode::VueDeLaSource:
+        retenir(figures(v.Puissance_Directe_Source, v.Puissance_Reflechie_Source, v.Impedance_Source,
+                        rosSource),
+                rosSource, tosSource, rlSource);
         gardees = finies({rosSource, tosSource, rlSource});
         break;
-    }
     case Methode::VueALAntenne:
         pertes = enSimple(std::fabs(std::log(double(directeAntenne) / double(v.Puissance_Directe_Source))
                                     * 10 / std::log(10.0)));
