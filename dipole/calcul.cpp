@@ -41,6 +41,7 @@ Resultat echec(Resultat r, const QString &raison)
     r.dimensionC.clear();
     r.inductance.clear();
     r.lignes = {};
+    r.positions = {};
     return r;
 }
 
@@ -232,12 +233,14 @@ Resultat calculer(const Entrees &e)
 
         const Self s = concevoirSelf(q.L, r.D);
         if (s.echec == Self::Echec::TropFaible)
-            return echec(r, QStringLiteral("L'inductance calculée pour %1 (%2 µH) est trop faible "
-                                           "pour une self à une couche avec ce fil.")
+            return echec(r, QStringLiteral("Avec ce fil, la self de %1 (%2 µH) aurait moins d'un "
+                                           "pouce de diamètre, ce que le calcul ne sait pas "
+                                           "réaliser : choisissez un fil plus gros.")
                                 .arg(nomPosition(i), fixe(q.L, 2)));
         if (s.echec == Self::Echec::Demesuree)
-            return echec(r, QStringLiteral("Aucune self à une couche de taille raisonnable ne donne "
-                                           "l'inductance de %1 (%2 µH) avec ce fil.")
+            return echec(r, QStringLiteral("Avec ce fil, la self de %1 (%2 µH) dépasserait 2 000 "
+                                           "pouces de diamètre : choisissez un fil plus fin ou "
+                                           "vérifiez la fréquence et les dimensions.")
                                 .arg(nomPosition(i), fixe(q.L, 2)));
         q.d = s.d;
         q.l = s.l;
