@@ -121,9 +121,9 @@ void Form8::construire()
                     QStringLiteral("10 m"), QStringLiteral("6 m")},
                    QStringLiteral("40 m"), false, this);
     Text2 = controle<QLineEdit>("Text2", this);
-    Text3 = controle<QLineEdit>("Text3", this);
     Combo1 = liste("Combo1", {QStringLiteral("Feets"), QStringLiteral("Mètres")},
                    QStringLiteral("Feets"), true, this);
+    Text3 = controle<QLineEdit>("Text3", this);
     Check1 = new QCheckBox(QStringLiteral("Dipole"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setChecked(true);
@@ -255,6 +255,9 @@ void Form8::declarerChamps()
 void Form8::preparer()
 {
     Module1 &m = store();
+    // The window opens with the focus on "Calculer la self", not inside an entry field that the
+    // first click elsewhere would read back.
+    Command1->setFocus();
     principal().activerMenu(false);
 
     Text1->setText(fixe(m.Frequence_Dipole, 3) + kMhz);
