@@ -469,8 +469,10 @@ void Form8::sauvegarderTableau()
     QString erreur;
     if (!fichiers::ecrireLignes(m.Fichier_Tableau, solutions::lignesFichier(m.Tableau_Solutions), &erreur))
         messages::afficher(this,
-                           QStringLiteral("Le fichier %1 n'a pas pu être enregistré : %2.%3"
-                                          "Le tableau reste en mémoire, rien n'est perdu.")
+                           QStringLiteral("Le fichier %1 n'a pas pu être enregistré.%3"
+                                          "Le tableau reste en mémoire, rien n'est perdu : vérifiez "
+                                          "que le dossier existe et accepte l'écriture, puis "
+                                          "enregistrez à nouveau.%3(%2)")
                                .arg(QDir::toNativeSeparators(m.Fichier_Tableau), erreur, m.Saut_Ligne),
                            messages::kTitreProgramme, QMessageBox::Warning);
 }

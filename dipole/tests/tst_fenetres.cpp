@@ -532,6 +532,28 @@ private slots:
         QCOMPARE(store().Tableau_Solutions[1][7], QString());  // not computed: too long
     }
 
+    // A file of two lines: the rows it lacks are not free until a clear, and saving writes ten.
+    void fichierCourt()
+    {
+        donnees->ecrire(QStringLiteral("Tableau.dat"),
+                        {QStringLiteral("1 - - - - - - - -"), QStringLiteral("2 Q M 20 14.200 5,00 1,00 1,50 3,2")});
+        ouvrir();
+        menuTableau(QStringLiteral("Voir_Tableau"));
+        QCOMPARE(grille11()->item(1, 3)->text(), QStringLiteral("20"));
+        QVERIFY(menuTableau(QStringLiteral("Ajouter_Au_Tableau")).isEmpty());
+        const auto boites = menuTableau(QStringLiteral("Ajouter_Au_Tableau"));
+        QCOMPARE(boites.size(), 1);
+        QCOMPARE(boites[0].texte, QStringLiteral("Il semblerait que le tableau soit plein"));
+
+        menuTableau(QStringLiteral("Sauvegarder_Tableau"), {QMessageBox::Yes});
+        const QList<QByteArray> lignes = contenu(donnees->fichier(QStringLiteral("Tableau.dat"))).split('\n');
+        QCOMPARE(lignes.size(), 11);  // ten lines, each ended by CR LF
+        QVERIFY(lignes[0].startsWith("1 D F 40 7.050 30,00 3,50 11,50 "));
+        QCOMPARE(lignes[1], QByteArray("2 Q M 20 14.200 5,00 1,00 1,50 3,2\r"));
+        for (int i = 2; i < 10; ++i) QCOMPARE(lignes[i], QByteArray("        \r"));
+        QVERIFY(lignes[10].isEmpty());
+    }
+
     void fichierNonInscriptible()
     {
         menuTableau(QStringLiteral("Voir_Tableau"));
