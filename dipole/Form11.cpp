@@ -91,6 +91,15 @@ bool Form11::imprimer()
     const QPrinterInfo defaut = QPrinterInfo::defaultPrinter();
     if (defaut.isNull()) return false;
     QPrinter imprimante(defaut, QPrinter::HighResolution);
+    return imprimerSur(imprimante);
+#else
+    return false;
+#endif
+}
+
+#ifdef ORVALIS_IMPRESSION
+bool Form11::imprimerSur(QPrinter &imprimante)
+{
     const QPixmap image = grab();
     if (image.isNull()) return false;
     QPainter p;
@@ -103,7 +112,7 @@ bool Form11::imprimer()
         taille.scale(page.size(), Qt::KeepAspectRatio);
     p.drawPixmap(QRect(page.topLeft(), taille), image);
     return p.end();
-#else
-    return false;
-#endif
 }
+#else
+bool Form11::imprimerSur(QPrinter &) { return false; }
+#endif

@@ -5,6 +5,7 @@
 #include "shell/FenetreTravail.h"
 
 class QLabel;
+class QPrinter;
 class QTableWidget;
 
 class Form11 : public FenetreTravail {
@@ -18,6 +19,8 @@ public:
     void vider();
     // Prints the window as shown on the default printer, on one page; false when it cannot.
     bool imprimer();
+    // Prints the window as shown on that printer (also a PDF file), on one page.
+    bool imprimerSur(QPrinter &imprimante);
 
 private:
     QTableWidget *MSHFlexGrid1 = nullptr;

@@ -21,9 +21,10 @@
 #include <QtTest>
 #include <memory>
 
-#if __has_include(<QtPrintSupport/QPrinterInfo>)
-#include <QtPrintSupport/QPrinterInfo>
-#define IMPRESSION_CONNUE 1
+#ifdef ORVALIS_IMPRESSION
+#include "dipole/Form11.h"
+#include <QPrinter>
+#include <QPrinterInfo>
 #endif
 
 using essai::controle;
@@ -571,7 +572,7 @@ private slots:
 
     void impressionSansImprimante()
     {
-#ifdef IMPRESSION_CONNUE
+#ifdef ORVALIS_IMPRESSION
         if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a real printer is set up: no paper wasted");
 #endif
         menuTableau(QStringLiteral("Voir_Tableau"));
@@ -581,6 +582,26 @@ private slots:
         QCOMPARE(boites[0].texte, QStringLiteral("Impossible d'imprimer la feuille."));
         QCOMPARE(boites[0].boutons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(form11()->isVisible());
+    }
+
+    // The page the printer receives: the table window as shown, here into a PDF file.
+    void impressionDansUnFichier()
+    {
+#ifdef ORVALIS_IMPRESSION
+        menuTableau(QStringLiteral("Voir_Tableau"));
+        menuTableau(QStringLiteral("Ajouter_Au_Tableau"));
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(donnees->fichier(QStringLiteral("tableau.pdf")));
+        auto *fenetre = qobject_cast<Form11 *>(form11());
+        QVERIFY(fenetre);
+        QVERIFY(fenetre->imprimerSur(pdf));
+        const QByteArray page = contenu(pdf.outputFileName());
+        QVERIFY(page.startsWith("%PDF"));
+        QCOMPARE(page.count("/Type /Page\n") + page.count("/Type /Page\r") + page.count("/Type /Page "), 1);
+#else
+        QSKIP("built without print support");
+#endif
     }
 
     void legendesEtOrdreDeSaisie()
