@@ -1,14 +1,12 @@
 #include "shell/ChampsNumeriques.h"
 
-#include "shell/FenetreTravail.h"
+#include "shell/MDIForm1.h"
 #include "shell/numbers.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <cmath>
@@ -114,19 +112,12 @@ void ChampsNumeriques::focusPerdu(QLineEdit *champ)
 
 namespace {
 
-// Whether the focus that `champ` loses goes to another working window: the main window's area
-// deactivating the field's window (which drops its focus), or a control of another window. That
-// is not the user leaving the field for another control of its window.
-bool versAutreFenetre(const QWidget *champ)
+// Whether the main window is bringing another working window to the front: the focus that a
+// field loses then is not the user leaving it for another control of its window.
+bool changementDeFenetre(const QWidget *champ)
 {
-    const QWidget *fenetre = champ;
-    while (fenetre->parentWidget() && !qobject_cast<const FenetreTravail *>(fenetre))
-        fenetre = fenetre->parentWidget();
-    if (auto *cadre = qobject_cast<const QMdiSubWindow *>(fenetre->parentWidget());
-        cadre && !(cadre->windowState() & Qt::WindowActive))
-        return true;
-    const QWidget *vers = QApplication::focusWidget();
-    return vers && vers != champ && !fenetre->isAncestorOf(vers);
+    auto *principal = qobject_cast<const MDIForm1 *>(champ->window());
+    return principal && principal->changementDeFenetre();
 }
 
 }  // namespace
@@ -138,7 +129,7 @@ bool ChampsNumeriques::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e) && !versAutreFenetre(e))
+            if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e) && !changementDeFenetre(e))
                 focusPerdu(e);
     }
     return QObject::eventFilter(watched, event);
