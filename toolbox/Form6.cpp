@@ -173,13 +173,19 @@ void Form6::construire()
 {
     TabStrip1 = new QTabWidget;
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    TabStrip1->setUsesScrollButtons(false);
+    TabStrip1->setElideMode(Qt::ElideNone);
+    // Each page: its frame on the left, room for the picture on the right.
     auto page = [this](const QString &onglet, const char *nomCadre, const QString &titre) {
         auto *p = new QWidget;
-        auto *v = new QVBoxLayout(p);
+        auto *h = new QHBoxLayout(p);
+        auto *v = new QVBoxLayout;
         auto *cadre = new QGroupBox(titre);
         cadre->setObjectName(nom(nomCadre));
         v->addWidget(cadre);
         v->addStretch(1);
+        h->addLayout(v);
+        pages_.append(h);
         TabStrip1->addTab(p, onglet);
         return cadre;
     };
@@ -310,11 +316,11 @@ void Form6::construire()
     Picture1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Retour_Menu = bouton("Retour_Menu", QStringLiteral("Retour au menu"));
 
-    auto *fenetre = new QGridLayout(this);
-    fenetre->addWidget(TabStrip1, 0, 0);
-    fenetre->addWidget(Picture1, 0, 1);
-    fenetre->addWidget(Retour_Menu, 1, 1, Qt::AlignRight);
-    fenetre->setColumnStretch(1, 1);
+    montrerImageSur(0);
+
+    auto *fenetre = new QVBoxLayout(this);
+    fenetre->addWidget(TabStrip1, 1);
+    fenetre->addWidget(Retour_Menu, 0, Qt::AlignRight);
 
     connect(TabStrip1, &QTabWidget::currentChanged, this, &Form6::changerOnglet);
     connect(Retour_Menu, &QPushButton::clicked, this, &Form6::cacher);
@@ -459,9 +465,19 @@ void Form6::preparer()
     changerOnglet(TabStrip1->currentIndex());
 }
 
+// The one picture box goes along with the page shown, to the right of its frame.
+void Form6::montrerImageSur(int index)
+{
+    if (index < 0 || index >= pages_.size() || pages_[index]->indexOf(Picture1) >= 0) return;
+    for (QHBoxLayout *page : std::as_const(pages_)) page->removeWidget(Picture1);
+    pages_[index]->addWidget(Picture1, 1);
+    Picture1->show();
+}
+
 void Form6::changerOnglet(int index)
 {
     if (index < 0 || index >= int(std::size(kImagesOnglets))) return;
+    montrerImageSur(index);
     chargerImage(Picture1, QString::fromLatin1(kImagesOnglets[index]));
     if (index == 1) changerMode();
 }

@@ -5,9 +5,12 @@
 
 #include "shell/FenetreTravail.h"
 
+#include <QList>
+
 class ChampsNumeriques;
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -32,6 +35,7 @@ private:
     void declarerChamps();
 
     void changerOnglet(int index);
+    void montrerImageSur(int index);
     void calculerFouet();
     void calculerSelf();
     void changerMode();
@@ -48,6 +52,7 @@ private:
     void calculerFiltre();
 
     ChampsNumeriques *champs_ = nullptr;
+    QList<QHBoxLayout *> pages_;  // the layout of each page, in tab order
 
     QTabWidget *TabStrip1 = nullptr;
     QLabel *Picture1 = nullptr;
