@@ -52,7 +52,7 @@ QLabel *legende(const char *objet, const QString &texte)
 {
     auto *l = new QLabel(texte);
     l->setObjectName(nom(objet));
-    l->setWordWrap(true);
+    l->setWordWrap(texte.size() > 40);  // only the long captions take two or three lines
     return l;
 }
 
@@ -63,6 +63,7 @@ public:
     {
         g_->setColumnStretch(0, 3);
         g_->setColumnStretch(1, 2);
+        g_->setColumnMinimumWidth(0, cadre->fontMetrics().averageCharWidth() * 34);
     }
 
     // A caption and its one-line field; `resultat`: only the program writes it.
@@ -81,9 +82,9 @@ public:
         return e;
     }
 
-    // A several-line result under its caption, wide enough for `largeur` characters.
+    // A several-line result under its caption, `lignes` high and as wide as `modele`.
     QPlainTextEdit *zone(const char *nomLegende, const QString &texte, const char *nomChamp,
-                         int lignes, int largeur)
+                         int lignes, const QString &modele)
     {
         if (nomLegende) {
             QLabel *cap = legende(nomLegende, texte);
@@ -95,9 +96,9 @@ public:
         z->setReadOnly(true);
         z->setLineWrapMode(QPlainTextEdit::NoWrap);
         const QFontMetrics fm = z->fontMetrics();
-        const int marge = 2 * z->frameWidth() + 2 * int(z->document()->documentMargin()) + 4;
-        z->setMinimumSize(fm.horizontalAdvance(QString(largeur, u'-')) + marge,
-                          lignes * fm.lineSpacing() + marge);
+        const int marge = 2 * z->frameWidth() + 2 * int(z->document()->documentMargin()) + fm.averageCharWidth();
+        z->setMinimumSize(fm.horizontalAdvance(modele) + marge, lignes * fm.lineSpacing() + marge);
+        if (lignes < 5) z->setMaximumHeight(z->minimumHeight());  // a short text: no empty area
         if (nomLegende)
             if (auto *cap = g_->parentWidget()->findChild<QLabel *>(nom(nomLegende))) cap->setBuddy(z);
         g_->addWidget(z, ligne_++, 0, 1, 2);
@@ -235,7 +236,8 @@ void Form6::construire()
         Text20 = g.champ("Label20", QStringLiteral("Valeur de C"), "Text20", true);
         Calculer_Trappe = bouton("Calculer_Trappe", QStringLiteral("Calculer la trappe"));
         g.aDroite(Calculer_Trappe);
-        Text21 = g.zone("Label21", QStringLiteral("Capacité d'accord"), "Text21", 2, 48);
+        Text21 = g.zone("Label21", QStringLiteral("Capacité d'accord"), "Text21", 2,
+                        QStringLiteral("Câble coaxial (6mm à 101pF/m) de 0,000 m"));
         g.fin();
     }
     {   // Tab 4: line impedance.
@@ -277,7 +279,8 @@ void Form6::construire()
         Text32 = g.champ("Label30", QStringLiteral("Pour une longueur optimale,choisir un nombre de demi-onde"), "Text32");
         Calculer_Cable = bouton("Calculer_Cable", QStringLiteral("Calculer"));
         g.aDroite(Calculer_Cable);
-        Text17 = g.zone("Label17", QStringLiteral("Longueur de coupe du câble"), "Text17", 14, 74);
+        Text17 = g.zone("Label17", QStringLiteral("Longueur de coupe du câble"), "Text17", 14,
+                        QStringLiteral("Une ligne quart d'onde adapte les impédances vues par ses extrémités."));
         g.fin();
     }
     {   // Tab 6: balun.
@@ -305,7 +308,8 @@ void Form6::construire()
         Text28 = g.champ("Label28", QStringLiteral("Fc"), "Text28");
         Calculer_Filtre = bouton("Calculer_Filtre", QStringLiteral("Calculer"));
         g.aDroite(Calculer_Filtre);
-        Text30 = g.zone(nullptr, QString(), "Text30", 3, 40);
+        Text30 = g.zone(nullptr, QString(), "Text30", 3,
+                        QStringLiteral(" RL(ant) doit être plus petit que Feeder"));
         g.fin();
     }
 

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,6 +21,12 @@ namespace {
 constexpr int kTwipsNom = 2000;
 constexpr int kTwipsColonne = 1000;
 constexpr int kTwipsDerniere = 1500;
+
+int twips(int colonne)
+{
+    if (colonne == 0) return kTwipsNom;
+    return colonne == boite::kColonnesCables - 1 ? kTwipsDerniere : kTwipsColonne;
+}
 
 }  // namespace
 
@@ -34,12 +41,9 @@ Form7::Form7(MDIForm1 &principal)
     MSHFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     MSHFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     MSHFlexGrid1->verticalHeader()->hide();
-    MSHFlexGrid1->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    const auto pixels = [this](int twips) { return twips * logicalDpiX() / 1440; };
-    for (int c = 0; c < boite::kColonnesCables; ++c) {
-        const int twips = c == 0 ? kTwipsNom : c == boite::kColonnesCables - 1 ? kTwipsDerniere : kTwipsColonne;
-        MSHFlexGrid1->setColumnWidth(c, pixels(twips));
-    }
+    MSHFlexGrid1->verticalHeader()->setDefaultSectionSize(MSHFlexGrid1->fontMetrics().height() + 8);
+    MSHFlexGrid1->horizontalHeader()->setMinimumSectionSize(1);
+    for (int c = 0; c < boite::kColonnesCables; ++c) MSHFlexGrid1->setColumnWidth(c, largeurMinimale(c));
 
     Label1 = new QLabel(QStringLiteral("Cliquer sur une ligne pour exporter le Coéficient de Vélocité"));
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -73,6 +77,17 @@ Form7::Form7(MDIForm1 &principal)
     connect(Retour_Menu, &QPushButton::clicked, this, &Form7::cacher);
 }
 
+int Form7::largeurMinimale(int colonne) const { return twips(colonne) * logicalDpiX() / 1440; }
+
+QSize Form7::sizeHint() const
+{
+    // Room for the whole grid when the main window allows it; the grid scrolls otherwise.
+    int largeur = 2 * MSHFlexGrid1->frameWidth() + MSHFlexGrid1->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < MSHFlexGrid1->columnCount(); ++c) largeur += MSHFlexGrid1->columnWidth(c);
+    const QSize base = QWidget::sizeHint();
+    return QSize(std::clamp(largeur + 24, base.width(), 1040), std::max(base.height(), 560));
+}
+
 void Form7::remplir()
 {
     const Module1 &m = store();
@@ -83,6 +98,11 @@ void Form7::remplir()
             if (r == 0) MSHFlexGrid1->setHorizontalHeaderItem(colonne, new QTableWidgetItem(texte));
             else MSHFlexGrid1->setItem(r - 1, colonne, new QTableWidgetItem(texte));
         }
+    }
+    // The widths of the original table, widened where a text would not fit.
+    for (int c = 0; c < boite::kColonnesCables; ++c) {
+        MSHFlexGrid1->resizeColumnToContents(c);
+        MSHFlexGrid1->setColumnWidth(c, std::max(MSHFlexGrid1->columnWidth(c), largeurMinimale(c)));
     }
 }
 

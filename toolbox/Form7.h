@@ -19,7 +19,10 @@ public:
     // "Choisir un câble" of the toolbox: the same, with the export controls shown.
     void choisirPourLaBoite();
 
+    QSize sizeHint() const override;
+
 private:
+    int largeurMinimale(int colonne) const;
     void remplir();
     void choisirLigne(int ligne);
     void exporter();
