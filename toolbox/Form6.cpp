@@ -19,6 +19,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -170,11 +173,24 @@ Form6::Form6(MDIForm1 &principal)
     declarerChamps();
 }
 
+QSize Form6::sizeHint() const
+{
+    // Wide enough for every tab title, as far as the main window's area allows (the tabs scroll
+    // in a narrower window).
+    QSize h = QWidget::sizeHint();
+    const QMargins m = layout()->contentsMargins();
+    int largeur = TabStrip1->tabBar()->sizeHint().width() + m.left() + m.right() + 4;
+    if (auto *cadre = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        if (QMdiArea *zone = cadre->mdiArea())
+            largeur = std::min(largeur, zone->viewport()->width() - (cadre->width() - width()));
+    h.setWidth(std::max(h.width(), largeur));
+    return h;
+}
+
 void Form6::construire()
 {
     TabStrip1 = new QTabWidget;
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
-    TabStrip1->setUsesScrollButtons(false);
     TabStrip1->setElideMode(Qt::ElideNone);
     // Each page: its frame on the left, room for the picture on the right.
     auto page = [this](const QString &onglet, const char *nomCadre, const QString &titre) {
@@ -323,6 +339,7 @@ void Form6::construire()
     montrerImageSur(0);
 
     auto *fenetre = new QVBoxLayout(this);
+    fenetre->setContentsMargins(4, 4, 4, 4);
     fenetre->addWidget(TabStrip1, 1);
     fenetre->addWidget(Retour_Menu, 0, Qt::AlignRight);
 

@@ -30,6 +30,8 @@ public:
     // The cable chooser's export: the chosen velocity factor in its field, then the cut lengths.
     void recevoirVelocite();
 
+    QSize sizeHint() const override;
+
 private:
     void construire();
     void declarerChamps();

@@ -11,6 +11,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QTabBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -87,6 +89,12 @@ private slots:
         QCOMPARE(image(), 0);
         QVERIFY(c<QLabel>("Picture1")->isVisible());
         QCOMPARE(p->beepCount(), 0);
+        // The whole window, with every tab title, fits in the main window as it opens.
+        auto *zone = p->findChild<QMdiArea *>();
+        QVERIFY(f->parentWidget()->width() <= zone->viewport()->width());
+        QVERIFY(f->parentWidget()->height() <= zone->viewport()->height());
+        QVERIFY(!onglets()->tabBar()->sizeHint().isEmpty());
+        QVERIFY(onglets()->tabBar()->width() >= onglets()->tabBar()->sizeHint().width());
 
         const QStringList fouet{"50,000 Mhz", "1,43 m", "0,90 m", "0,92 µH"};
         QCOMPARE((QStringList{t("Text1"), t("Text2"), t("Text3"), t("Text4")}), fouet);
