@@ -85,15 +85,10 @@ public:
         return e;
     }
 
-    // A several-line result under its caption, `lignes` high and as wide as `modele`.
+    // A several-line result (under its caption, if any), `lignes` high and as wide as `modele`.
     QPlainTextEdit *zone(const char *nomLegende, const QString &texte, const char *nomChamp,
                          int lignes, const QString &modele)
     {
-        if (nomLegende) {
-            QLabel *cap = legende(nomLegende, texte);
-            g_->addWidget(cap, ligne_++, 0, 1, 2);
-            cap->setBuddy(nullptr);
-        }
         auto *z = new QPlainTextEdit;
         z->setObjectName(nom(nomChamp));
         z->setReadOnly(true);
@@ -102,8 +97,11 @@ public:
         const int marge = 2 * z->frameWidth() + 2 * int(z->document()->documentMargin()) + fm.averageCharWidth();
         z->setMinimumSize(fm.horizontalAdvance(modele) + marge, lignes * fm.lineSpacing() + marge);
         if (lignes < 5) z->setMaximumHeight(z->minimumHeight());  // a short text: no empty area
-        if (nomLegende)
-            if (auto *cap = g_->parentWidget()->findChild<QLabel *>(nom(nomLegende))) cap->setBuddy(z);
+        if (nomLegende) {
+            QLabel *cap = legende(nomLegende, texte);
+            cap->setBuddy(z);
+            g_->addWidget(cap, ligne_++, 0, 1, 2);
+        }
         g_->addWidget(z, ligne_++, 0, 1, 2);
         return z;
     }
@@ -128,33 +126,32 @@ const char *const kImagesOnglets[] = {
     "\\Filtre-LSerie-6.bmp",
 };
 
-// A field bound to a single, shown back with n decimals in the regional format and its unit.
-Champ enDecimales(QLineEdit *e, float &v, accepte::Test test, int n, const QString &unite,
-                  QList<QWidget *> resultats)
+// A field bound to a single; its text is kept as typed.
+Champ tel(QLineEdit *e, float &v, accepte::Test test, QList<QWidget *> resultats)
 {
     Champ c;
     c.champ = e;
     c.test = std::move(test);
     c.enregistrer = [&v](double x) { v = float(x); };
-    c.affichage = [&v, n, unite] { return fixe(double(v), n) + unite; };
     c.resultats = std::move(resultats);
     return c;
 }
 
-// A field bound to a single, shown back by the number-showing rule and its unit.
-Champ montre(QLineEdit *e, float &v, accepte::Test test, const QString &unite,
-             QList<QWidget *> resultats)
+// Shown back with n decimals in the regional format, and its unit.
+Champ enDecimales(QLineEdit *e, float &v, accepte::Test test, int n, const QString &unite,
+                  QList<QWidget *> resultats)
 {
-    Champ c = enDecimales(e, v, std::move(test), 0, unite, std::move(resultats));
-    c.affichage = [&v, unite] { return montrer(v) + unite; };
+    Champ c = tel(e, v, std::move(test), std::move(resultats));
+    c.affichage = [&v, n, unite] { return fixe(double(v), n) + unite; };
     return c;
 }
 
-// A field bound to a single that keeps the text as typed.
-Champ tel(QLineEdit *e, float &v, accepte::Test test, QList<QWidget *> resultats)
+// Shown back by the number-showing rule, and its unit.
+Champ montre(QLineEdit *e, float &v, accepte::Test test, const QString &unite,
+             QList<QWidget *> resultats)
 {
-    Champ c = enDecimales(e, v, std::move(test), 0, QString(), std::move(resultats));
-    c.affichage = nullptr;
+    Champ c = tel(e, v, std::move(test), std::move(resultats));
+    c.affichage = [&v, unite] { return montrer(v) + unite; };
     return c;
 }
 

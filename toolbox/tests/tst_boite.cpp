@@ -136,6 +136,30 @@ private slots:
                               "7,000 Mhz", "C1 = 1516 pf\nC2 = 1364 pf\nL1 = 0,68 µH"}));
     }
 
+    void ordreDeTabulation()
+    {
+        // The keyboard goes through each page in reading order.
+        QStringList ordre;
+        QWidget *w = e("Text1");
+        do {
+            if (w->focusPolicy() & Qt::TabFocus) ordre << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != e("Text1") && ordre.size() < 80);
+        const auto suite = [&ordre](const QStringList &noms) {
+            return ordre.mid(ordre.indexOf(noms.first()), noms.size()) == noms;
+        };
+        QVERIFY(suite({"Text1", "Text2", "Text3", "Text4", "Calculer_L"}));
+        QVERIFY(suite({"Check1", "Option1"}));
+        QVERIFY(suite({"Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text33", "Calculer_Self"}));
+        QVERIFY(suite({"Text11", "Text18", "Text19", "Text20", "Calculer_Trappe", "Text21"}));
+        QVERIFY(suite({"Combo1", "Text31", "Text14", "Text15", "Text16", "Calculer_Impedance"}));
+        QVERIFY(suite({"Text12", "Text13", "Choisir_Cable", "Text32", "Calculer_Cable", "Text17"}));
+        QVERIFY(suite({"Text22", "Text23", "Text24", "Text25", "Calculer_Balun"}));
+        QVERIFY(suite({"Combo2", "Text26", "Text27", "Text29", "Text28", "Calculer_Filtre", "Text30"}));
+        QVERIFY(ordre.indexOf("Calculer_L") < ordre.indexOf("Check1"));
+        QVERIFY(ordre.indexOf("Calculer_Filtre") < ordre.indexOf("Retour_Menu"));
+    }
+
     void reouverture()
     {
         QVERIFY(menu(*p, "Calculs").isEmpty());
