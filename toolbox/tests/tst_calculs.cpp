@@ -31,7 +31,7 @@ private slots:
         QTest::addColumn<QString>("self");  // empty: the warning instead
         QTest::newRow("50 MHz, 0.9 m: 1.26 cot 54") << 50.0f << 0.9f << "1,43 m" << "0,92 µH";
         QTest::newRow("0.95 of a quarter wave is allowed") << 50.0f << 1.425f << "1,43 m" << "0,10 µH";
-        QTest::newRow("taller: warning") << 50.0f << 1.5f << "1,43 m" << "";
+        QTest::newRow("a whole quarter wave (75 / F): warning") << 50.0f << 1.5f << "1,43 m" << "";
         QTest::newRow("angle vanishes in a single") << 50.0f << 1e-45f << "1,43 m"
                                                    << "Hauteur trop faible pour cette fréquence";
         QTest::newRow("wave beyond a single (1E-40 is a denormal single)") << 1e-40f << 1.0f
