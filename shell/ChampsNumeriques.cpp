@@ -80,7 +80,12 @@ ChampsNumeriques::Champ *ChampsNumeriques::trouver(QObject *o)
 void ChampsNumeriques::clic(QLineEdit *champ)
 {
     Champ *c = trouver(champ);
-    if (!c || champ->text().isEmpty()) return;
+    if (!c) return;
+    if (c->actif && !c->actif()) {
+        if (bip_) bip_();
+        return;
+    }
+    if (champ->text().isEmpty()) return;
     sauves_[champ] = champ->text();
     champ->clear();
     for (QWidget *r : c->resultats) {
@@ -92,7 +97,7 @@ void ChampsNumeriques::clic(QLineEdit *champ)
 void ChampsNumeriques::focusPerdu(QLineEdit *champ)
 {
     Champ *c = trouver(champ);
-    if (!c) return;
+    if (!c || (c->actif && !c->actif())) return;
     const QString texte = champ->text();
     const double x = nombres::lireNombre(texte);
     const bool lisible = c->simple ? nombres::tientEnSimple(x) : std::isfinite(x);
@@ -105,6 +110,7 @@ void ChampsNumeriques::focusPerdu(QLineEdit *champ)
     }
     if (c->enregistrer) c->enregistrer(x);
     if (c->affichage) champ->setText(c->affichage());
+    if (c->sauverAccepte) sauves_[champ] = champ->text();
     // Copy: a side effect may add fields to this window.
     const std::function<void()> effets = c->effets;
     if (effets) effets();
