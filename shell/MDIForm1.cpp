@@ -4,6 +4,8 @@
 #include "shell/Module1.h"
 #include "dipole/Form8.h"
 #include "measures/Form9.h"
+#include "toolbox/Form7.h"
+#include "toolbox/Form6.h"
 #include "shell/frmAbout.h"
 
 // Each working window is wired in as soon as its subsystem provides it; until then its menu entry
@@ -20,17 +22,9 @@
 #include "adaptation/Form3.h"
 #define ORVALIS_FORM3 1
 #endif
-#if __has_include("toolbox/Form6.h")
-#include "toolbox/Form6.h"
-#define ORVALIS_FORM6 1
-#endif
 #if __has_include("converter/Form5.h")
 #include "converter/Form5.h"
 #define ORVALIS_FORM5 1
-#endif
-#if __has_include("toolbox/Form7.h")
-#include "toolbox/Form7.h"
-#define ORVALIS_FORM7 1
 #endif
 
 #include <QApplication>
@@ -197,9 +191,7 @@ void MDIForm1::ouvrirMesures()
 
 void MDIForm1::ouvrirCalculs()
 {
-#ifdef ORVALIS_FORM6
     fenetre<Form6>()->preparer();
-#endif
 }
 
 void MDIForm1::ouvrirConvertisseur()
@@ -216,7 +208,5 @@ void MDIForm1::ouvrirDipoleRaccourci()
 
 void MDIForm1::ouvrirCables()
 {
-#ifdef ORVALIS_FORM7
     fenetre<Form7>()->preparer();
-#endif
 }
