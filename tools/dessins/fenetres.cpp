@@ -1,0 +1,5 @@
+#include "tools/dessins/catalogue.h"
+#include "tools/dessins/trace.h"
+namespace dessin {
+QList<Dessin> fenetres() { return {}; }
+}
