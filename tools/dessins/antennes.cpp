@@ -369,16 +369,16 @@ void levy(Trace &t)
     t.cote(c, d, 28, QStringLiteral("L"));
     t.cote(g, d, 62, QStringLiteral("Longueur du dipôle (L + L)"));
 
-    const P h(320, 356);
+    const QRectF boite = t.boite(P(320, 384), QStringLiteral("Boite de couplage"));
+    const P h(320, boite.top());
     t.bifilaire(c + P(0, 6), h, 12);
     t.cote(c + P(0, 6), h, -44, QStringLiteral("Longueur de la\nligne bifilaire"),
            Trace::Place::Dehors);
     t.renvoi(P(320, 260), P(360, 250),
              QStringLiteral("Ligne 300, 450, 600\nou 1200 Ohms (FV)"), kGauche);
-    const QRectF boite = t.boite(P(320, 384), QStringLiteral("Boite de couplage"));
-    t.pointAlimentation(P(h.x(), boite.top()));
-    t.etiquette(P(h.x() - 12, boite.top() - 4), QStringLiteral("H"), kDroite,
-                style::tailleEtiquette, style::encre, true);
+    t.pointAlimentation(h);
+    t.etiquette(h + P(12, -6), QStringLiteral("H"), Qt::AlignLeft | Qt::AlignBottom,
+                style::tailleTitre, style::encre, true);
     t.coax(P(boite.right(), 384), P(470, 384));
     station(t, P(520, 384));
     t.note(kNote,

@@ -80,8 +80,8 @@ QImage planche(const QList<QPair<QString, QImage>> &images)
         p.drawRect(QRect(pl.coin - QPoint(1, 1), im.size() + QSize(1, 1)));
         p.drawImage(pl.coin, im);
         p.setPen(dessin::style::encre);
-        p.drawText(QRect(pl.coin.x(), pl.coin.y() + im.height() + 4, im.width(), legende),
-                   Qt::AlignLeft | Qt::AlignTop, images[pl.index].first);
+        p.drawText(QPointF(pl.coin.x(), pl.coin.y() + im.height() + 4 + p.fontMetrics().ascent()),
+                   images[pl.index].first);
     }
     return feuille;
 }
