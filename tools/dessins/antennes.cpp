@@ -12,15 +12,9 @@ namespace dessin {
 
 namespace {
 
-using P = QPointF;
-constexpr Ancre kGauche = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Ancre kDroite = Qt::AlignRight | Qt::AlignVCenter;
-constexpr Ancre kDessous = Qt::AlignHCenter | Qt::AlignTop;
-constexpr Ancre kDessus = Qt::AlignHCenter | Qt::AlignBottom;
 constexpr double kSol = 440;
 // Notes stand at the foot of the picture, under the ground line.
 const P kNote(16, 474);
-constexpr Ancre kPied = Qt::AlignLeft | Qt::AlignBottom;
 
 // A mast standing on the ground with a halyard to the end insulator of a wire.
 void support(Trace &t, double x, double haut, P isolateur)
@@ -39,6 +33,44 @@ void filTendu(Trace &t, P gauche, P droite)
 }
 
 void station(Trace &t, P centre) { t.boite(centre, QStringLiteral("Station"), 80); }
+
+// The coaxial feed line down from `depart` to `y`, then across to the station centred on `xStation`.
+void versStation(Trace &t, P depart, double y, double xStation)
+{
+    t.coax(depart, P(depart.x(), y));
+    t.coax(P(depart.x(), y), P(xStation - 40, y));
+    station(t, P(xStation, y));
+}
+
+// A horizontal dipole between two masts, cut at `xAlimentation` by the feed insulator.
+P dipoleTendu(Trace &t, double y, double xAlimentation, bool pointAlimente = true)
+{
+    const P g(70, y), d(570, y), c(xAlimentation, y);
+    filTendu(t, g, d);
+    t.fil(g + P(9, 0), c - P(9, 0));
+    t.fil(c + P(9, 0), d - P(9, 0));
+    t.isolateur(c, P(1, 0));
+    if (pointAlimente) t.pointAlimentation(c);
+    return c;
+}
+
+// Each arm of a centre-fed dipole, and the whole.
+void cotesDipole(Trace &t, double y, const QString &bras, const QString &total)
+{
+    const P g(70, y), d(570, y), c(320, y);
+    t.cote(g, c, 28, bras);
+    t.cote(c, d, 28, bras);
+    t.cote(g, d, 62, total);
+}
+
+// A box (balun, transformer) under the feed point, joined to both sides of the feed.
+QRectF sousAlimentation(Trace &t, P alimentation, double y, const QString &texte)
+{
+    const QRectF r = t.boite(P(alimentation.x(), y), texte);
+    t.conducteurSchema(alimentation + P(-4, 4), P(alimentation.x() - 4, r.top()));
+    t.conducteurSchema(alimentation + P(4, 4), P(alimentation.x() + 4, r.top()));
+    return r;
+}
 
 // ----------------------------------------------------------------------------------------------
 
@@ -71,9 +103,7 @@ void groundPlane(Trace &t)
     t.renvoi(sommet + P(0, 60), P(380, 130), QStringLiteral("Radiateur"), kGauche);
 
     // Feed line down the mast to the station.
-    t.coax(base + P(12, 6), P(312, 420));
-    t.coax(P(312, 420), P(470, 420));
-    station(t, P(520, 420));
+    versStation(t, base + P(12, 6), 420, 520);
     t.renvoi(P(312, 400), P(286, 400), QStringLiteral("Câble coaxial 50 Ohms"), kDroite);
     t.note(kNote, QStringLiteral("Impédance : 36 Ohms, 50 Ohms avec radians à 120°"),
            kPied);
@@ -83,25 +113,12 @@ void doublet(Trace &t)
 {
     t.titre(QStringLiteral("Antenne dipôle (Center-Fed)"),
             QStringLiteral("Demi-onde alimentée au centre par un symétriseur"));
-    const double y = 158;
-    const P g(70, y), d(570, y), c(320, y);
     t.sol(kSol, 20, 620);
-    filTendu(t, g, d);
-    t.fil(g + P(9, 0), c - P(9, 0));
-    t.fil(c + P(9, 0), d - P(9, 0));
-    t.isolateur(c, P(1, 0));
-    t.pointAlimentation(c);
-
-    t.cote(g, c, 28, QStringLiteral("L / 2"));
-    t.cote(c, d, 28, QStringLiteral("L / 2"));
-    t.cote(g, d, 62, QStringLiteral("Longueur du dipole = 2 x L / 2"));
-
-    const QRectF balun = t.boite(P(320, 222), QStringLiteral("Balun 2/3\n(50 / 75 Ohms)"));
-    t.conducteurSchema(c + P(-4, 4), P(316, balun.top()));
-    t.conducteurSchema(c + P(4, 4), P(324, balun.top()));
-    t.coax(P(320, balun.bottom()), P(320, 400));
-    t.coax(P(320, 400), P(450, 400));
-    station(t, P(500, 400));
+    const P c = dipoleTendu(t, 158, 320);
+    cotesDipole(t, 158, QStringLiteral("L / 2"), QStringLiteral("Longueur du dipole = 2 x L / 2"));
+    const QRectF balun =
+        sousAlimentation(t, c, 222, QStringLiteral("Balun 2/3\n(50 / 75 Ohms)"));
+    versStation(t, P(320, balun.bottom()), 400, 500);
     t.renvoi(P(320, 330), P(350, 330),
              QStringLiteral("Câble coaxial 50 Ohms,\nlongueur quelconque"), kGauche);
     t.note(kNote,
@@ -115,23 +132,13 @@ void windom(Trace &t)
             QStringLiteral("Dipôle alimenté au tiers de sa longueur"));
     const double y = 158;
     const P g(70, y), d(570, y);
-    const P c(70 + (570 - 70) / 3.0, y);
     t.sol(kSol, 20, 620);
-    filTendu(t, g, d);
-    t.fil(g + P(9, 0), c - P(9, 0));
-    t.fil(c + P(9, 0), d - P(9, 0));
-    t.isolateur(c, P(1, 0));
-    t.pointAlimentation(c);
-
+    const P c = dipoleTendu(t, y, 70 + (570 - 70) / 3.0);
     t.cote(g, c, 28, QStringLiteral("Branche courte = L / 3"));
     t.cote(c, d, 28, QStringLiteral("Branche longue = 2 x L / 3"));
     t.cote(g, d, 62, QStringLiteral("L"));
-
-    const QRectF balun = t.boite(P(c.x(), 218), QStringLiteral("Balun 1/6"));
-    t.conducteurSchema(c + P(-4, 4), P(c.x() - 4, balun.top()));
-    t.conducteurSchema(c + P(4, 4), P(c.x() + 4, balun.top()));
-    t.coax(P(c.x(), balun.bottom()), P(c.x(), 400));
-    t.coax(P(c.x(), 400), P(450, 400));
+    const QRectF balun = sousAlimentation(t, c, 218, QStringLiteral("Balun 1/6"));
+    versStation(t, P(c.x(), balun.bottom()), 400, 500);
     // Ferrite rings of the choke on the feed line.
     QPainter &p = t.peintre();
     p.setPen(QPen(style::encre, 1.2));
@@ -139,7 +146,6 @@ void windom(Trace &t)
     for (int i = 0; i < 5; ++i) p.drawRoundedRect(QRectF(c.x() - 9, 262 + i * 11, 18, 8), 2, 2);
     t.renvoi(P(c.x() + 9, 290), P(c.x() + 60, 290),
              QStringLiteral("Shock-Balun (ferrites)\ncontre les courants de gaine"), kGauche);
-    station(t, P(500, 400));
     t.renvoi(P(c.x(), 365), P(c.x() + 60, 365),
              QStringLiteral("Câble coaxial 50 Ohms,\nlongueur quelconque"), kGauche);
     t.note(kNote, QStringLiteral("Harmoniques paires : 80 m, 40 m, 20 m, 10 m"),
@@ -150,17 +156,9 @@ void g5rv(Trace &t)
 {
     t.titre(QStringLiteral("Antenne multibandes G5RV full-size"),
             QStringLiteral("Trois demi-ondes alimentées par une ligne bifilaire demi-onde"));
-    const double y = 158;
-    const P g(70, y), d(570, y), c(320, y);
     t.sol(kSol, 20, 620);
-    filTendu(t, g, d);
-    t.fil(g + P(9, 0), c - P(9, 0));
-    t.fil(c + P(9, 0), d - P(9, 0));
-    t.isolateur(c, P(1, 0));
-    t.pointAlimentation(c);
-    t.cote(g, c, 28, QStringLiteral("L / 2"));
-    t.cote(c, d, 28, QStringLiteral("L / 2"));
-    t.cote(g, d, 62, QStringLiteral("Longueur du dipole = 2 x L / 2"));
+    const P c = dipoleTendu(t, 158, 320);
+    cotesDipole(t, 158, QStringLiteral("L / 2"), QStringLiteral("Longueur du dipole = 2 x L / 2"));
 
     const P basLigne(320, 330);
     t.bifilaire(c + P(0, 6), basLigne, 12);
@@ -223,9 +221,7 @@ void w3hh(Trace &t)
 
     const QRectF balun = t.boite(P(c.x(), 330), QStringLiteral("Balun 1/6 à 1/22"));
     t.conducteurSchema(c, P(c.x(), balun.top()));
-    t.coax(P(c.x(), balun.bottom()), P(c.x(), 410));
-    t.coax(P(c.x(), 410), P(440, 410));
-    station(t, P(490, 410));
+    versStation(t, P(c.x(), balun.bottom()), 410, 490);
     t.renvoi(P(c.x(), 385), P(c.x() - 30, 385), QStringLiteral("Câble coaxial"), kDroite);
     t.note(kNote, QStringLiteral("Fil A = λ / 100 ; Fil B = λ / 6 (de chaque côté)"),
            kPied);
@@ -256,8 +252,7 @@ void filaire(Trace &t)
     QPainter &p = t.peintre();
     p.setPen(QPen(style::support, 1, Qt::DotLine));
     p.drawLine(P(20, 296), P(620, 296));
-    t.etiquette(P(20, 304), QStringLiteral("Version Zeppelin"), Qt::AlignLeft | Qt::AlignTop,
-                style::tailleEtiquette, style::encre, true);
+    t.nom(P(20, 304), QStringLiteral("Version Zeppelin"), Qt::AlignLeft | Qt::AlignTop);
     const P zg(70, 344), zd(330, 344);
     t.isolateur(zg, P(1, 0));
     t.fil(zg + P(9, 0), zd);
@@ -291,10 +286,8 @@ void loop(Trace &t)
                 QStringLiteral("Périmètre L =\nlongueur du fil\nd'antenne"), Qt::AlignCenter,
                 style::tailleCote, style::cote);
 
-    const QRectF balun = t.boite(P(c.x(), 372), QStringLiteral("Balun 1/4 à 1/6"));
-    t.conducteurSchema(c + P(-4, 4), P(c.x() - 4, balun.top()));
-    t.conducteurSchema(c + P(4, 4), P(c.x() + 4, balun.top()));
-    t.coax(P(balun.right(), 372), P(470, 372));
+    const QRectF balun = sousAlimentation(t, c, 372, QStringLiteral("Balun 1/4 à 1/6"));
+    t.coax(P(balun.right(), 372), P(480, 372));
     station(t, P(520, 372));
     t.renvoi(P(440, 372), P(440, 398), QStringLiteral("Coaxial 50 Ohms,\nlongueur quelconque"),
              kDessous);
@@ -345,9 +338,7 @@ void bazooka(Trace &t)
     t.cote(c + P(0, 6), jonction, -30, QStringLiteral("Ligne 1/4 d'onde\n75 Ohms (λ/4 x FV)"),
            Trace::Place::Dehors);
     t.jonction(jonction);
-    t.coax(jonction, P(c.x(), 400));
-    t.coax(P(c.x(), 400), P(450, 400));
-    station(t, P(500, 400));
+    versStation(t, jonction, 400, 500);
     t.renvoi(P(c.x(), 370), P(c.x() - 30, 370),
              QStringLiteral("Coaxial 50 Ohms,\nlongueur quelconque"), kDroite);
     t.note(kNote, QStringLiteral("Ou : symétriseur 2/3 et coaxial 50 Ohms. Antenne monobande."),
@@ -359,15 +350,8 @@ void levy(Trace &t)
     t.titre(QStringLiteral("L'antenne Lévy"),
             QStringLiteral("Dipôle de longueur quelconque alimenté par une ligne bifilaire accordée"));
     t.sol(kSol, 20, 620);
-    const double y = 150;
-    const P g(70, y), d(570, y), c(320, y);
-    filTendu(t, g, d);
-    t.fil(g + P(9, 0), c - P(9, 0));
-    t.fil(c + P(9, 0), d - P(9, 0));
-    t.isolateur(c, P(1, 0));
-    t.cote(g, c, 28, QStringLiteral("L"));
-    t.cote(c, d, 28, QStringLiteral("L"));
-    t.cote(g, d, 62, QStringLiteral("Longueur du dipôle (L + L)"));
+    const P c = dipoleTendu(t, 150, 320, false);
+    cotesDipole(t, 150, QStringLiteral("L"), QStringLiteral("Longueur du dipôle (L + L)"));
 
     const QRectF boite = t.boite(P(320, 384), QStringLiteral("Boite de couplage"));
     const P h(320, boite.top());
@@ -379,7 +363,7 @@ void levy(Trace &t)
     t.pointAlimentation(h);
     t.etiquette(h + P(12, -6), QStringLiteral("H"), Qt::AlignLeft | Qt::AlignBottom,
                 style::tailleTitre, style::encre, true);
-    t.coax(P(boite.right(), 384), P(470, 384));
+    t.coax(P(boite.right(), 384), P(480, 384));
     station(t, P(520, 384));
     t.note(kNote,
            QStringLiteral("En H : ventre de courant (longueur optimale) ou de tension (à éviter)"),
@@ -391,8 +375,7 @@ void levy(Trace &t)
 void vueDeCote(Trace &t, double hauteurRadiateur)
 {
     const double yBoom = 250, xr = 262, xa = 408, xd = 590;
-    t.etiquette(P((xr + xd) / 2, 64), QStringLiteral("Vue de côté"), kDessous,
-                style::tailleEtiquette, style::encre, true);
+    t.nom(P((xr + xd) / 2, 64), QStringLiteral("Vue de côté"), kDessous);
     t.mat(P(xr - 12, yBoom), P(xd + 12, yBoom), 7);
     t.mat(P(xa + 40, kSol), P(xa + 40, yBoom), 8);
     struct Element { double x, facteur; QString nom; bool toujours; };
@@ -419,8 +402,7 @@ void quad(Trace &t)
             QStringLiteral("Éléments carrés ; en tirets, ceux que comptent certains modèles"));
     t.sol(kSol, 20, 620);
     const double cote = 140, cx = 110, cy = 232;
-    t.etiquette(P(cx, 64), QStringLiteral("Vue de face"), kDessous, style::tailleEtiquette,
-                style::encre, true);
+    t.nom(P(cx, 64), QStringLiteral("Vue de face"), kDessous);
     const P hg(cx - cote / 2, cy - cote / 2), hd(cx + cote / 2, cy - cote / 2);
     const P bd(cx + cote / 2, cy + cote / 2), bg(cx - cote / 2, cy + cote / 2);
     const P c(cx, cy + cote / 2);
@@ -446,8 +428,7 @@ void deltaLoop(Trace &t)
     t.sol(kSol, 20, 620);
     const double cote = 170, cx = 110, yBas = 300;
     const double h = cote * std::sqrt(3.0) / 2;
-    t.etiquette(P(cx, 64), QStringLiteral("Vue de face"), kDessous, style::tailleEtiquette,
-                style::encre, true);
+    t.nom(P(cx, 64), QStringLiteral("Vue de face"), kDessous);
     const P sommet(cx, yBas - h), bg(cx - cote / 2, yBas), bd(cx + cote / 2, yBas);
     const P c(cx, yBas);
     t.polyFil({bg, sommet, bd, bg}, false);

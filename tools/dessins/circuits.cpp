@@ -12,13 +12,7 @@ namespace dessin {
 
 namespace {
 
-using P = QPointF;
-constexpr Ancre kGauche = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Ancre kDroite = Qt::AlignRight | Qt::AlignVCenter;
-constexpr Ancre kDessous = Qt::AlignHCenter | Qt::AlignTop;
-constexpr Ancre kDessus = Qt::AlignHCenter | Qt::AlignBottom;
 const P kNote(12, 294);
-constexpr Ancre kPied = Qt::AlignLeft | Qt::AlignBottom;
 
 void antenneRaccourcie(Trace &t)
 {
@@ -242,11 +236,9 @@ void extremites(Trace &t, const Reseau &r, const QString &source, const QString 
 {
     t.borne(P(r.gauche, r.haut));
     t.borne(P(r.gauche, r.bas));
-    t.etiquette(P(r.gauche - 2, (r.haut + r.bas) / 2), source, kGauche, style::tailleEtiquette,
-                style::encre, true);
+    t.nom(P(r.gauche, r.haut - 10), source, kDessus);
     t.resistance(P(r.droite, r.haut), P(r.droite, r.bas), 44, 16);
-    t.etiquette(P(r.droite - 14, (r.haut + r.bas) / 2), charge, kDroite, style::tailleEtiquette,
-                style::encre, true);
+    t.nom(P(r.droite, r.haut - 10), charge, kDessus);
     t.conducteurSchema(P(r.gauche + 4, r.bas), P(r.droite, r.bas));
     t.masse(P((r.gauche + r.droite) / 2, r.bas));
 }
@@ -256,8 +248,29 @@ void enDerivation(Trace &t, const Reseau &r, double x, const QString &nom)
     t.condensateur(P(x, r.haut), P(x, r.bas), 26, 9);
     t.jonction(P(x, r.haut));
     t.jonction(P(x, r.bas));
-    t.etiquette(P(x + 18, (r.haut + r.bas) / 2), nom, kGauche, style::tailleEtiquette, style::encre,
-                true);
+    t.nom(P(x + 18, (r.haut + r.bas) / 2), nom, kGauche);
+}
+
+// The top line of a network from the source terminal to the load: each series element starts at
+// its x and ends at the next one's; nothing in series means a plain wire up to the load.
+struct EnSerie {
+    enum { Self, Condensateur } genre;
+    double debut, fin;
+    QString nom;
+};
+
+void ligneDuHaut(Trace &t, const Reseau &r, const QList<EnSerie> &elements)
+{
+    double x = r.gauche + 4;
+    for (const EnSerie &e : elements) {
+        t.conducteurSchema(P(x, r.haut), P(e.debut, r.haut));
+        const P a(e.debut, r.haut), b(e.fin, r.haut);
+        if (e.genre == EnSerie::Self) t.bobine(a, b, 4, 11);
+        else t.condensateur(a, b, 26, 9);
+        t.nom(P((e.debut + e.fin) / 2, r.haut - 17), e.nom, kDessus);
+        x = e.fin;
+    }
+    t.conducteurSchema(P(x, r.haut), P(r.droite, r.haut));
 }
 
 void filtreLSerie(Trace &t)
@@ -265,20 +278,10 @@ void filtreLSerie(Trace &t)
     t.titre(QStringLiteral("Adaptateur en L (Tuning and Matching)"),
             QStringLiteral("Feeder plus grand que RL(ant)"));
     const Reseau r;
-    extremites(t, r, QString(), QString());
-    t.etiquette(P(r.gauche, r.haut - 10), QStringLiteral("Feeder"), kDessus,
-                style::tailleEtiquette, style::encre, true);
-    t.etiquette(P(r.droite, r.haut - 10), QStringLiteral("RL(ant)"), kDessus,
-                style::tailleEtiquette, style::encre, true);
-    t.conducteurSchema(P(r.gauche + 4, r.haut), P(150, r.haut));
+    extremites(t, r, QStringLiteral("Feeder"), QStringLiteral("RL(ant)"));
+    ligneDuHaut(t, r, {{EnSerie::Self, 150, 230, QStringLiteral("L1")},
+                       {EnSerie::Condensateur, 230, 300, QStringLiteral("C1")}});
     enDerivation(t, r, 104, QStringLiteral("C2"));
-    t.bobine(P(150, r.haut), P(230, r.haut), 4, 11);
-    t.etiquette(P(190, r.haut - 16), QStringLiteral("L1"), kDessus, style::tailleEtiquette,
-                style::encre, true);
-    t.condensateur(P(230, r.haut), P(300, r.haut), 26, 9);
-    t.etiquette(P(265, r.haut - 18), QStringLiteral("C1"), kDessus, style::tailleEtiquette,
-                style::encre, true);
-    t.conducteurSchema(P(300, r.haut), P(r.droite, r.haut));
     t.note(kNote, QStringLiteral("C2 en dérivation côté feeder, L1 et C1 en série."), kPied);
 }
 
@@ -287,18 +290,10 @@ void filtreLSerieParal(Trace &t)
     t.titre(QStringLiteral("Adaptateur en L (Networks)"),
             QStringLiteral("Z1(Rs) plus petit que Z2(Rp)"));
     const Reseau r;
-    extremites(t, r, QString(), QString());
-    t.etiquette(P(r.gauche, r.haut - 10), QStringLiteral("Z1(Rs)"), kDessus,
-                style::tailleEtiquette, style::encre, true);
-    t.etiquette(P(r.droite, r.haut - 10), QStringLiteral("Z2(Rp)"), kDessus,
-                style::tailleEtiquette, style::encre, true);
+    extremites(t, r, QStringLiteral("Z1(Rs)"), QStringLiteral("Z2(Rp)"));
     t.etiquette(P(r.droite, r.bas + 26), QStringLiteral("vers antenne"), kDessous,
                 style::tailleNote, style::discret);
-    t.conducteurSchema(P(r.gauche + 4, r.haut), P(110, r.haut));
-    t.bobine(P(110, r.haut), P(200, r.haut), 4, 11);
-    t.etiquette(P(155, r.haut - 16), QStringLiteral("L1"), kDessus, style::tailleEtiquette,
-                style::encre, true);
-    t.conducteurSchema(P(200, r.haut), P(r.droite, r.haut));
+    ligneDuHaut(t, r, {{EnSerie::Self, 110, 200, QStringLiteral("L1")}});
     enDerivation(t, r, 262, QStringLiteral("C1"));
     t.note(kNote, QStringLiteral("L1 en série, C1 en dérivation côté antenne."), kPied);
 }
@@ -308,17 +303,9 @@ void filtrePi(Trace &t)
     t.titre(QStringLiteral("Adaptateur en PI (Networks)"),
             QStringLiteral("R1 plus grand que R2 ; Q de 5 à 15"));
     const Reseau r;
-    extremites(t, r, QString(), QString());
-    t.etiquette(P(r.gauche, r.haut - 10), QStringLiteral("R1"), kDessus, style::tailleEtiquette,
-                style::encre, true);
-    t.etiquette(P(r.droite, r.haut - 10), QStringLiteral("R2"), kDessus, style::tailleEtiquette,
-                style::encre, true);
-    t.conducteurSchema(P(r.gauche + 4, r.haut), P(150, r.haut));
+    extremites(t, r, QStringLiteral("R1"), QStringLiteral("R2"));
+    ligneDuHaut(t, r, {{EnSerie::Self, 150, 240, QStringLiteral("L1")}});
     enDerivation(t, r, 104, QStringLiteral("C1"));
-    t.bobine(P(150, r.haut), P(240, r.haut), 4, 11);
-    t.etiquette(P(195, r.haut - 16), QStringLiteral("L1"), kDessus, style::tailleEtiquette,
-                style::encre, true);
-    t.conducteurSchema(P(240, r.haut), P(r.droite, r.haut));
     enDerivation(t, r, 286, QStringLiteral("C2"));
     t.note(kNote, QStringLiteral("C1 et C2 en dérivation, L1 en série."), kPied);
 }

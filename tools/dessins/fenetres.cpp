@@ -11,11 +11,6 @@ namespace dessin {
 
 namespace {
 
-using P = QPointF;
-constexpr Ancre kGauche = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Ancre kDroite = Qt::AlignRight | Qt::AlignVCenter;
-constexpr Ancre kDessous = Qt::AlignHCenter | Qt::AlignTop;
-constexpr Ancre kDessus = Qt::AlignHCenter | Qt::AlignBottom;
 
 const QString kDimA = QStringLiteral("Dim A");
 const QString kDimB = QStringLiteral("Dim B");
@@ -42,8 +37,8 @@ void dipoleRaccourci(Trace &t)
     t.cote(P(selfG, y), P(c, y), 30, kDimB);
     t.cote(P(c, y), P(selfD, y), 30, kDimB);
     t.cote(P(selfD, y), P(d, y), 30, kDimC);
-    t.etiquette(P(selfG, y + 6), kSelf, kDessous, style::tailleEtiquette, style::encre, true);
-    t.etiquette(P(selfD, y + 6), kSelf, kDessous, style::tailleEtiquette, style::encre, true);
+    t.nom(P(selfG, y + 6), kSelf, kDessous);
+    t.nom(P(selfD, y + 6), kSelf, kDessous);
 
     const QRectF balun = t.boite(P(c, 164), QStringLiteral("BALUN"));
     t.conducteurSchema(P(c - 4, y + 4), P(c - 4, balun.top()));
@@ -68,7 +63,7 @@ void quartOndeRaccourci(Trace &t)
     t.cote(P(x, sommet), P(x, base), -62, kDimA, Trace::Place::Dehors);
     t.cote(P(x, sommet), P(x, ySelf), 36, kDimC, Trace::Place::Dehors);
     t.cote(P(x, ySelf), P(x, base), 36, kDimB, Trace::Place::Dehors);
-    t.etiquette(P(x - 12, ySelf), kSelf, kDroite, style::tailleEtiquette, style::encre, true);
+    t.nom(P(x - 12, ySelf), kSelf, kDroite);
 
     t.coax(P(x, base + 4), P(x, 282));
     t.coax(P(x, 282), P(220, 282));
@@ -84,8 +79,7 @@ void selfAPrises(Trace &t)
     t.fil(P(10, y), P(xc, y));
     t.fil(P(xb, y), P(350, y));
     t.bobine(P(xc, y), P(xb, y), 10, 13);
-    t.etiquette(P((xc + xb) / 2, y - 18), QStringLiteral("L1"), kDessus, style::tailleEtiquette,
-                style::encre, true);
+    t.nom(P((xc + xb) / 2, y - 18), QStringLiteral("L1"), kDessus);
     t.etiquette(P(12, y - 8), QStringLiteral("Branche C"), Qt::AlignLeft | Qt::AlignBottom);
     t.etiquette(P(348, y - 8), QStringLiteral("Branche B"), Qt::AlignRight | Qt::AlignBottom);
 

@@ -354,6 +354,11 @@ QRectF Trace::etiquette(QPointF point, const QString &texte, Ancre ancre, int ta
     return r;
 }
 
+QRectF Trace::nom(QPointF point, const QString &texte, Ancre ancre)
+{
+    return etiquette(point, texte, ancre, style::tailleEtiquette, style::encre, true);
+}
+
 void Trace::renvoi(QPointF cible, QPointF point, const QString &texte, Ancre ancre)
 {
     p_.setPen(stylo(style::encre, 0.9));

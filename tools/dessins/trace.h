@@ -41,6 +41,13 @@ QList<QColor> couleurs();
 
 // Where a text lies around the point that anchors it (Qt::Alignment of the text box on the point).
 using Ancre = Qt::Alignment;
+constexpr Ancre kGauche = Qt::AlignLeft | Qt::AlignVCenter;     // text to the right of the point
+constexpr Ancre kDroite = Qt::AlignRight | Qt::AlignVCenter;    // text to the left of the point
+constexpr Ancre kDessous = Qt::AlignHCenter | Qt::AlignTop;     // text under the point
+constexpr Ancre kDessus = Qt::AlignHCenter | Qt::AlignBottom;   // text over the point
+constexpr Ancre kPied = Qt::AlignLeft | Qt::AlignBottom;        // notes at the foot of a picture
+
+using P = QPointF;
 
 class Trace {
 public:
@@ -91,6 +98,8 @@ public:
     QRectF etiquette(QPointF point, const QString &texte, Ancre ancre,
                      int taille = style::tailleEtiquette, const QColor &couleur = style::encre,
                      bool gras = false);
+    // The name of a component or of a part (L1, C2, Np, Radiateur) in bold.
+    QRectF nom(QPointF point, const QString &texte, Ancre ancre);
     void renvoi(QPointF cible, QPointF point, const QString &texte, Ancre ancre);
     QRectF note(QPointF point, const QString &texte, Ancre ancre);
 
