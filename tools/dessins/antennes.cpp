@@ -32,6 +32,13 @@ void filTendu(Trace &t, P gauche, P droite)
     t.isolateur(droite, P(1, 0));
 }
 
+// Title, subtitle and the ground line of an outdoor scene.
+void enPlein(Trace &t, const QString &titre, const QString &sousTitre)
+{
+    t.titre(titre, sousTitre);
+    t.sol(kSol, 20, 620);
+}
+
 void station(Trace &t, P centre) { t.boite(centre, QStringLiteral("Station"), 80); }
 
 // The coaxial feed line down from `depart` to `y`, then across to the station centred on `xStation`.
@@ -76,11 +83,10 @@ QRectF sousAlimentation(Trace &t, P alimentation, double y, const QString &texte
 
 void groundPlane(Trace &t)
 {
-    t.titre(QStringLiteral("Antenne quart d'onde (Ground Plane)"),
+    enPlein(t, QStringLiteral("Antenne quart d'onde (Ground Plane)"),
             QStringLiteral("Fouet vertical et trois radians inclinés à 120° du radiateur"));
     const P base(300, 272), sommet(300, 86);
     const double rayon = 186;
-    t.sol(kSol, 20, 620);
     t.mat(P(300, kSol), base + P(0, 10), 10);
     // Radials: two in the plane of the picture, the third one going away behind the mast.
     const double a = qDegreesToRadians(30.0);
@@ -111,9 +117,8 @@ void groundPlane(Trace &t)
 
 void doublet(Trace &t)
 {
-    t.titre(QStringLiteral("Antenne dipôle (Center-Fed)"),
+    enPlein(t, QStringLiteral("Antenne dipôle (Center-Fed)"),
             QStringLiteral("Demi-onde alimentée au centre par un symétriseur"));
-    t.sol(kSol, 20, 620);
     const P c = dipoleTendu(t, 158, 320);
     cotesDipole(t, 158, QStringLiteral("L / 2"), QStringLiteral("Longueur du dipole = 2 x L / 2"));
     const QRectF balun =
@@ -128,11 +133,10 @@ void doublet(Trace &t)
 
 void windom(Trace &t)
 {
-    t.titre(QStringLiteral("Antenne multibandes Conrad Windom"),
+    enPlein(t, QStringLiteral("Antenne multibandes Conrad Windom"),
             QStringLiteral("Dipôle alimenté au tiers de sa longueur"));
     const double y = 158;
     const P g(70, y), d(570, y);
-    t.sol(kSol, 20, 620);
     const P c = dipoleTendu(t, y, 70 + (570 - 70) / 3.0);
     t.cote(g, c, 28, QStringLiteral("Branche courte = L / 3"));
     t.cote(c, d, 28, QStringLiteral("Branche longue = 2 x L / 3"));
@@ -154,9 +158,8 @@ void windom(Trace &t)
 
 void g5rv(Trace &t)
 {
-    t.titre(QStringLiteral("Antenne multibandes G5RV full-size"),
+    enPlein(t, QStringLiteral("Antenne multibandes G5RV full-size"),
             QStringLiteral("Trois demi-ondes alimentées par une ligne bifilaire demi-onde"));
-    t.sol(kSol, 20, 620);
     const P c = dipoleTendu(t, 158, 320);
     cotesDipole(t, 158, QStringLiteral("L / 2"), QStringLiteral("Longueur du dipole = 2 x L / 2"));
 
@@ -177,9 +180,8 @@ void g5rv(Trace &t)
 
 void w3hh(Trace &t)
 {
-    t.titre(QStringLiteral("Antenne multibandes W3HH ou T2FD"),
+    enPlein(t, QStringLiteral("Antenne multibandes W3HH ou T2FD"),
             QStringLiteral("Dipôle replié incliné, chargé par une résistance terminale"));
-    t.sol(kSol, 20, 620);
     const double inclinaison = qDegreesToRadians(16.0);
     const P u(std::cos(inclinaison), std::sin(inclinaison));
     const P n(u.y(), -u.x()); // towards the upper conductor
@@ -229,9 +231,8 @@ void w3hh(Trace &t)
 
 void filaire(Trace &t)
 {
-    t.titre(QStringLiteral("Antenne filaire demie onde"),
+    enPlein(t, QStringLiteral("Antenne filaire demie onde"),
             QStringLiteral("Fil alimenté en bout, en haute impédance"));
-    t.sol(kSol, 20, 620);
     const P g(70, 124), d(500, 148);
     support(t, 34, g.y() - 14, g - P(9, 0));
     t.isolateur(g, d - g);
@@ -268,9 +269,8 @@ void filaire(Trace &t)
 
 void loop(Trace &t)
 {
-    t.titre(QStringLiteral("Antenne Loop onde entière"),
+    enPlein(t, QStringLiteral("Antenne Loop onde entière"),
             QStringLiteral("Boucle carrée d'une longueur d'onde, alimentée par un symétriseur"));
-    t.sol(kSol, 20, 620);
     const double gauche = 190, droite = 430, haut = 96, bas = 336;
     const P hg(gauche, haut), hd(droite, haut), bd(droite, bas), bg(gauche, bas);
     const P c((gauche + droite) / 2, bas);
@@ -298,9 +298,8 @@ void loop(Trace &t)
 
 void bazooka(Trace &t)
 {
-    t.titre(QStringLiteral("Antenne Double Bazooka"),
+    enPlein(t, QStringLiteral("Antenne Double Bazooka"),
             QStringLiteral("Dipôle dont la partie centrale est un câble coaxial"));
-    t.sol(kSol, 20, 620);
     const double y = 176;
     const P g(70, y), d(570, y);
     const double coaxG = 70 + 500 * 0.17, coaxD = 570 - 500 * 0.17;
@@ -347,9 +346,8 @@ void bazooka(Trace &t)
 
 void levy(Trace &t)
 {
-    t.titre(QStringLiteral("L'antenne Lévy"),
+    enPlein(t, QStringLiteral("L'antenne Lévy"),
             QStringLiteral("Dipôle de longueur quelconque alimenté par une ligne bifilaire accordée"));
-    t.sol(kSol, 20, 620);
     const P c = dipoleTendu(t, 150, 320, false);
     cotesDipole(t, 150, QStringLiteral("L"), QStringLiteral("Longueur du dipôle (L + L)"));
 
@@ -398,9 +396,8 @@ void vueDeCote(Trace &t, double hauteurRadiateur)
 
 void quad(Trace &t)
 {
-    t.titre(QStringLiteral("Antenne Quad"),
+    enPlein(t, QStringLiteral("Antenne Quad"),
             QStringLiteral("Éléments carrés ; en tirets, ceux que comptent certains modèles"));
-    t.sol(kSol, 20, 620);
     const double cote = 140, cx = 110, cy = 232;
     t.nom(P(cx, 64), QStringLiteral("Vue de face"), kDessous);
     const P hg(cx - cote / 2, cy - cote / 2), hd(cx + cote / 2, cy - cote / 2);
@@ -423,9 +420,8 @@ void quad(Trace &t)
 
 void deltaLoop(Trace &t)
 {
-    t.titre(QStringLiteral("Antenne Delta-Loop"),
+    enPlein(t, QStringLiteral("Antenne Delta-Loop"),
             QStringLiteral("Éléments triangulaires ; en tirets, ceux que comptent certains modèles"));
-    t.sol(kSol, 20, 620);
     const double cote = 170, cx = 110, yBas = 300;
     const double h = cote * std::sqrt(3.0) / 2;
     t.nom(P(cx, 64), QStringLiteral("Vue de face"), kDessous);
@@ -498,9 +494,8 @@ void yagi(Trace &t)
 // Shown before the first calculation: a few antennas on a house and a mast.
 void generique(Trace &t)
 {
-    t.titre(QStringLiteral("Les antennes"),
+    enPlein(t, QStringLiteral("Les antennes"),
             QStringLiteral("Choisissez une bande et une antenne, puis « Calculer »"));
-    t.sol(kSol, 20, 620);
     // The house with the station.
     QPainter &p = t.peintre();
     p.setPen(QPen(style::support, 2));
