@@ -16,8 +16,12 @@ namespace essai {
 Donnees::Donnees()
 {
     const QDir source(QStringLiteral(ORVALIS_DATA_SOURCE));
-    for (const QString &f : source.entryList(QDir::Files))
+    for (const QString &f : source.entryList({"*.dat"}, QDir::Files))
         QFile::copy(source.filePath(f), dir_.filePath(f));
+    // The pictures the build draws beside the program.
+    const QDir programme(QStringLiteral(ORVALIS_PROGRAMME));
+    for (const QString &f : programme.entryList({"*.gif", "*.bmp"}, QDir::Files))
+        QFile::copy(programme.filePath(f), dir_.filePath(f));
 }
 
 void Donnees::ecrire(const QString &nom, const QStringList &lignes) const

@@ -17,7 +17,8 @@ class QWidget;
 
 namespace essai {
 
-// A program directory of its own: a copy of the delivered data files, which a test may change.
+// A program directory of its own: a copy of the delivered data files and of the pictures drawn by
+// the build, which a test may change.
 class Donnees {
 public:
     Donnees();

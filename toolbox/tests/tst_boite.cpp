@@ -46,6 +46,9 @@ class TstBoite : public QObject {
         p.reset();
         donnees = std::make_unique<Donnees>();
         if (avecImages) poserImages(*donnees);
+        else
+            for (const QString &f : QDir(donnees->chemin()).entryList({"*.bmp", "*.gif"}, QDir::Files))
+                donnees->supprimer(f);
         p = demarrer(*donnees);
         QVERIFY(menu(*p, "Calculs").isEmpty());
         f = p->findChild<QWidget *>("Form6");
