@@ -1,0 +1,507 @@
+#include "antennas/Form1.h"
+
+#include "antennas/commun.h"
+#include "antennas/filaire.h"
+#include "antennas/levy.h"
+#include "antennas/quad.h"
+#include "antennas/yagi.h"
+#include "shell/ChampsNumeriques.h"
+#include "shell/MDIForm1.h"
+#include "shell/Messages.h"
+#include "shell/Module1.h"
+#include "shell/numbers.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace antennes;
+
+namespace {
+
+enum Onglet { OngletFilaire = 0, OngletYagi = 1, OngletQuad = 2, OngletLevy = 3 };
+
+template <class W>
+W *nommer(W *w, const char *nom)
+{
+    w->setObjectName(QLatin1String(nom));
+    return w;
+}
+
+QLineEdit *champ(const char *nom, const QString &texte)
+{
+    auto *e = nommer(new QLineEdit(texte), nom);
+    e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0 000,000 Mhz__")));
+    return e;
+}
+
+QLabel *legende(const char *nom, const QString &texte, QWidget *compagnon)
+{
+    auto *l = nommer(new QLabel(texte), nom);
+    l->setBuddy(compagnon);
+    return l;
+}
+
+// A list with its entries and, until an entry is chosen, its design text.
+QComboBox *liste(const char *nom, const QStringList &entrees, const QString &texteInitial)
+{
+    auto *c = nommer(new QComboBox, nom);
+    c->addItems(entrees);
+    c->setPlaceholderText(texteInitial);
+    c->setCurrentIndex(-1);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return c;
+}
+
+QPushButton *bouton(const char *nom, const QString &texte)
+{
+    return nommer(new QPushButton(texte), nom);
+}
+
+QGroupBox *cadre(const char *nom, const QString &titre, QGridLayout *&grille)
+{
+    auto *g = nommer(new QGroupBox(titre), nom);
+    grille = new QGridLayout(g);
+    grille->setColumnStretch(1, 1);
+    return g;
+}
+
+// Puts a calculate button at the foot of a tab, on the right.
+void piedDeCadre(QGridLayout *grille, QPushButton *calculer)
+{
+    const int ligne = grille->rowCount();
+    grille->setRowStretch(ligne, 1);
+    grille->addWidget(calculer, ligne + 1, 0, 1, 2, Qt::AlignRight);
+}
+
+}  // namespace
+
+Form1::Form1(MDIForm1 &principal)
+    : FenetreTravail(principal, QStringLiteral("Form1"), QStringLiteral("Les antennes"))
+{
+    construire();
+    declarerChamps();
+
+    connect(TabStrip1, &QTabWidget::currentChanged, this, &Form1::ongletChoisi);
+    connect(Combo1, &QComboBox::activated, this, &Form1::choisirBande);
+    connect(Combo2, &QComboBox::activated, this, &Form1::choisirType);
+    connect(Combo5, &QComboBox::activated, this, &Form1::choisirCable);
+    connect(Combo3, &QComboBox::activated, this, &Form1::calculerYagi);
+    connect(Combo4, &QComboBox::activated, this, &Form1::calculerQuad);
+    connect(Combo6, &QComboBox::activated, this, &Form1::calculerLevy);
+    connect(Combo7, &QComboBox::activated, this, &Form1::choisirLongueurLevy);
+    connect(Option1, &QRadioButton::clicked, this, [this] { choisirUnite(false); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { choisirUnite(true); });
+    connect(Calculer_Filaire, &QPushButton::clicked, this, &Form1::calculerFilaire);
+    connect(Calculer_Yagi, &QPushButton::clicked, this, &Form1::calculerYagi);
+    connect(Calculer_Quad, &QPushButton::clicked, this, &Form1::calculerQuad);
+    connect(Calculer_Levy, &QPushButton::clicked, this, &Form1::calculerLevy);
+    connect(Retour_Menu, &QPushButton::clicked, this, &Form1::cacher);
+}
+
+void Form1::construire()
+{
+    // Band choice, above the tabs: it sets the frequency of all four designers.
+    Combo1 = liste("Combo1",
+                   {QStringLiteral("Libre choix"), QStringLiteral("160 m"), QStringLiteral("80 m"),
+                    QStringLiteral("40 m"), QStringLiteral("30 m"), QStringLiteral("20 m"),
+                    QStringLiteral("17 m"), QStringLiteral("15 m"), QStringLiteral("12 m"),
+                    QStringLiteral("10 m"), QStringLiteral("6 m"), QStringLiteral("2 m"),
+                    QStringLiteral("70 cm"), QStringLiteral("23 cm")},
+                   QStringLiteral("20 m"));
+    Label3 = legende("Label3",
+                     QStringLiteral("Choisissez une bande ou indiquer une fréquence d'accord dans le cadre "
+                                    "inférieur"),
+                     Combo1);
+
+    // Wire antennas.
+    QGridLayout *g = nullptr;
+    QGroupBox *Frame1 = cadre("Frame1", QStringLiteral("Antennes filaire"), g);
+    Combo2 = liste("Combo2",
+                   {QStringLiteral("Antenne quart d'onde (Ground Plane)"),
+                    QStringLiteral("Antenne dipôle (Center-Fed)"),
+                    QStringLiteral("Antenne multibandes Conrad Windom"),
+                    QStringLiteral("Antenne multibandes G5RV full-size"),
+                    QStringLiteral("Antenne multibandes W3HH ou T2FD"),
+                    QStringLiteral("Antenne filaire demie onde"),
+                    QStringLiteral("Antenne Loop onde entière"), QStringLiteral("Antenne Double Bazooka")},
+                   QStringLiteral("Antenne quart d'onde (Ground Plane)"));
+    Text2 = champ("Text2", QStringLiteral("Text2"));
+    Label2 = legende("Label2", QStringLiteral("Fréquence d'accord"), Text2);
+    Text1 = champ("Text1", QStringLiteral("Text1"));
+    Label1 = legende("Label1", QStringLiteral("Facteur de raccourcissement"), Text1);
+    Combo5 = liste("Combo5", {}, QStringLiteral("Coaxial 50 ohms : 0,66"));
+    Label12 = legende("Label12", QStringLiteral("Choisissez un cable coaxiale"), Combo5);
+    Label12->hide();
+    Combo5->hide();
+    Calculer_Filaire = bouton("Calculer_Filaire", QStringLiteral("Calculer"));
+    g->addWidget(Combo2, 0, 0, 1, 2);
+    g->addWidget(Label2, 1, 0);
+    g->addWidget(Text2, 1, 1);
+    g->addWidget(Label1, 2, 0);
+    g->addWidget(Text1, 2, 1);
+    g->addWidget(Label12, 3, 0, 1, 2);
+    g->addWidget(Combo5, 4, 0, 1, 2);
+    piedDeCadre(g, Calculer_Filaire);
+
+    // Yagi antennas.
+    QGroupBox *Frame2 = cadre("Frame2", QStringLiteral("Antenne Yagi"), g);
+    Combo3 = liste("Combo3",
+                   {QStringLiteral("Antenne YAGI 3 éléments (Varnasse, Q5ZT)"),
+                    QStringLiteral("Antenne YAGI 4 éléments (Varnasse, Q5ZT)"),
+                    QStringLiteral("Antenne YAGI 5 éléments (Varnasse, Q5ZT)"),
+                    QStringLiteral("Antenne YAGI 9 éléments (Belvanter, Q8WK)")},
+                   QStringLiteral("Antenne YAGY VHF 3 éléments ( Q5ZT) "));
+    Text4 = champ("Text4", QStringLiteral("Text4"));
+    Calculer_Yagi = bouton("Calculer_Yagi", QStringLiteral("Calculer"));
+    g->addWidget(Combo3, 0, 0, 1, 2);
+    g->addWidget(legende("Label4", QStringLiteral("Fréquence d'accord"), Text4), 1, 0);
+    g->addWidget(Text4, 1, 1);
+    piedDeCadre(g, Calculer_Yagi);
+
+    // Quad and Delta-Loop antennas.
+    QGroupBox *Frame3 = cadre("Frame3", QStringLiteral("Antenne Quad et Delta-Loop"), g);
+    Combo4 = liste("Combo4",
+                   {QStringLiteral("Antenne Quad 1 radiateur seulement"),
+                    QStringLiteral("Antenne Quad 1 radiateur et 1 directeur"),
+                    QStringLiteral("Antenne Quad 1 radiateur et 1réflecteur"),
+                    QStringLiteral("Antenne Quad 3 éléments"),
+                    QStringLiteral("Antenne Delta-Loop 1 radiateur seulement"),
+                    QStringLiteral("Antenne Delta Loop 1 radiateur et 1 directeur"),
+                    QStringLiteral("Antenne Delta Loop 1 radiateur et 1 réflecteur"),
+                    QStringLiteral("Antenne Delta Loop 3 éléments")},
+                   QStringLiteral("Antenne Quad 1 directeur"));
+    Text8 = champ("Text8", QString());  // shows the band's frequency; typing in it changes nothing
+    Calculer_Quad = bouton("Calculer_Quad", QStringLiteral("Calculer"));
+    g->addWidget(Combo4, 0, 0, 1, 2);
+    g->addWidget(legende("Label8", QStringLiteral("Fréquence d'accord"), Text8), 1, 0);
+    g->addWidget(Text8, 1, 1);
+    piedDeCadre(g, Calculer_Quad);
+
+    // Levy antenna.
+    QGroupBox *Frame4 = cadre("Frame4", QStringLiteral("L'antenne Lévy"), g);
+    Text12 = champ("Text12", QStringLiteral("Text12"));
+    Text11 = champ("Text11", QStringLiteral("Text11"));
+    Combo7 = liste("Combo7",
+                   {QStringLiteral("Longueur défini"), QStringLiteral("3x1/2 Lambda"),
+                    QStringLiteral("2x0,64 Lambda"), QStringLiteral("1/2 Lambda"),
+                    QStringLiteral("1/3 Lambda"), QStringLiteral("1/4 Lambda")},
+                   QStringLiteral("Longueur défini"));
+    Combo6 = liste("Combo6",
+                   {QStringLiteral("Ligne 300 Ohm = 0.82"), QStringLiteral("Ligne 450 Ohm = 0.905"),
+                    QStringLiteral("Ligne 600 Ohm = 0.93"), QStringLiteral("Ligne 1200 Ohm = 0.97")},
+                   QStringLiteral("Ligne 300 Ohm = 0.82"));
+    Option1 = nommer(new QRadioButton(QStringLiteral("Calcul en Foots")), "Option1");
+    Option2 = nommer(new QRadioButton(QStringLiteral("Calcul en Mètres")), "Option2");
+    Option1->setChecked(true);
+    Calculer_Levy = bouton("Calculer_Levy", QStringLiteral("Calculer la ligne"));
+    g->addWidget(legende("Label7", QStringLiteral("Fréquence la plus basse utilisée"), Text12), 0, 0);
+    g->addWidget(Text12, 0, 1);
+    g->addWidget(legende("Label11", QStringLiteral("Longueur du dipôle( L+L)"), Text11), 1, 0);
+    g->addWidget(Text11, 1, 1);
+    g->addWidget(legende("Label13", QStringLiteral("Longueur souhaité"), Combo7), 2, 0);
+    g->addWidget(Combo7, 2, 1);
+    g->addWidget(legende("Label14", QStringLiteral("Coéficient de vélocité de la ligne bifilaire"), Combo6),
+                 3, 0, 1, 2);
+    g->addWidget(Combo6, 4, 0, 1, 2);
+    auto *unites = new QHBoxLayout;
+    unites->addWidget(Option1);
+    unites->addWidget(Option2);
+    unites->addStretch(1);
+    g->addLayout(unites, 5, 0, 1, 2);
+    piedDeCadre(g, Calculer_Levy);
+
+    TabStrip1 = nommer(new QTabWidget, "TabStrip1");
+    TabStrip1->addTab(Frame1, QStringLiteral("Antennes filaire"));
+    TabStrip1->addTab(Frame2, QStringLiteral("Antenne Yagi"));
+    TabStrip1->addTab(Frame3, QStringLiteral("Quad et Delta-Loop"));
+    TabStrip1->addTab(Frame4, QStringLiteral("Antenne Levy"));
+
+    // The result box and the drawing, shared by the tabs.
+    Text3 = nommer(new QPlainTextEdit(QStringLiteral("Text3")), "Text3");
+    Text3->setReadOnly(true);
+    Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text3->setMinimumSize(Text3->fontMetrics().horizontalAdvance(QString(64, QLatin1Char('n'))),
+                          Text3->fontMetrics().lineSpacing() * 14);
+    Picture1 = nommer(new QLabel, "Picture1");
+    Picture1->setAlignment(Qt::AlignCenter);
+    Picture1->setMinimumSize(320, 240);
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/dessins/Form1.png")));  // generic antenna drawing
+    Retour_Menu = bouton("Retour_Menu", QStringLiteral("Retour au menu"));
+
+    auto *bande = new QHBoxLayout;
+    bande->addWidget(Label3);
+    bande->addWidget(Combo1);
+    bande->addStretch(1);
+
+    auto *gauche = new QVBoxLayout;
+    gauche->addLayout(bande);
+    gauche->addWidget(TabStrip1);
+    gauche->addWidget(Text3, 1);
+
+    auto *droite = new QVBoxLayout;
+    droite->addWidget(Picture1, 1);
+    droite->addWidget(Retour_Menu, 0, Qt::AlignRight);
+
+    auto *tout = new QHBoxLayout(this);
+    tout->addLayout(gauche, 1);
+    tout->addLayout(droite);
+}
+
+void Form1::declarerChamps()
+{
+    Module1 &s = store();
+    champs_ = new ChampsNumeriques(this, [this] { bip(); });
+
+    ChampsNumeriques::Champ k;
+    k.champ = Text1;
+    k.test = accepte::entre(0.69, true, 1.1, false);
+    k.enregistrer = [&s](double x) { s.Facteur_Raccourcissement = float(x); };
+    k.resultats = {Text3};  // the typed text stays as it is
+    champs_->ajouter(k);
+
+    // A frequency field: shown with three decimals and " Mhz".
+    const auto frequence = [&](QLineEdit *champ, float &valeur, accepte::Test test,
+                               std::function<void()> effets) {
+        ChampsNumeriques::Champ c;
+        c.champ = champ;
+        c.test = std::move(test);
+        c.enregistrer = [&valeur](double x) { valeur = float(x); };
+        c.affichage = [&valeur] { return fn(valeur, 3) + QStringLiteral(" Mhz"); };
+        c.resultats = {Text3};
+        c.effets = std::move(effets);
+        champs_->ajouter(c);
+    };
+    const auto utilisable = [](double x) { return frequenceUtilisable(x); };
+    // A typed frequency names its band by its wavelength and frees the band choice.
+    const auto libreChoix = [this](float longueurOnde) {
+        store().Bande_Antenne = bandeDeLongueurOnde(longueurOnde);
+        Combo1->setCurrentIndex(0);
+        bandeAppliquee_ = 0;
+    };
+    frequence(Text2, s.Frequence_Accord, accepte::auMoins(0.1), [this, libreChoix] {
+        Module1 &m = store();
+        m.Longueur_Onde = 300 / m.Frequence_Accord;
+        libreChoix(m.Longueur_Onde);
+    });
+    frequence(Text4, s.Frequence_Yagi, utilisable,
+              [this, libreChoix] { libreChoix(300 / store().Frequence_Yagi); });
+    frequence(Text12, s.Frequence_Levy, utilisable, {});
+
+    ChampsNumeriques::Champ levy;
+    levy.champ = Text11;
+    levy.test = accepte::strictementPositif();
+    levy.enregistrer = [&s](double x) { s.Longueur_Levy = float(x); };
+    levy.resultats = {Text3};
+    levy.effets = [this] {
+        Combo7->setCurrentIndex(0);
+        choisirLongueurLevy();
+    };
+    champs_->ajouter(levy);
+}
+
+void Form1::preparer()
+{
+    presenter();
+    // The tab stays as the user left it; the 20 m band is applied again.
+    Combo1->setCurrentIndex(5);
+    choisirBande(5);
+}
+
+int Form1::typeFilaire() const { return Combo2->currentIndex(); }
+
+int Form1::indexBande() const { return qMax(0, Combo1->currentIndex()); }
+
+void Form1::ongletChoisi(int index)
+{
+    if (index != OngletFilaire) store().Calcul_Filaire_Fait = false;
+    calculerOnglet();
+}
+
+void Form1::calculerOnglet()
+{
+    switch (TabStrip1->currentIndex()) {
+    case OngletFilaire: calculerFilaire(); break;
+    case OngletYagi: calculerYagi(); break;
+    case OngletQuad: calculerQuad(); break;
+    case OngletLevy: calculerLevy(); break;
+    }
+}
+
+void Form1::choisirBande(int index)
+{
+    if (index <= 0) {  // "Libre choix": the frequencies in force stay
+        bandeAppliquee_ = 0;
+        return;
+    }
+    Module1 &s = store();
+    const float f = s.frequencePreferee(index);
+    if (!frequenceUtilisable(f)) {
+        const QString bande = Combo1->itemText(index);
+        Combo1->setCurrentIndex(bandeAppliquee_ >= 0 ? bandeAppliquee_ : 0);
+        if (bandeAppliquee_ < 0) bandeAppliquee_ = 0;
+        messages::afficher(this,
+                           QStringLiteral("La table des bandes ne donne pas de fréquence utilisable pour la "
+                                          "bande ") + bande + QStringLiteral(".") + s.Saut_Ligne
+                               + QStringLiteral("Aucun calcul n'a été fait : choisissez une autre bande ou "
+                                                "indiquez une fréquence d'accord."),
+                           messages::kTitreProgramme, QMessageBox::Warning);
+        return;
+    }
+    bandeAppliquee_ = index;
+    s.Bande_Antenne = Combo1->itemText(index);
+    s.Frequence_Accord = s.Frequence_Yagi = s.Frequence_Quad = s.Frequence_Levy = f;
+    for (QLineEdit *champ : {Text2, Text4, Text8, Text12}) montrerFrequence(champ, f);
+    calculerOnglet();
+}
+
+void Form1::choisirType(int type)
+{
+    Module1 &s = store();
+    s.Facteur_Raccourcissement = facteurDuType(type);
+    if (typeAvecCable(type)) {
+        const bool bifilaire = type == G5rv;
+        Combo5->clear();
+        if (bifilaire) {
+            for (const QString &c : s.Liste_Bifilaires) Combo5->addItem(c);
+        } else {
+            for (const QString &c : s.Liste_Coaxiaux) Combo5->addItem(c);
+        }
+        Label12->setText(bifilaire ? QStringLiteral("Choisissez une ligne bifilaire")
+                                   : QStringLiteral("Choisissez un cable coaxiale"));
+        Label12->show();
+        Combo5->show();
+        Combo5->setCurrentIndex(0);
+        s.Facteur_Velocite = facteurVelociteDe(Combo5->currentText());
+    } else {
+        Label12->hide();
+        Combo5->hide();
+    }
+    calculerFilaire();
+}
+
+void Form1::choisirCable()
+{
+    store().Facteur_Velocite = facteurVelociteDe(Combo5->currentText());
+    calculerFilaire();
+}
+
+bool Form1::frequencePrete(float frequence)
+{
+    if (frequenceUtilisable(frequence)) return true;
+    messages::afficher(this,
+                       QStringLiteral("Pas de fréquence d'accord utilisable pour ce calcul.") + store().Saut_Ligne
+                           + QStringLiteral("Choisissez une bande ou indiquez une fréquence d'accord."),
+                       messages::kTitreProgramme, QMessageBox::Warning);
+    return false;
+}
+
+void Form1::montrerFrequence(QLineEdit *champ, float frequence)
+{
+    champ->setText(fn(frequence, 3) + QStringLiteral(" Mhz"));
+}
+
+void Form1::calculerFilaire()
+{
+    Module1 &s = store();
+    const float f = s.Frequence_Accord;
+    if (!frequencePrete(f)) return;
+    if (Combo2->currentIndex() < 0) {
+        // First wire calculation: the first type is chosen, which calculates.
+        Combo2->setCurrentIndex(GroundPlane);
+        choisirType(GroundPlane);
+        return;
+    }
+    s.Calcul_Filaire_Fait = true;
+    Text1->setText(nombres::montrer(s.Facteur_Raccourcissement));
+    montrerFrequence(Text2, f);
+    Text3->clear();
+    s.Lignes_Resultat = {};
+
+    const ResultatFilaire r = antennes::calculerFilaire(
+        {Combo2->currentIndex(), f, s.Facteur_Raccourcissement, s.Facteur_Velocite, Combo5->currentText()},
+        s.Saut_Ligne);
+    s.Longueur_Onde = r.longueurOnde;
+    chargerImage(Picture1, r.image);
+    s.Longueur_Calculee = r.longueur;
+    s.Lignes_Resultat = r.lignes;
+    Text3->setPlainText(boiteResultats(enTete(s.Bande_Antenne, f, r.longueurOnde, kTiretsFilaire, s.Saut_Ligne),
+                                       r.lignes, s.Saut_Ligne));
+}
+
+void Form1::calculerYagi()
+{
+    Module1 &s = store();
+    const float f = s.Frequence_Yagi;
+    if (!frequencePrete(f)) return;
+    s.Calcul_Filaire_Fait = false;
+    montrerFrequence(Text4, f);
+    s.Lignes_Resultat = {};
+    Text3->clear();
+    if (Combo3->currentIndex() < 0) Combo3->setCurrentIndex(0);
+    chargerImage(Picture1, QStringLiteral("\\Yagi.gif"));
+
+    const ResultatYagi r = antennes::calculerYagi({Combo3->currentIndex(), f, indexBande()});
+    s.Lignes_Resultat = r.lignes;
+    Text3->setPlainText(boiteResultats(enTete(s.Bande_Antenne, f, r.longueurOnde, kTiretsYagi, s.Saut_Ligne),
+                                       r.lignes, s.Saut_Ligne));
+}
+
+void Form1::calculerQuad()
+{
+    Module1 &s = store();
+    const float f = s.Frequence_Quad;
+    if (!frequencePrete(f)) return;
+    s.Calcul_Filaire_Fait = false;
+    montrerFrequence(Text8, f);
+    s.Lignes_Resultat = {};
+    Text3->clear();
+    if (Combo4->currentIndex() < 0) Combo4->setCurrentIndex(0);
+
+    const ResultatQuad r = antennes::calculerQuad({Combo4->currentIndex(), f, indexBande()});
+    chargerImage(Picture1, r.image);
+    s.Lignes_Resultat = r.lignes;
+    Text3->setPlainText(boiteResultats(enTete(s.Bande_Antenne, f, r.longueurOnde, kTiretsQuad, s.Saut_Ligne),
+                                       r.lignes, s.Saut_Ligne));
+}
+
+void Form1::choisirLongueurLevy()
+{
+    if (Combo7->currentIndex() < 0) Combo7->setCurrentIndex(0);
+    calculerLevy();
+}
+
+void Form1::choisirUnite(bool metres)
+{
+    if (metres == levyEnMetres_) return;  // the unit in force: nothing to convert
+    levyEnMetres_ = metres;
+    Module1 &s = store();
+    s.Longueur_Levy = metres ? piedsEnMetres(s.Longueur_Levy) : metresEnPieds(s.Longueur_Levy);
+    calculerLevy();
+}
+
+void Form1::calculerLevy()
+{
+    Module1 &s = store();
+    const float f = s.Frequence_Levy;
+    if (!frequencePrete(f)) return;
+    s.Calcul_Filaire_Fait = false;
+    chargerImage(Picture1, QStringLiteral("\\Levy.gif"));
+    Text3->clear();
+    if (Combo6->currentIndex() < 0) Combo6->setCurrentIndex(0);
+
+    const ResultatLevy r = antennes::calculerLevy(
+        {f, s.Longueur_Levy, Combo7->currentIndex(), Combo6->currentIndex(), Option2->isChecked()}, s.Saut_Ligne);
+    s.Longueur_Levy = r.longueur;
+    Text12->setText(r.texteFrequence);
+    Text11->setText(r.texteLongueur);
+    Text3->setPlainText(r.texte);
+}
