@@ -21,13 +21,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 using namespace antennes;
 
 namespace {
 
 enum Onglet { OngletFilaire = 0, OngletYagi = 1, OngletQuad = 2, OngletLevy = 3 };
+
+// Drawings larger than this are shown reduced, keeping their proportions.
+constexpr QSize kImageMax(480, 360);
 
 template <class W>
 W *nommer(W *w, const char *nom)
@@ -224,17 +226,20 @@ void Form1::construire()
     TabStrip1->addTab(Frame2, QStringLiteral("Antenne Yagi"));
     TabStrip1->addTab(Frame3, QStringLiteral("Quad et Delta-Loop"));
     TabStrip1->addTab(Frame4, QStringLiteral("Antenne Levy"));
+    TabStrip1->setUsesScrollButtons(false);  // every tab's caption in full
 
     // The result box and the drawing, shared by the tabs.
     Text3 = nommer(new QPlainTextEdit(QStringLiteral("Text3")), "Text3");
     Text3->setReadOnly(true);
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text3->setMinimumSize(Text3->fontMetrics().horizontalAdvance(QString(64, QLatin1Char('n'))),
-                          Text3->fontMetrics().lineSpacing() * 14);
+                          Text3->fontMetrics().lineSpacing() * 16);
     Picture1 = nommer(new QLabel, "Picture1");
     Picture1->setAlignment(Qt::AlignCenter);
-    Picture1->setMinimumSize(320, 240);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/dessins/Form1.png")));  // generic antenna drawing
+    Picture1->setFrameShape(QFrame::StyledPanel);
+    // The drawings keep their place whatever is shown.
+    Picture1->setMinimumSize(kImageMax + 2 * QSize(Picture1->frameWidth(), Picture1->frameWidth()));
+    montrerImage(QPixmap(QStringLiteral(":/dessins/Form1.png")));  // a generic antenna, until a calculation
     Retour_Menu = bouton("Retour_Menu", QStringLiteral("Retour au menu"));
 
     auto *bande = new QHBoxLayout;
@@ -242,18 +247,26 @@ void Form1::construire()
     bande->addWidget(Combo1);
     bande->addStretch(1);
 
-    auto *gauche = new QVBoxLayout;
-    gauche->addLayout(bande);
-    gauche->addWidget(TabStrip1);
-    gauche->addWidget(Text3, 1);
+    // The band on top; the designer beside its drawing; the results below, the whole width.
+    auto *grille = new QGridLayout(this);
+    grille->addLayout(bande, 0, 0, 1, 2);
+    grille->addWidget(TabStrip1, 1, 0);
+    grille->addWidget(Picture1, 1, 1);
+    grille->addWidget(Text3, 2, 0, 1, 2);
+    grille->addWidget(Retour_Menu, 3, 1, Qt::AlignRight);
+    grille->setRowStretch(2, 1);
+    grille->setColumnStretch(0, 1);
+}
 
-    auto *droite = new QVBoxLayout;
-    droite->addWidget(Picture1, 1);
-    droite->addWidget(Retour_Menu, 0, Qt::AlignRight);
+void Form1::montrerImage(const QPixmap &image)
+{
+    const bool grande = image.width() > kImageMax.width() || image.height() > kImageMax.height();
+    Picture1->setPixmap(grande ? image.scaled(kImageMax, Qt::KeepAspectRatio, Qt::SmoothTransformation) : image);
+}
 
-    auto *tout = new QHBoxLayout(this);
-    tout->addLayout(gauche, 1);
-    tout->addLayout(droite);
+void Form1::chargerDessin(const QString &nom)
+{
+    if (chargerImage(Picture1, nom)) montrerImage(Picture1->pixmap());
 }
 
 void Form1::declarerChamps()
@@ -430,7 +443,7 @@ void Form1::calculerFilaire()
         {Combo2->currentIndex(), f, s.Facteur_Raccourcissement, s.Facteur_Velocite, Combo5->currentText()},
         s.Saut_Ligne);
     s.Longueur_Onde = r.longueurOnde;
-    chargerImage(Picture1, r.image);
+    chargerDessin(r.image);
     s.Longueur_Calculee = r.longueur;
     s.Lignes_Resultat = r.lignes;
     Text3->setPlainText(boiteResultats(enTete(s.Bande_Antenne, f, r.longueurOnde, kTiretsFilaire, s.Saut_Ligne),
@@ -447,7 +460,7 @@ void Form1::calculerYagi()
     s.Lignes_Resultat = {};
     Text3->clear();
     if (Combo3->currentIndex() < 0) Combo3->setCurrentIndex(0);
-    chargerImage(Picture1, QStringLiteral("\\Yagi.gif"));
+    chargerDessin(QStringLiteral("\\Yagi.gif"));
 
     const ResultatYagi r = antennes::calculerYagi({Combo3->currentIndex(), f, indexBande()});
     s.Lignes_Resultat = r.lignes;
@@ -467,7 +480,7 @@ void Form1::calculerQuad()
     if (Combo4->currentIndex() < 0) Combo4->setCurrentIndex(0);
 
     const ResultatQuad r = antennes::calculerQuad({Combo4->currentIndex(), f, indexBande()});
-    chargerImage(Picture1, r.image);
+    chargerDessin(r.image);
     s.Lignes_Resultat = r.lignes;
     Text3->setPlainText(boiteResultats(enTete(s.Bande_Antenne, f, r.longueurOnde, kTiretsQuad, s.Saut_Ligne),
                                        r.lignes, s.Saut_Ligne));
@@ -494,7 +507,7 @@ void Form1::calculerLevy()
     const float f = s.Frequence_Levy;
     if (!frequencePrete(f)) return;
     s.Calcul_Filaire_Fait = false;
-    chargerImage(Picture1, QStringLiteral("\\Levy.gif"));
+    chargerDessin(QStringLiteral("\\Levy.gif"));
     Text3->clear();
     if (Combo6->currentIndex() < 0) Combo6->setCurrentIndex(0);
 

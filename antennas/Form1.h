@@ -8,6 +8,7 @@ class ChampsNumeriques;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPixmap;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -47,6 +48,9 @@ private:
     // False, after telling the user, when `frequence` cannot be calculated with.
     bool frequencePrete(float frequence);
     void montrerFrequence(QLineEdit *champ, float frequence);
+    // The drawing of the antenna: a picture file of the program directory, or a picture.
+    void chargerDessin(const QString &nom);
+    void montrerImage(const QPixmap &image);
     int indexBande() const;
 
     QLabel *Label3 = nullptr;

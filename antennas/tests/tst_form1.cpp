@@ -3,12 +3,14 @@
 #include "shell/Module1.h"
 #include "tests/support/utilisateur.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -645,9 +647,31 @@ private slots:
     }
 
     // Pictures of the four tabs, for the eye: ORVALIS_CAPTURES names the directory to write them to.
+    void captures_data()
+    {
+        QTest::addColumn<double>("echelle");
+        QTest::newRow("police normale") << 1.0;
+        QTest::newRow("grande police") << 1.6;
+    }
     void captures()
     {
+        QFETCH(double, echelle);
+        const QFont police = QApplication::font();
+        QFont grande = police;
+        grande.setPointSizeF(police.pointSizeF() * echelle);
+        QApplication::setFont(grande);
+        const auto remettre = qScopeGuard([&] { QApplication::setFont(police); });
         Donnees d;
+        // Drawings of the usual 640 x 480 size, shown reduced.
+        QImage dessin(640, 480, QImage::Format_RGB32);
+        dessin.fill(Qt::white);
+        QPainter peintre(&dessin);
+        peintre.setPen(QPen(Qt::darkBlue, 6));
+        peintre.drawLine(20, 460, 620, 20);
+        peintre.drawRect(3, 3, 633, 473);
+        peintre.end();
+        for (const char *nom : {"Ground-Plane.gif", "Yagi.gif", "Quad.gif", "Levy.gif"})
+            QVERIFY(dessin.save(d.fichier(nom), "PNG"));
         Concepteur a(d);
         a.p->resize(1280, 960);
         const QString dossier = qEnvironmentVariable("ORVALIS_CAPTURES");
@@ -661,10 +685,12 @@ private slots:
                 QVERIFY2(w->width() >= w->minimumSizeHint().width() && w->height() >= w->minimumSizeHint().height(),
                          qPrintable(w->objectName()));
             }
+            QVERIFY(a.c<QLabel>("Picture1")->pixmap().width() <= 480);
+            QVERIFY(a.c<QLabel>("Picture1")->pixmap().height() <= 360);
             const QImage image = a.f->grab().toImage();
             QVERIFY(!image.isNull());
             if (!dossier.isEmpty())
-                QVERIFY(image.save(QDir(dossier).filePath(QStringLiteral("Form1-onglet%1.png").arg(i + 1))));
+                QVERIFY(image.save(QDir(dossier).filePath(QStringLiteral("Form1-onglet%1-%2.png").arg(i + 1).arg(echelle))));
         }
     }
 };
