@@ -445,45 +445,40 @@ void Form1::calculerFilaire()
     s.Longueur_Onde = r.longueurOnde;
     chargerDessin(r.image);
     s.Longueur_Calculee = r.longueur;
-    s.Lignes_Resultat = r.lignes;
-    Text3->setPlainText(boiteResultats(enTete(s.Bande_Antenne, f, r.longueurOnde, kTiretsFilaire, s.Saut_Ligne),
-                                       r.lignes, s.Saut_Ligne));
+    ecrireResultats(f, r.longueurOnde, kTiretsFilaire, r.lignes);
 }
 
 void Form1::calculerYagi()
 {
-    Module1 &s = store();
-    const float f = s.Frequence_Yagi;
-    if (!frequencePrete(f)) return;
-    s.Calcul_Filaire_Fait = false;
-    montrerFrequence(Text4, f);
-    s.Lignes_Resultat = {};
-    Text3->clear();
-    if (Combo3->currentIndex() < 0) Combo3->setCurrentIndex(0);
-    chargerDessin(QStringLiteral("\\Yagi.gif"));
-
-    const ResultatYagi r = antennes::calculerYagi({Combo3->currentIndex(), f, indexBande()});
-    s.Lignes_Resultat = r.lignes;
-    Text3->setPlainText(boiteResultats(enTete(s.Bande_Antenne, f, r.longueurOnde, kTiretsYagi, s.Saut_Ligne),
-                                       r.lignes, s.Saut_Ligne));
+    calculerModele(store().Frequence_Yagi, Text4, Combo3, kTiretsYagi, antennes::calculerYagi);
 }
 
 void Form1::calculerQuad()
 {
+    calculerModele(store().Frequence_Quad, Text8, Combo4, kTiretsQuad, antennes::calculerQuad);
+}
+
+void Form1::calculerModele(float frequence, QLineEdit *champ, QComboBox *modeles, int nombreTirets,
+                           ResultatModele (*calcul)(const EntreeModele &))
+{
+    if (!frequencePrete(frequence)) return;
     Module1 &s = store();
-    const float f = s.Frequence_Quad;
-    if (!frequencePrete(f)) return;
     s.Calcul_Filaire_Fait = false;
-    montrerFrequence(Text8, f);
+    montrerFrequence(champ, frequence);
     s.Lignes_Resultat = {};
     Text3->clear();
-    if (Combo4->currentIndex() < 0) Combo4->setCurrentIndex(0);
-
-    const ResultatQuad r = antennes::calculerQuad({Combo4->currentIndex(), f, indexBande()});
+    if (modeles->currentIndex() < 0) modeles->setCurrentIndex(0);
+    const ResultatModele r = calcul({modeles->currentIndex(), frequence, indexBande()});
     chargerDessin(r.image);
-    s.Lignes_Resultat = r.lignes;
-    Text3->setPlainText(boiteResultats(enTete(s.Bande_Antenne, f, r.longueurOnde, kTiretsQuad, s.Saut_Ligne),
-                                       r.lignes, s.Saut_Ligne));
+    ecrireResultats(frequence, r.longueurOnde, nombreTirets, r.lignes);
+}
+
+void Form1::ecrireResultats(float frequence, float longueurOnde, int nombreTirets, const Lignes &lignes)
+{
+    Module1 &s = store();
+    s.Lignes_Resultat = lignes;
+    Text3->setPlainText(boiteResultats(enTete(s.Bande_Antenne, frequence, longueurOnde, nombreTirets, s.Saut_Ligne),
+                                       lignes, s.Saut_Ligne));
 }
 
 void Form1::choisirLongueurLevy()

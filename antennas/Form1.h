@@ -2,6 +2,7 @@
 // in its own tab, writing into one result box beside a drawing of the antenna.
 #pragma once
 
+#include "antennas/commun.h"
 #include "shell/FenetreTravail.h"
 
 class ChampsNumeriques;
@@ -44,6 +45,11 @@ private:
     void calculerYagi();
     void calculerQuad();
     void calculerLevy();
+    // A design of the Quad or Yagi tab: its frequency shown in `champ`, its list, its separator.
+    void calculerModele(float frequence, QLineEdit *champ, QComboBox *modeles, int nombreTirets,
+                        antennes::ResultatModele (*calcul)(const antennes::EntreeModele &));
+    // Leaves the result lines in the store and shows them under the header block.
+    void ecrireResultats(float frequence, float longueurOnde, int nombreTirets, const antennes::Lignes &lignes);
 
     // False, after telling the user, when `frequence` cannot be calculated with.
     bool frequencePrete(float frequence);

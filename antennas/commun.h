@@ -43,6 +43,20 @@ QString bandeDeLongueurOnde(float longueurOnde);
 // overflows a single.
 bool frequenceUtilisable(double frequence);
 
+// A design of the Quad/Delta-Loop or Yagi tab, at a frequency, with the band chosen.
+struct EntreeModele {
+    int modele = 0;       // entry of the design list
+    float frequence = 0;  // MHz, usable (frequenceUtilisable)
+    int bande = 0;        // band combo index 0..13, for the boom allowance
+};
+
+struct ResultatModele {
+    float longueurOnde = 0;  // 300 / F
+    float boom = 0;          // band allowance + boom factor x wavelength, where the design has one
+    Lignes lignes;
+    QString image;           // drawing of the design
+};
+
 // Band allowance of the booms: (14 - band index) / 2 x 0.1 m, the band combo's index 0..13.
 double allocationBande(int bande);
 

@@ -2,9 +2,9 @@
 
 namespace antennes {
 
-ResultatQuad calculerQuad(const EntreeQuad &e)
+ResultatModele calculerQuad(const EntreeModele &e)
 {
-    ResultatQuad r;
+    ResultatModele r;
     const float f = e.frequence;
     const int d = (e.modele >= 0 && e.modele < kModelesQuad) ? e.modele : 0;
     const bool delta = d >= 4;

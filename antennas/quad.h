@@ -8,19 +8,7 @@ namespace antennes {
 
 constexpr int kModelesQuad = 8;  // 0..3 Quad, 4..7 Delta-Loop
 
-struct EntreeQuad {
-    int modele = 0;       // 0..7
-    float frequence = 0;  // MHz, usable (frequenceUtilisable)
-    int bande = 0;        // band combo index 0..13, for the boom allowance
-};
-
-struct ResultatQuad {
-    float longueurOnde = 0;  // 300 / F
-    float boom = 0;          // boom of the two-element Quad designs (0 for the others)
-    Lignes lignes;           // 0..7
-    QString image;
-};
-
-ResultatQuad calculerQuad(const EntreeQuad &e);
+// Lines 0..7 of design 0..7; the boom is that of the two-element Quads (0 for the others).
+ResultatModele calculerQuad(const EntreeModele &e);
 
 }  // namespace antennes

@@ -15,9 +15,10 @@ constexpr double kFacteursBoom[kModelesYagi] = {0.45, 0.65, 0.65, 1.67};
 
 }  // namespace
 
-ResultatYagi calculerYagi(const EntreeYagi &e)
+ResultatModele calculerYagi(const EntreeModele &e)
 {
-    ResultatYagi r;
+    ResultatModele r;
+    r.image = QStringLiteral("\\Yagi.gif");
     const float f = e.frequence;
     const int y = (e.modele >= 0 && e.modele < kModelesYagi) ? e.modele : 0;
     const float lambda = 300 / f;

@@ -1,6 +1,7 @@
 // Quad and Delta-Loop designs, Yagi designs: every line of every design under French settings.
 #include "antennas/quad.h"
 #include "antennas/yagi.h"
+#include "antennas/tests/lignes.h"
 #include "tests/support/utilisateur.h"
 
 #include <QtTest>
@@ -8,23 +9,6 @@
 using namespace antennes;
 
 namespace {
-
-QStringList nonVides(const Lignes &lignes)
-{
-    QStringList l;
-    for (const QString &t : lignes) {
-        if (t.isEmpty()) break;
-        l << t;
-    }
-    return l;
-}
-
-void comparerLignes(const Lignes &obtenues, const QStringList &attendues)
-{
-    const QStringList l = nonVides(obtenues);
-    for (int i = 0; i < qMin(l.size(), attendues.size()); ++i) QCOMPARE(l[i], attendues[i]);
-    QCOMPARE(l.size(), attendues.size());
-}
 
 const QString impedance = QStringLiteral(
     "Son impédance est variable en fonction de sa hauteur au dessus du sol, une ligne quart d'onde "
@@ -103,7 +87,7 @@ private slots:
         QFETCH(int, bande);
         QFETCH(QString, image);
         QFETCH(QStringList, lignes);
-        const ResultatQuad r = calculerQuad({modele, 14.2f, bande});
+        const ResultatModele r = calculerQuad({modele, 14.2f, bande});
         comparerLignes(r.lignes, lignes);
         QCOMPARE(r.image, image);
         QCOMPARE(r.longueurOnde, 300 / 14.2f);
@@ -186,9 +170,10 @@ private slots:
         QFETCH(int, modele);
         QFETCH(int, bande);
         QFETCH(QStringList, lignes);
-        const ResultatYagi r = calculerYagi({modele, 144.3f, bande});
+        const ResultatModele r = calculerYagi({modele, 144.3f, bande});
         comparerLignes(r.lignes, lignes);
         QCOMPARE(r.longueurOnde, 300 / 144.3f);
+        QCOMPARE(r.image, QStringLiteral("\\Yagi.gif"));
     }
 
     void boomYagi()

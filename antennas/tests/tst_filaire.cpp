@@ -2,6 +2,7 @@
 // under French settings.
 #include "antennas/commun.h"
 #include "antennas/filaire.h"
+#include "antennas/tests/lignes.h"
 #include "tests/support/utilisateur.h"
 
 #include <QtTest>
@@ -12,16 +13,6 @@ namespace {
 
 const QString S = QStringLiteral("\r\n");
 const QString tirets45 = QString(45, QLatin1Char('-'));
-
-QStringList nonVides(const Lignes &lignes)
-{
-    QStringList l;
-    for (const QString &t : lignes) {
-        if (t.isEmpty()) break;
-        l << t;
-    }
-    return l;
-}
 
 }  // namespace
 
@@ -164,12 +155,9 @@ private slots:
         QFETCH(QStringList, lignes);
         const ResultatFilaire r =
             calculerFilaire({type, frequence, facteur, facteurVelociteDe(cable), cable}, S);
-        const QStringList obtenues = nonVides(r.lignes);
-        for (int i = 0; i < qMin(obtenues.size(), lignes.size()); ++i)
-            QCOMPARE(obtenues[i], lignes[i]);
-        QCOMPARE(obtenues.size(), lignes.size());
-        QVERIFY(obtenues.size() <= 13);
-        for (int i = obtenues.size(); i < 26; ++i) QVERIFY(r.lignes[i].isEmpty());
+        comparerLignes(r.lignes, lignes);
+        QVERIFY(lignes.size() <= 13);
+        for (int i = lignes.size(); i < 26; ++i) QVERIFY(r.lignes[i].isEmpty());
         QVERIFY2(qAbs(r.longueur - longueur) < 1e-4, qPrintable(QString::number(r.longueur)));
         QCOMPARE(r.image, image);
         QCOMPARE(r.longueurOnde, 300 / frequence);
