@@ -68,21 +68,34 @@ QPushButton *bouton(const char *nom, const QString &texte)
     return nommer(new QPushButton(texte), nom);
 }
 
-QGroupBox *cadre(const char *nom, const QString &titre, QGridLayout *&grille)
-{
-    auto *g = nommer(new QGroupBox(titre), nom);
-    grille = new QGridLayout(g);
-    grille->setColumnStretch(1, 1);
-    return g;
-}
+// A tab's frame, filled from the top: captions beside their fields, or controls the whole width;
+// its calculate button at the foot, on the right.
+class Cadre {
+public:
+    Cadre(const char *nom, const QString &titre)
+        : boite_(nommer(new QGroupBox(titre), nom)), grille_(new QGridLayout(boite_))
+    {
+        grille_->setColumnStretch(1, 1);
+    }
+    void rangee(const char *nomLegende, const QString &texte, QWidget *champ)
+    {
+        grille_->addWidget(legende(nomLegende, texte, champ), ligne_, 0);
+        grille_->addWidget(champ, ligne_++, 1);
+    }
+    void entier(QWidget *w) { grille_->addWidget(w, ligne_++, 0, 1, 2); }
+    void entier(QLayout *l) { grille_->addLayout(l, ligne_++, 0, 1, 2); }
+    QGroupBox *pied(QPushButton *calculer)
+    {
+        grille_->setRowStretch(ligne_, 1);
+        grille_->addWidget(calculer, ligne_ + 1, 0, 1, 2, Qt::AlignRight);
+        return boite_;
+    }
 
-// Puts a calculate button at the foot of a tab, on the right.
-void piedDeCadre(QGridLayout *grille, QPushButton *calculer)
-{
-    const int ligne = grille->rowCount();
-    grille->setRowStretch(ligne, 1);
-    grille->addWidget(calculer, ligne + 1, 0, 1, 2, Qt::AlignRight);
-}
+private:
+    QGroupBox *boite_;
+    QGridLayout *grille_;
+    int ligne_ = 0;
+};
 
 }  // namespace
 
@@ -124,9 +137,10 @@ void Form1::construire()
                                     "inférieur"),
                      Combo1);
 
+    TabStrip1 = nommer(new QTabWidget, "TabStrip1");
+
     // Wire antennas.
-    QGridLayout *g = nullptr;
-    QGroupBox *Frame1 = cadre("Frame1", QStringLiteral("Antennes filaire"), g);
+    Cadre filaire("Frame1", QStringLiteral("Antennes filaire"));
     Combo2 = liste("Combo2",
                    {QStringLiteral("Antenne quart d'onde (Ground Plane)"),
                     QStringLiteral("Antenne dipôle (Center-Fed)"),
@@ -136,41 +150,35 @@ void Form1::construire()
                     QStringLiteral("Antenne filaire demie onde"),
                     QStringLiteral("Antenne Loop onde entière"), QStringLiteral("Antenne Double Bazooka")},
                    QStringLiteral("Antenne quart d'onde (Ground Plane)"));
-    Text2 = champ("Text2", QStringLiteral("Text2"));
-    Label2 = legende("Label2", QStringLiteral("Fréquence d'accord"), Text2);
-    Text1 = champ("Text1", QStringLiteral("Text1"));
-    Label1 = legende("Label1", QStringLiteral("Facteur de raccourcissement"), Text1);
+    filaire.entier(Combo2);
+    filaire.rangee("Label2", QStringLiteral("Fréquence d'accord"), Text2 = champ("Text2", QStringLiteral("Text2")));
+    filaire.rangee("Label1", QStringLiteral("Facteur de raccourcissement"),
+                   Text1 = champ("Text1", QStringLiteral("Text1")));
+    // The cable list, shown only for the types fed through a chosen cable.
     Combo5 = liste("Combo5", {}, QStringLiteral("Coaxial 50 ohms : 0,66"));
     Label12 = legende("Label12", QStringLiteral("Choisissez un cable coaxiale"), Combo5);
     Label12->hide();
     Combo5->hide();
+    filaire.entier(Label12);
+    filaire.entier(Combo5);
     Calculer_Filaire = bouton("Calculer_Filaire", QStringLiteral("Calculer"));
-    g->addWidget(Combo2, 0, 0, 1, 2);
-    g->addWidget(Label2, 1, 0);
-    g->addWidget(Text2, 1, 1);
-    g->addWidget(Label1, 2, 0);
-    g->addWidget(Text1, 2, 1);
-    g->addWidget(Label12, 3, 0, 1, 2);
-    g->addWidget(Combo5, 4, 0, 1, 2);
-    piedDeCadre(g, Calculer_Filaire);
+    TabStrip1->addTab(filaire.pied(Calculer_Filaire), QStringLiteral("Antennes filaire"));
 
     // Yagi antennas.
-    QGroupBox *Frame2 = cadre("Frame2", QStringLiteral("Antenne Yagi"), g);
+    Cadre yagi("Frame2", QStringLiteral("Antenne Yagi"));
     Combo3 = liste("Combo3",
                    {QStringLiteral("Antenne YAGI 3 éléments (Varnasse, Q5ZT)"),
                     QStringLiteral("Antenne YAGI 4 éléments (Varnasse, Q5ZT)"),
                     QStringLiteral("Antenne YAGI 5 éléments (Varnasse, Q5ZT)"),
                     QStringLiteral("Antenne YAGI 9 éléments (Belvanter, Q8WK)")},
                    QStringLiteral("Antenne YAGY VHF 3 éléments ( Q5ZT) "));
-    Text4 = champ("Text4", QStringLiteral("Text4"));
+    yagi.entier(Combo3);
+    yagi.rangee("Label4", QStringLiteral("Fréquence d'accord"), Text4 = champ("Text4", QStringLiteral("Text4")));
     Calculer_Yagi = bouton("Calculer_Yagi", QStringLiteral("Calculer"));
-    g->addWidget(Combo3, 0, 0, 1, 2);
-    g->addWidget(legende("Label4", QStringLiteral("Fréquence d'accord"), Text4), 1, 0);
-    g->addWidget(Text4, 1, 1);
-    piedDeCadre(g, Calculer_Yagi);
+    TabStrip1->addTab(yagi.pied(Calculer_Yagi), QStringLiteral("Antenne Yagi"));
 
     // Quad and Delta-Loop antennas.
-    QGroupBox *Frame3 = cadre("Frame3", QStringLiteral("Antenne Quad et Delta-Loop"), g);
+    Cadre quad("Frame3", QStringLiteral("Antenne Quad et Delta-Loop"));
     Combo4 = liste("Combo4",
                    {QStringLiteral("Antenne Quad 1 radiateur seulement"),
                     QStringLiteral("Antenne Quad 1 radiateur et 1 directeur"),
@@ -181,51 +189,40 @@ void Form1::construire()
                     QStringLiteral("Antenne Delta Loop 1 radiateur et 1 réflecteur"),
                     QStringLiteral("Antenne Delta Loop 3 éléments")},
                    QStringLiteral("Antenne Quad 1 directeur"));
-    Text8 = champ("Text8", QString());  // shows the band's frequency; typing in it changes nothing
+    quad.entier(Combo4);
+    // Shows the band's frequency; typing in it changes nothing.
+    quad.rangee("Label8", QStringLiteral("Fréquence d'accord"), Text8 = champ("Text8", QString()));
     Calculer_Quad = bouton("Calculer_Quad", QStringLiteral("Calculer"));
-    g->addWidget(Combo4, 0, 0, 1, 2);
-    g->addWidget(legende("Label8", QStringLiteral("Fréquence d'accord"), Text8), 1, 0);
-    g->addWidget(Text8, 1, 1);
-    piedDeCadre(g, Calculer_Quad);
+    TabStrip1->addTab(quad.pied(Calculer_Quad), QStringLiteral("Quad et Delta-Loop"));
 
     // Levy antenna.
-    QGroupBox *Frame4 = cadre("Frame4", QStringLiteral("L'antenne Lévy"), g);
-    Text12 = champ("Text12", QStringLiteral("Text12"));
-    Text11 = champ("Text11", QStringLiteral("Text11"));
+    Cadre levy("Frame4", QStringLiteral("L'antenne Lévy"));
+    levy.rangee("Label7", QStringLiteral("Fréquence la plus basse utilisée"),
+                Text12 = champ("Text12", QStringLiteral("Text12")));
+    levy.rangee("Label11", QStringLiteral("Longueur du dipôle( L+L)"),
+                Text11 = champ("Text11", QStringLiteral("Text11")));
     Combo7 = liste("Combo7",
                    {QStringLiteral("Longueur défini"), QStringLiteral("3x1/2 Lambda"),
                     QStringLiteral("2x0,64 Lambda"), QStringLiteral("1/2 Lambda"),
                     QStringLiteral("1/3 Lambda"), QStringLiteral("1/4 Lambda")},
                    QStringLiteral("Longueur défini"));
+    levy.rangee("Label13", QStringLiteral("Longueur souhaité"), Combo7);
     Combo6 = liste("Combo6",
                    {QStringLiteral("Ligne 300 Ohm = 0.82"), QStringLiteral("Ligne 450 Ohm = 0.905"),
                     QStringLiteral("Ligne 600 Ohm = 0.93"), QStringLiteral("Ligne 1200 Ohm = 0.97")},
                    QStringLiteral("Ligne 300 Ohm = 0.82"));
+    levy.entier(legende("Label14", QStringLiteral("Coéficient de vélocité de la ligne bifilaire"), Combo6));
+    levy.entier(Combo6);
     Option1 = nommer(new QRadioButton(QStringLiteral("Calcul en Foots")), "Option1");
     Option2 = nommer(new QRadioButton(QStringLiteral("Calcul en Mètres")), "Option2");
     Option1->setChecked(true);
-    Calculer_Levy = bouton("Calculer_Levy", QStringLiteral("Calculer la ligne"));
-    g->addWidget(legende("Label7", QStringLiteral("Fréquence la plus basse utilisée"), Text12), 0, 0);
-    g->addWidget(Text12, 0, 1);
-    g->addWidget(legende("Label11", QStringLiteral("Longueur du dipôle( L+L)"), Text11), 1, 0);
-    g->addWidget(Text11, 1, 1);
-    g->addWidget(legende("Label13", QStringLiteral("Longueur souhaité"), Combo7), 2, 0);
-    g->addWidget(Combo7, 2, 1);
-    g->addWidget(legende("Label14", QStringLiteral("Coéficient de vélocité de la ligne bifilaire"), Combo6),
-                 3, 0, 1, 2);
-    g->addWidget(Combo6, 4, 0, 1, 2);
     auto *unites = new QHBoxLayout;
     unites->addWidget(Option1);
     unites->addWidget(Option2);
     unites->addStretch(1);
-    g->addLayout(unites, 5, 0, 1, 2);
-    piedDeCadre(g, Calculer_Levy);
-
-    TabStrip1 = nommer(new QTabWidget, "TabStrip1");
-    TabStrip1->addTab(Frame1, QStringLiteral("Antennes filaire"));
-    TabStrip1->addTab(Frame2, QStringLiteral("Antenne Yagi"));
-    TabStrip1->addTab(Frame3, QStringLiteral("Quad et Delta-Loop"));
-    TabStrip1->addTab(Frame4, QStringLiteral("Antenne Levy"));
+    levy.entier(unites);
+    Calculer_Levy = bouton("Calculer_Levy", QStringLiteral("Calculer la ligne"));
+    TabStrip1->addTab(levy.pied(Calculer_Levy), QStringLiteral("Antenne Levy"));
     TabStrip1->setUsesScrollButtons(false);  // every tab's caption in full
 
     // The result box and the drawing, shared by the tabs.

@@ -64,9 +64,7 @@ private:
     QTabWidget *TabStrip1 = nullptr;
     // Wire tab.
     QComboBox *Combo2 = nullptr;
-    QLabel *Label2 = nullptr;
     QLineEdit *Text2 = nullptr;
-    QLabel *Label1 = nullptr;
     QLineEdit *Text1 = nullptr;
     QLabel *Label12 = nullptr;
     QComboBox *Combo5 = nullptr;

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -202,6 +203,19 @@ private slots:
         QVERIFY(text3->isReadOnly());
         QCOMPARE(text3->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QVERIFY(a.c<QLabel>("Picture1"));
+
+        // The keyboard goes through the controls in reading order.
+        QStringList ordre;
+        QWidget *w = a.liste("Combo1");
+        do {
+            const bool interne = w->objectName().startsWith("qt_") || qobject_cast<QTabBar *>(w->parent());
+            if ((w->focusPolicy() & Qt::TabFocus) && !interne && a.f->isAncestorOf(w)) ordre << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != a.liste("Combo1"));
+        QCOMPARE(ordre, (QStringList{"Combo1", "TabStrip1", "Combo2", "Text2", "Text1", "Combo5",
+                                     "Calculer_Filaire", "Combo3", "Text4", "Calculer_Yagi", "Combo4", "Text8",
+                                     "Calculer_Quad", "Text12", "Text11", "Combo7", "Combo6", "Option1", "Option2",
+                                     "Calculer_Levy", "Text3", "Retour_Menu"}));
     }
 
     void libreChoixNeChangeRien()
