@@ -356,8 +356,9 @@ void Form1::choisirBande(int index)
     const float f = s.frequencePreferee(index);
     if (!frequenceUtilisable(f)) {
         const QString bande = Combo1->itemText(index);
-        Combo1->setCurrentIndex(bandeAppliquee_ >= 0 ? bandeAppliquee_ : 0);
-        if (bandeAppliquee_ < 0) bandeAppliquee_ = 0;
+        // Back to the band in force ("Libre choix" before any): frequencies and results stay.
+        bandeAppliquee_ = qMax(bandeAppliquee_, 0);
+        Combo1->setCurrentIndex(bandeAppliquee_);
         messages::afficher(this,
                            QStringLiteral("La table des bandes ne donne pas de fréquence utilisable pour la "
                                           "bande ") + bande + QStringLiteral(".") + s.Saut_Ligne
