@@ -37,7 +37,8 @@ const QStringList kInterdits = {"Valider_Sauvegarder", "Sauvegarder_Tableau", "Q
                                 "Imprimer_Tableau"};
 
 const QRegularExpression kNonNombre(QStringLiteral("\\b(nan|inf|infinity)\\b|1\\.#"),
-                                    QRegularExpression::CaseInsensitiveOption);
+                                    QRegularExpression::CaseInsensitiveOption
+                                       | QRegularExpression::UseUnicodePropertiesOption);
 
 QByteArray empreinte(const QString &repertoire)
 {
