@@ -14,10 +14,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
+#include <cmath>
 
 using namespace essai;
 
@@ -658,6 +660,59 @@ private slots:
         QVERIFY(!image->pixmap().isNull());
         a.onglet(2);
         QVERIFY(image->pixmap().isNull());
+    }
+
+    // Random choices, typing and clicks: no calculation may show a number that is not one, nor
+    // leave the shared values inconsistent with the flag the adaptation window relies on.
+    void auHasard()
+    {
+        Donnees d;
+        d.ecrire("Bande_bdfcp.dat", bandesAvec(2, "2 80 3.500 3.800 3.650 x"));
+        Concepteur a(d);
+        const QStringList textes{"", "abc", "0", "-5", "1e39", "1e-30", "1e-40", "NaN", "inf", "7.05", "144",
+                                 "0.7", "1.1", "0.69", "3,5", "1e12", ".", "0.1", "2000", "42.4"};
+        const QList<const char *> champs{"Text1", "Text2", "Text4", "Text11", "Text12"};
+        const QList<const char *> listes{"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Combo6", "Combo7"};
+        const QList<const char *> boutons{"Calculer_Filaire", "Calculer_Yagi", "Calculer_Quad",
+                                          "Calculer_Levy", "Option1", "Option2"};
+        const QRegularExpression pasUnNombre("\\b(nan|inf|infinity)\\b|1\\.#",
+                                             QRegularExpression::CaseInsensitiveOption
+                                                 | QRegularExpression::UseUnicodePropertiesOption);
+        QRandomGenerator hasard(20180201);
+        // Only what the user can reach: the controls of the tab shown.
+        const auto auChoix = [&](const QList<const char *> &noms) -> QWidget * {
+            QWidget *w = a.c<QWidget>(noms[hasard.bounded(noms.size())]);
+            return w->isVisible() ? w : nullptr;
+        };
+        for (int i = 0; i < 1500; ++i) {
+            repondre([&] {
+                switch (hasard.bounded(4)) {
+                case 0:
+                    if (auto *e = qobject_cast<QLineEdit *>(auChoix(champs)))
+                        saisir(e, textes[hasard.bounded(textes.size())]);
+                    break;
+                case 1:
+                    if (auto *c = qobject_cast<QComboBox *>(auChoix(listes)); c && c->count())
+                        essai::choisir(c, hasard.bounded(c->count()));
+                    break;
+                case 2: a.onglets()->setCurrentIndex(hasard.bounded(4)); break;
+                default:
+                    if (auto *b = qobject_cast<QAbstractButton *>(auChoix(boutons))) b->click();
+                }
+            });
+            QVERIFY2(!pasUnNombre.match(a.resultat()).hasMatch(), qPrintable(a.resultat()));
+            for (const char *champ : champs) QVERIFY2(!pasUnNombre.match(a.texte(champ)->text()).hasMatch(), champ);
+            const Module1 &s = a.s();
+            for (float f : {s.Frequence_Accord, s.Frequence_Yagi, s.Frequence_Quad, s.Frequence_Levy})
+                QVERIFY(std::isfinite(f) && f >= 0);
+            QVERIFY(std::isfinite(s.Longueur_Levy));
+            if (s.Calcul_Filaire_Fait) {
+                QCOMPARE(a.onglets()->currentIndex(), 0);
+                QVERIFY(s.Frequence_Accord > 0 && std::isfinite(s.Longueur_Calculee) && s.Longueur_Calculee > 0);
+                QVERIFY(!s.Lignes_Resultat[0].isEmpty());
+            }
+        }
+        QCOMPARE(a.p->beepCount(), 0);
     }
 
     // Pictures of the four tabs, for the eye: ORVALIS_CAPTURES names the directory to write them to.
