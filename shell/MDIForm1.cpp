@@ -4,6 +4,7 @@
 #include "shell/Module1.h"
 #include "dipole/Form8.h"
 #include "measures/Form9.h"
+#include "antennas/Form1.h"
 #include "toolbox/Form7.h"
 #include "toolbox/Form6.h"
 #include "shell/frmAbout.h"
@@ -13,10 +14,6 @@
 #if __has_include("shell/Form10.h")
 #include "shell/Form10.h"
 #define ORVALIS_FORM10 1
-#endif
-#if __has_include("antennas/Form1.h")
-#include "antennas/Form1.h"
-#define ORVALIS_FORM1 1
 #endif
 #if __has_include("adaptation/Form3.h")
 #include "adaptation/Form3.h"
@@ -172,9 +169,7 @@ void MDIForm1::ouvrirParametres()
 
 void MDIForm1::ouvrirAntennes()
 {
-#ifdef ORVALIS_FORM1
     fenetre<Form1>()->preparer();
-#endif
 }
 
 void MDIForm1::ouvrirAdaptation()

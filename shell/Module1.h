@@ -47,6 +47,8 @@ struct Module1 {
     float Frequence_Quad = 0;
     float Longueur_Levy = 42.4f;
     float Frequence_Levy = 0;
+    float Facteur_Velocite = 0;
+    float Longueur_Onde = 0;
 
     // Toolbox.
     float Frequence_Fouet = 50;

@@ -102,6 +102,11 @@ void taper(QLineEdit *champ, const QString &texte)
 
 void quitter(QLineEdit *champ)
 {
+    // A field that holds the focus really loses it, so that no later focus change re-reads it.
+    if (champ->hasFocus()) {
+        champ->clearFocus();
+        return;
+    }
     QFocusEvent sortie(QEvent::FocusOut, Qt::TabFocusReason);
     QCoreApplication::sendEvent(champ, &sortie);
 }

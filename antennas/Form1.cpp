@@ -1,0 +1,513 @@
+#include "antennas/Form1.h"
+
+#include "antennas/commun.h"
+#include "antennas/filaire.h"
+#include "antennas/levy.h"
+#include "antennas/quad.h"
+#include "antennas/yagi.h"
+#include "shell/ChampsNumeriques.h"
+#include "shell/MDIForm1.h"
+#include "shell/Messages.h"
+#include "shell/Module1.h"
+#include "shell/numbers.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+using namespace antennes;
+
+namespace {
+
+enum Onglet { OngletFilaire = 0, OngletYagi = 1, OngletQuad = 2, OngletLevy = 3 };
+
+// Drawings larger than this are shown reduced, keeping their proportions.
+constexpr QSize kImageMax(480, 360);
+
+template <class W>
+W *nommer(W *w, const char *nom)
+{
+    w->setObjectName(QLatin1String(nom));
+    return w;
+}
+
+QLineEdit *champ(const char *nom, const QString &texte)
+{
+    auto *e = nommer(new QLineEdit(texte), nom);
+    e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0 000,000 Mhz__")));
+    return e;
+}
+
+QLabel *legende(const char *nom, const QString &texte, QWidget *compagnon)
+{
+    auto *l = nommer(new QLabel(texte), nom);
+    l->setBuddy(compagnon);
+    return l;
+}
+
+// A list with its entries and, until an entry is chosen, its design text.
+QComboBox *liste(const char *nom, const QStringList &entrees, const QString &texteInitial)
+{
+    auto *c = nommer(new QComboBox, nom);
+    c->addItems(entrees);
+    c->setPlaceholderText(texteInitial);
+    c->setCurrentIndex(-1);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return c;
+}
+
+QPushButton *bouton(const char *nom, const QString &texte)
+{
+    return nommer(new QPushButton(texte), nom);
+}
+
+// A tab's frame, filled from the top: captions beside their fields, or controls the whole width;
+// its calculate button at the foot, on the right.
+class Cadre {
+public:
+    Cadre(const char *nom, const QString &titre)
+        : boite_(nommer(new QGroupBox(titre), nom)), grille_(new QGridLayout(boite_))
+    {
+        grille_->setColumnStretch(1, 1);
+    }
+    void rangee(const char *nomLegende, const QString &texte, QWidget *champ)
+    {
+        grille_->addWidget(legende(nomLegende, texte, champ), ligne_, 0);
+        grille_->addWidget(champ, ligne_++, 1);
+    }
+    void entier(QWidget *w) { grille_->addWidget(w, ligne_++, 0, 1, 2); }
+    void entier(QLayout *l) { grille_->addLayout(l, ligne_++, 0, 1, 2); }
+    QGroupBox *pied(QPushButton *calculer)
+    {
+        grille_->setRowStretch(ligne_, 1);
+        grille_->addWidget(calculer, ligne_ + 1, 0, 1, 2, Qt::AlignRight);
+        return boite_;
+    }
+
+private:
+    QGroupBox *boite_;
+    QGridLayout *grille_;
+    int ligne_ = 0;
+};
+
+}  // namespace
+
+Form1::Form1(MDIForm1 &principal)
+    : FenetreTravail(principal, QStringLiteral("Form1"), QStringLiteral("Les antennes"))
+{
+    construire();
+    declarerChamps();
+
+    connect(TabStrip1, &QTabWidget::currentChanged, this, &Form1::ongletChoisi);
+    connect(Combo1, &QComboBox::activated, this, &Form1::choisirBande);
+    connect(Combo2, &QComboBox::activated, this, &Form1::choisirType);
+    connect(Combo5, &QComboBox::activated, this, &Form1::choisirCable);
+    connect(Combo3, &QComboBox::activated, this, &Form1::calculerYagi);
+    connect(Combo4, &QComboBox::activated, this, &Form1::calculerQuad);
+    connect(Combo6, &QComboBox::activated, this, &Form1::calculerLevy);
+    connect(Combo7, &QComboBox::activated, this, &Form1::choisirLongueurLevy);
+    connect(Option1, &QRadioButton::clicked, this, [this] { choisirUnite(false); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { choisirUnite(true); });
+    connect(Calculer_Filaire, &QPushButton::clicked, this, &Form1::calculerFilaire);
+    connect(Calculer_Yagi, &QPushButton::clicked, this, &Form1::calculerYagi);
+    connect(Calculer_Quad, &QPushButton::clicked, this, &Form1::calculerQuad);
+    connect(Calculer_Levy, &QPushButton::clicked, this, &Form1::calculerLevy);
+    connect(Retour_Menu, &QPushButton::clicked, this, &Form1::cacher);
+}
+
+void Form1::construire()
+{
+    // Band choice, above the tabs: it sets the frequency of all four designers.
+    Combo1 = liste("Combo1",
+                   {QStringLiteral("Libre choix"), QStringLiteral("160 m"), QStringLiteral("80 m"),
+                    QStringLiteral("40 m"), QStringLiteral("30 m"), QStringLiteral("20 m"),
+                    QStringLiteral("17 m"), QStringLiteral("15 m"), QStringLiteral("12 m"),
+                    QStringLiteral("10 m"), QStringLiteral("6 m"), QStringLiteral("2 m"),
+                    QStringLiteral("70 cm"), QStringLiteral("23 cm")},
+                   QStringLiteral("20 m"));
+    Label3 = legende("Label3",
+                     QStringLiteral("Choisissez une bande ou indiquer une fréquence d'accord dans le cadre "
+                                    "inférieur"),
+                     Combo1);
+
+    TabStrip1 = nommer(new QTabWidget, "TabStrip1");
+
+    // Wire antennas.
+    Cadre filaire("Frame1", QStringLiteral("Antennes filaire"));
+    Combo2 = liste("Combo2",
+                   {QStringLiteral("Antenne quart d'onde (Ground Plane)"),
+                    QStringLiteral("Antenne dipôle (Center-Fed)"),
+                    QStringLiteral("Antenne multibandes Conrad Windom"),
+                    QStringLiteral("Antenne multibandes G5RV full-size"),
+                    QStringLiteral("Antenne multibandes W3HH ou T2FD"),
+                    QStringLiteral("Antenne filaire demie onde"),
+                    QStringLiteral("Antenne Loop onde entière"), QStringLiteral("Antenne Double Bazooka")},
+                   QStringLiteral("Antenne quart d'onde (Ground Plane)"));
+    filaire.entier(Combo2);
+    filaire.rangee("Label2", QStringLiteral("Fréquence d'accord"), Text2 = champ("Text2", QStringLiteral("Text2")));
+    filaire.rangee("Label1", QStringLiteral("Facteur de raccourcissement"),
+                   Text1 = champ("Text1", QStringLiteral("Text1")));
+    // The cable list, shown only for the types fed through a chosen cable.
+    Combo5 = liste("Combo5", {}, QStringLiteral("Coaxial 50 ohms : 0,66"));
+    Label12 = legende("Label12", QStringLiteral("Choisissez un cable coaxiale"), Combo5);
+    Label12->hide();
+    Combo5->hide();
+    filaire.entier(Label12);
+    filaire.entier(Combo5);
+    Calculer_Filaire = bouton("Calculer_Filaire", QStringLiteral("Calculer"));
+    TabStrip1->addTab(filaire.pied(Calculer_Filaire), QStringLiteral("Antennes filaire"));
+
+    // Yagi antennas.
+    Cadre yagi("Frame2", QStringLiteral("Antenne Yagi"));
+    Combo3 = liste("Combo3",
+                   {QStringLiteral("Antenne YAGI 3 éléments (Varnasse, Q5ZT)"),
+                    QStringLiteral("Antenne YAGI 4 éléments (Varnasse, Q5ZT)"),
+                    QStringLiteral("Antenne YAGI 5 éléments (Varnasse, Q5ZT)"),
+                    QStringLiteral("Antenne YAGI 9 éléments (Belvanter, Q8WK)")},
+                   QStringLiteral("Antenne YAGY VHF 3 éléments ( Q5ZT) "));
+    yagi.entier(Combo3);
+    yagi.rangee("Label4", QStringLiteral("Fréquence d'accord"), Text4 = champ("Text4", QStringLiteral("Text4")));
+    Calculer_Yagi = bouton("Calculer_Yagi", QStringLiteral("Calculer"));
+    TabStrip1->addTab(yagi.pied(Calculer_Yagi), QStringLiteral("Antenne Yagi"));
+
+    // Quad and Delta-Loop antennas.
+    Cadre quad("Frame3", QStringLiteral("Antenne Quad et Delta-Loop"));
+    Combo4 = liste("Combo4",
+                   {QStringLiteral("Antenne Quad 1 radiateur seulement"),
+                    QStringLiteral("Antenne Quad 1 radiateur et 1 directeur"),
+                    QStringLiteral("Antenne Quad 1 radiateur et 1réflecteur"),
+                    QStringLiteral("Antenne Quad 3 éléments"),
+                    QStringLiteral("Antenne Delta-Loop 1 radiateur seulement"),
+                    QStringLiteral("Antenne Delta Loop 1 radiateur et 1 directeur"),
+                    QStringLiteral("Antenne Delta Loop 1 radiateur et 1 réflecteur"),
+                    QStringLiteral("Antenne Delta Loop 3 éléments")},
+                   QStringLiteral("Antenne Quad 1 directeur"));
+    quad.entier(Combo4);
+    // Shows the band's frequency; typing in it changes nothing.
+    quad.rangee("Label8", QStringLiteral("Fréquence d'accord"), Text8 = champ("Text8", QString()));
+    Calculer_Quad = bouton("Calculer_Quad", QStringLiteral("Calculer"));
+    TabStrip1->addTab(quad.pied(Calculer_Quad), QStringLiteral("Quad et Delta-Loop"));
+
+    // Levy antenna.
+    Cadre levy("Frame4", QStringLiteral("L'antenne Lévy"));
+    levy.rangee("Label7", QStringLiteral("Fréquence la plus basse utilisée"),
+                Text12 = champ("Text12", QStringLiteral("Text12")));
+    levy.rangee("Label11", QStringLiteral("Longueur du dipôle( L+L)"),
+                Text11 = champ("Text11", QStringLiteral("Text11")));
+    Combo7 = liste("Combo7",
+                   {QStringLiteral("Longueur défini"), QStringLiteral("3x1/2 Lambda"),
+                    QStringLiteral("2x0,64 Lambda"), QStringLiteral("1/2 Lambda"),
+                    QStringLiteral("1/3 Lambda"), QStringLiteral("1/4 Lambda")},
+                   QStringLiteral("Longueur défini"));
+    levy.rangee("Label13", QStringLiteral("Longueur souhaité"), Combo7);
+    Combo6 = liste("Combo6",
+                   {QStringLiteral("Ligne 300 Ohm = 0.82"), QStringLiteral("Ligne 450 Ohm = 0.905"),
+                    QStringLiteral("Ligne 600 Ohm = 0.93"), QStringLiteral("Ligne 1200 Ohm = 0.97")},
+                   QStringLiteral("Ligne 300 Ohm = 0.82"));
+    levy.entier(legende("Label14", QStringLiteral("Coéficient de vélocité de la ligne bifilaire"), Combo6));
+    levy.entier(Combo6);
+    Option1 = nommer(new QRadioButton(QStringLiteral("Calcul en Foots")), "Option1");
+    Option2 = nommer(new QRadioButton(QStringLiteral("Calcul en Mètres")), "Option2");
+    Option1->setChecked(true);
+    auto *unites = new QHBoxLayout;
+    unites->addWidget(Option1);
+    unites->addWidget(Option2);
+    unites->addStretch(1);
+    levy.entier(unites);
+    Calculer_Levy = bouton("Calculer_Levy", QStringLiteral("Calculer la ligne"));
+    TabStrip1->addTab(levy.pied(Calculer_Levy), QStringLiteral("Antenne Levy"));
+    TabStrip1->setUsesScrollButtons(false);  // every tab's caption in full
+
+    // The result box and the drawing, shared by the tabs.
+    Text3 = nommer(new QPlainTextEdit(QStringLiteral("Text3")), "Text3");
+    Text3->setReadOnly(true);
+    Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text3->setMinimumSize(Text3->fontMetrics().horizontalAdvance(QString(64, QLatin1Char('n'))),
+                          Text3->fontMetrics().lineSpacing() * 16);
+    Picture1 = nommer(new QLabel, "Picture1");
+    Picture1->setAlignment(Qt::AlignCenter);
+    Picture1->setFrameShape(QFrame::StyledPanel);
+    // The drawings keep their place whatever is shown.
+    Picture1->setMinimumSize(kImageMax + 2 * QSize(Picture1->frameWidth(), Picture1->frameWidth()));
+    montrerImage(QPixmap(QStringLiteral(":/dessins/Form1.png")));  // a generic antenna, until a calculation
+    Retour_Menu = bouton("Retour_Menu", QStringLiteral("Retour au menu"));
+
+    auto *bande = new QHBoxLayout;
+    bande->addWidget(Label3);
+    bande->addWidget(Combo1);
+    bande->addStretch(1);
+
+    // The band on top; the designer beside its drawing; the results below, the whole width.
+    auto *grille = new QGridLayout(this);
+    grille->addLayout(bande, 0, 0, 1, 2);
+    grille->addWidget(TabStrip1, 1, 0);
+    grille->addWidget(Picture1, 1, 1);
+    grille->addWidget(Text3, 2, 0, 1, 2);
+    grille->addWidget(Retour_Menu, 3, 1, Qt::AlignRight);
+    grille->setRowStretch(2, 1);
+    grille->setColumnStretch(0, 1);
+}
+
+void Form1::montrerImage(const QPixmap &image)
+{
+    const bool grande = image.width() > kImageMax.width() || image.height() > kImageMax.height();
+    Picture1->setPixmap(grande ? image.scaled(kImageMax, Qt::KeepAspectRatio, Qt::SmoothTransformation) : image);
+}
+
+void Form1::chargerDessin(const QString &nom)
+{
+    if (chargerImage(Picture1, nom)) montrerImage(Picture1->pixmap());
+}
+
+void Form1::declarerChamps()
+{
+    Module1 &s = store();
+    champs_ = new ChampsNumeriques(this, [this] { bip(); });
+
+    ChampsNumeriques::Champ k;
+    k.champ = Text1;
+    k.test = accepte::entre(0.69, true, 1.1, false);
+    k.enregistrer = [&s](double x) { s.Facteur_Raccourcissement = float(x); };
+    k.resultats = {Text3};  // the typed text stays as it is
+    champs_->ajouter(k);
+
+    // A frequency field: shown with three decimals and " Mhz".
+    const auto frequence = [&](QLineEdit *champ, float &valeur, accepte::Test test,
+                               std::function<void()> effets) {
+        ChampsNumeriques::Champ c;
+        c.champ = champ;
+        c.test = std::move(test);
+        c.enregistrer = [&valeur](double x) { valeur = float(x); };
+        c.affichage = [&valeur] { return fn(valeur, 3) + QStringLiteral(" Mhz"); };
+        c.resultats = {Text3};
+        c.effets = std::move(effets);
+        champs_->ajouter(c);
+    };
+    const auto utilisable = [](double x) { return frequenceUtilisable(x); };
+    // A typed frequency names its band by its wavelength and frees the band choice.
+    const auto libreChoix = [this](float longueurOnde) {
+        store().Bande_Antenne = bandeDeLongueurOnde(longueurOnde);
+        Combo1->setCurrentIndex(0);
+        bandeAppliquee_ = 0;
+    };
+    frequence(Text2, s.Frequence_Accord, accepte::auMoins(0.1), [this, libreChoix] {
+        Module1 &m = store();
+        m.Longueur_Onde = 300 / m.Frequence_Accord;
+        libreChoix(m.Longueur_Onde);
+    });
+    frequence(Text4, s.Frequence_Yagi, utilisable,
+              [this, libreChoix] { libreChoix(300 / store().Frequence_Yagi); });
+    frequence(Text12, s.Frequence_Levy, utilisable, {});
+
+    ChampsNumeriques::Champ levy;
+    levy.champ = Text11;
+    levy.test = accepte::strictementPositif();
+    levy.enregistrer = [&s](double x) { s.Longueur_Levy = float(x); };
+    levy.resultats = {Text3};
+    levy.effets = [this] {
+        Combo7->setCurrentIndex(0);
+        choisirLongueurLevy();
+    };
+    champs_->ajouter(levy);
+}
+
+void Form1::preparer()
+{
+    presenter();
+    // The tab stays as the user left it; the 20 m band is applied again.
+    Combo1->setCurrentIndex(5);
+    choisirBande(5);
+}
+
+int Form1::typeFilaire() const { return Combo2->currentIndex(); }
+
+int Form1::indexBande() const { return qMax(0, Combo1->currentIndex()); }
+
+void Form1::ongletChoisi(int index)
+{
+    if (index != OngletFilaire) store().Calcul_Filaire_Fait = false;
+    calculerOnglet();
+}
+
+void Form1::calculerOnglet()
+{
+    switch (TabStrip1->currentIndex()) {
+    case OngletFilaire: calculerFilaire(); break;
+    case OngletYagi: calculerYagi(); break;
+    case OngletQuad: calculerQuad(); break;
+    case OngletLevy: calculerLevy(); break;
+    }
+}
+
+void Form1::choisirBande(int index)
+{
+    if (index <= 0) {  // "Libre choix": the frequencies in force stay
+        bandeAppliquee_ = 0;
+        return;
+    }
+    Module1 &s = store();
+    const float f = s.frequencePreferee(index);
+    if (!frequenceUtilisable(f)) {
+        const QString bande = Combo1->itemText(index);
+        // Back to the band in force ("Libre choix" before any): frequencies and results stay.
+        bandeAppliquee_ = qMax(bandeAppliquee_, 0);
+        Combo1->setCurrentIndex(bandeAppliquee_);
+        messages::afficher(this,
+                           QStringLiteral("La table des bandes ne donne pas de fréquence utilisable pour la "
+                                          "bande ") + bande + QStringLiteral(".") + s.Saut_Ligne
+                               + QStringLiteral("Aucun calcul n'a été fait : choisissez une autre bande ou "
+                                                "indiquez une fréquence d'accord."),
+                           messages::kTitreProgramme, QMessageBox::Warning);
+        return;
+    }
+    bandeAppliquee_ = index;
+    s.Bande_Antenne = Combo1->itemText(index);
+    s.Frequence_Accord = s.Frequence_Yagi = s.Frequence_Quad = s.Frequence_Levy = f;
+    for (QLineEdit *champ : {Text2, Text4, Text8, Text12}) montrerFrequence(champ, f);
+    calculerOnglet();
+}
+
+void Form1::choisirType(int type)
+{
+    Module1 &s = store();
+    s.Facteur_Raccourcissement = facteurDuType(type);
+    if (typeAvecCable(type)) {
+        const bool bifilaire = type == G5rv;
+        Combo5->clear();
+        if (bifilaire) {
+            for (const QString &c : s.Liste_Bifilaires) Combo5->addItem(c);
+        } else {
+            for (const QString &c : s.Liste_Coaxiaux) Combo5->addItem(c);
+        }
+        Label12->setText(bifilaire ? QStringLiteral("Choisissez une ligne bifilaire")
+                                   : QStringLiteral("Choisissez un cable coaxiale"));
+        Label12->show();
+        Combo5->show();
+        Combo5->setCurrentIndex(0);
+        s.Facteur_Velocite = facteurVelociteDe(Combo5->currentText());
+    } else {
+        Label12->hide();
+        Combo5->hide();
+    }
+    calculerFilaire();
+}
+
+void Form1::choisirCable()
+{
+    store().Facteur_Velocite = facteurVelociteDe(Combo5->currentText());
+    calculerFilaire();
+}
+
+bool Form1::frequencePrete(float frequence)
+{
+    if (frequenceUtilisable(frequence)) return true;
+    messages::afficher(this,
+                       QStringLiteral("Pas de fréquence d'accord utilisable pour ce calcul.") + store().Saut_Ligne
+                           + QStringLiteral("Choisissez une bande ou indiquez une fréquence d'accord."),
+                       messages::kTitreProgramme, QMessageBox::Warning);
+    return false;
+}
+
+void Form1::montrerFrequence(QLineEdit *champ, float frequence)
+{
+    champ->setText(fn(frequence, 3) + QStringLiteral(" Mhz"));
+}
+
+void Form1::calculerFilaire()
+{
+    Module1 &s = store();
+    const float f = s.Frequence_Accord;
+    if (!frequencePrete(f)) return;
+    if (Combo2->currentIndex() < 0) {
+        // First wire calculation: the first type is chosen, which calculates.
+        Combo2->setCurrentIndex(GroundPlane);
+        choisirType(GroundPlane);
+        return;
+    }
+    s.Calcul_Filaire_Fait = true;
+    Text1->setText(nombres::montrer(s.Facteur_Raccourcissement));
+    montrerFrequence(Text2, f);
+    Text3->clear();
+    s.Lignes_Resultat = {};
+
+    const ResultatFilaire r = antennes::calculerFilaire(
+        {Combo2->currentIndex(), f, s.Facteur_Raccourcissement, s.Facteur_Velocite, Combo5->currentText()},
+        s.Saut_Ligne);
+    s.Longueur_Onde = r.longueurOnde;
+    chargerDessin(r.image);
+    s.Longueur_Calculee = r.longueur;
+    ecrireResultats(f, r.longueurOnde, kTiretsFilaire, r.lignes);
+}
+
+void Form1::calculerYagi()
+{
+    calculerModele(store().Frequence_Yagi, Text4, Combo3, kTiretsYagi, antennes::calculerYagi);
+}
+
+void Form1::calculerQuad()
+{
+    calculerModele(store().Frequence_Quad, Text8, Combo4, kTiretsQuad, antennes::calculerQuad);
+}
+
+void Form1::calculerModele(float frequence, QLineEdit *champ, QComboBox *modeles, int nombreTirets,
+                           ResultatModele (*calcul)(const EntreeModele &))
+{
+    if (!frequencePrete(frequence)) return;
+    Module1 &s = store();
+    s.Calcul_Filaire_Fait = false;
+    montrerFrequence(champ, frequence);
+    s.Lignes_Resultat = {};
+    Text3->clear();
+    if (modeles->currentIndex() < 0) modeles->setCurrentIndex(0);
+    const ResultatModele r = calcul({modeles->currentIndex(), frequence, indexBande()});
+    chargerDessin(r.image);
+    ecrireResultats(frequence, r.longueurOnde, nombreTirets, r.lignes);
+}
+
+void Form1::ecrireResultats(float frequence, float longueurOnde, int nombreTirets, const Lignes &lignes)
+{
+    Module1 &s = store();
+    s.Lignes_Resultat = lignes;
+    Text3->setPlainText(boiteResultats(enTete(s.Bande_Antenne, frequence, longueurOnde, nombreTirets, s.Saut_Ligne),
+                                       lignes, s.Saut_Ligne));
+}
+
+void Form1::choisirLongueurLevy()
+{
+    if (Combo7->currentIndex() < 0) Combo7->setCurrentIndex(0);
+    calculerLevy();
+}
+
+void Form1::choisirUnite(bool metres)
+{
+    if (metres == levyEnMetres_) return;  // the unit in force: nothing to convert
+    levyEnMetres_ = metres;
+    Module1 &s = store();
+    s.Longueur_Levy = metres ? piedsEnMetres(s.Longueur_Levy) : metresEnPieds(s.Longueur_Levy);
+    calculerLevy();
+}
+
+void Form1::calculerLevy()
+{
+    Module1 &s = store();
+    const float f = s.Frequence_Levy;
+    if (!frequencePrete(f)) return;
+    s.Calcul_Filaire_Fait = false;
+    chargerDessin(QStringLiteral("\\Levy.gif"));
+    Text3->clear();
+    if (Combo6->currentIndex() < 0) Combo6->setCurrentIndex(0);
+
+    const ResultatLevy r = antennes::calculerLevy(
+        {f, s.Longueur_Levy, Combo7->currentIndex(), Combo6->currentIndex(), Option2->isChecked()}, s.Saut_Ligne);
+    s.Longueur_Levy = r.longueur;
+    Text12->setText(r.texteFrequence);
+    Text11->setText(r.texteLongueur);
+    Text3->setPlainText(r.texte);
+}

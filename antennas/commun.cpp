@@ -1,0 +1,46 @@
+#include "antennas/commun.h"
+
+#include "shell/numbers.h"
+
+#include <cmath>
+
+namespace antennes {
+
+QString tirets(int n) { return QString(n, QLatin1Char('-')); }
+
+QString fn(double valeur, int decimales) { return nombres::fixe(valeur, decimales); }
+
+QString enTete(const QString &bande, float frequence, float longueurOnde, int nombreTirets,
+               const QString &saut)
+{
+    return QStringLiteral("Bande de fréquence = ") + bande + saut
+         + QStringLiteral("fréquence d'accord = ") + fn(frequence, 3) + QStringLiteral(" Mhz") + saut
+         + QStringLiteral("Longueur d'onde = ") + fn(longueurOnde, 2) + QStringLiteral(" m ") + saut
+         + tirets(nombreTirets) + saut;
+}
+
+QString boiteResultats(const QString &enTete, const Lignes &lignes, const QString &saut)
+{
+    QString texte = enTete;
+    for (const QString &ligne : lignes) {
+        if (ligne.isEmpty()) break;
+        texte += ligne + saut;
+    }
+    return texte;
+}
+
+QString bandeDeLongueurOnde(float longueurOnde)
+{
+    return nombres::montrer(std::floor(longueurOnde)) + QStringLiteral(" m");
+}
+
+bool frequenceUtilisable(double frequence)
+{
+    // 1404 / F (the Levy "3x1/2 Lambda" length in feet) is the largest dimension of the designers.
+    const float f = float(frequence);
+    return frequence > 0 && f > 0 && std::isfinite(f) && std::isfinite(1404.0f / f);
+}
+
+double allocationBande(int bande) { return double(14 - bande) / 2 * 0.1; }
+
+}  // namespace antennes

@@ -1,0 +1,190 @@
+// Quad and Delta-Loop designs, Yagi designs: every line of every design under French settings.
+#include "antennas/quad.h"
+#include "antennas/yagi.h"
+#include "antennas/tests/lignes.h"
+#include "tests/support/utilisateur.h"
+
+#include <QtTest>
+
+using namespace antennes;
+
+namespace {
+
+const QString impedance = QStringLiteral(
+    "Son impédance est variable en fonction de sa hauteur au dessus du sol, une ligne quart d'onde "
+    "d'adaptation est nécessaire.");
+const QString gammaMatch = QStringLiteral("Son impédance est adaptée par un Gamma-Match d'une longueur de : 1,06 m");
+const QString diagramme = QStringLiteral(
+    "Cette antenne ne présente pas de rapport avant-arrière particuler, elle est bi-directionnelle à la "
+    "façon d'un cadre");
+const QString tirets41 = QString(41, QLatin1Char('-'));
+
+}  // namespace
+
+class TstBouclesYagi : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { essai::reglagesFrancais(); }
+
+    // 14.2 MHz on the 20 m band (index 5), and "Libre choix" (index 0) where the band matters.
+    void quad_data()
+    {
+        QTest::addColumn<int>("modele");
+        QTest::addColumn<int>("bande");
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QStringList>("lignes");
+        const QString quad = "\\Quad.gif", delta = "\\Delta-Loop.gif";
+        QTest::newRow("0 quad seule") << 0 << 5 << quad
+            << QStringList{"Antenne Quad, un élément seulement", impedance,
+                           "Circonférence du radiateur = 20,141 m", diagramme};
+        QTest::newRow("1 quad directeur") << 1 << 5 << quad
+            << QStringList{"Antenne Quad, deux éléments dont un directeur", impedance, "Longueur de Boom =4,68 m",
+                           "Circonférence du radiateur = 20,141 m",
+                           "Espace entre radiateur et directeur : 4,225 m",
+                           "Circonférence du directeur = 19,296 m"};
+        QTest::newRow("1 quad directeur, libre choix") << 1 << 0 << quad
+            << QStringList{"Antenne Quad, deux éléments dont un directeur", impedance, "Longueur de Boom =4,93 m",
+                           "Circonférence du radiateur = 20,141 m",
+                           "Espace entre radiateur et directeur : 4,225 m",
+                           "Circonférence du directeur = 19,296 m"};
+        QTest::newRow("2 quad reflecteur") << 2 << 5 << quad
+            << QStringList{"Antenne Quad, deux éléments dont un réflecteur", impedance, "Longueur de Boom =4,68 m",
+                           "Circonférence du radiateur = 20,141 m",
+                           "Espace entre réflecteur et radiateur : 4,225 m",
+                           "Circonférence du réflecteur = 21,268 m"};
+        QTest::newRow("3 quad trois") << 3 << 5 << quad
+            << QStringList{"Antenne Quad, trois éléments", impedance, "Longueur de Boom = 10,56 m",
+                           "Circonférence du directeur = 19,296 m",
+                           "Espace entre radiateur et directeur : 5,282 m",
+                           "Circonférence du radiateur = 20,141 m",
+                           "Espace entre reflecteur et radiateur : 4,225 m",
+                           "Circonférence du réflecteur = 21,268 m"};
+        // The single Delta-Loop gives its radiator, like the single Quad.
+        QTest::newRow("4 delta seule") << 4 << 5 << delta
+            << QStringList{"Antenne Delta-Loop, un éléments seulement", gammaMatch,
+                           "Circonférence du radiateur = 20,141 m", diagramme};
+        QTest::newRow("5 delta directeur") << 5 << 0 << delta
+            << QStringList{"Antenne Delta-Loop, deux éléments dont un radiateur", gammaMatch,
+                           "Longueur de Boom =5,28 m", "Circonférence du directeur = 19,296 m",
+                           "Espace entre radiateur et directeur : 4,225 m",
+                           "Circonférence du radiateur = 20,141 m"};
+        QTest::newRow("6 delta reflecteur") << 6 << 5 << delta
+            << QStringList{"Antenne Delta-Loop, deux éléments dont un réflecteur", gammaMatch,
+                           "Longueur de Boom =5,28 m", "Circonférence du radiateur = 20,141 m",
+                           "Espace entre réflecteur et radiateur : 4,225 m",
+                           "Circonférence du réflecteur = 21,268 m"};
+        QTest::newRow("7 delta trois") << 7 << 5 << delta
+            << QStringList{"Antenne Delta-Loop, trois éléments", gammaMatch, "Longueur de Boom = 10,563 m",
+                           "Circonférence du directeur = 19,296 m",
+                           "Espace entre radiateur et directeur : 5,282 m",
+                           "Circonférence du radiateur = 20,141 m",
+                           "Espace entre réflecteur et radiateur : 4,225 m",
+                           "Circonférence du réflecteur = 21,268 m"};
+    }
+    void quad()
+    {
+        QFETCH(int, modele);
+        QFETCH(int, bande);
+        QFETCH(QString, image);
+        QFETCH(QStringList, lignes);
+        const ResultatModele r = calculerQuad({modele, 14.2f, bande});
+        comparerLignes(r.lignes, lignes);
+        QCOMPARE(r.image, image);
+        QCOMPARE(r.longueurOnde, 300 / 14.2f);
+    }
+
+    void boomQuadSuitLaBande()
+    {
+        const float avec20m = calculerQuad({1, 14.2f, 5}).boom;
+        const float libre = calculerQuad({1, 14.2f, 0}).boom;
+        QVERIFY(qAbs(avec20m - 4.6754f) < 1e-4);
+        QVERIFY(qAbs(libre - avec20m - 0.25f) < 1e-5);
+        QCOMPARE(calculerQuad({2, 14.2f, 5}).boom, avec20m);
+        QCOMPARE(calculerQuad({5, 14.2f, 0}).lignes[2], calculerQuad({5, 14.2f, 13}).lignes[2]);
+    }
+
+    // 144.3 MHz on the 2 m band (index 11).
+    void yagi_data()
+    {
+        QTest::addColumn<int>("modele");
+        QTest::addColumn<int>("bande");
+        QTest::addColumn<QStringList>("lignes");
+        const QString varnasse = "Bibliographie tirée du livre de Varnasse (Q5ZT), 8ème édition, page 476, paragraphe E)";
+        const QString quartOnde75 = "Une ligne quart d'onde 75 ohms d'adaptation est nécessaire entre l'antenne et "
+                                    "la descente en câble coaxiale 50ohms";
+        const QStringList debut45{"Reflecteur = 1,020 m", "Espace entre reflecteur et radiateur : 0,416 m",
+                                  "Radiateur = 0,975 m", "Espace entre radiateur et directeur 1 : 0,312 m",
+                                  "Directeur 1 = 0,935 m", "Espace entre directeur 1 et directeur 2 : 0,166 m",
+                                  "Directeur 2 = 0,924 m"};
+        QTest::newRow("0 trois") << 0 << 11
+            << QStringList{"Antenne trois éléments avec dipôle simple", "Impédance: 50 Ohms, ", "Gain: 7 dB-i",
+                           "Longueur de Boom = 1,09 m", "Reflecteur = 1,026 m",
+                           "Espace entre reflecteur et radiateur : 0,416 m", "Radiateur = 0,991 m",
+                           "Espace entre radiateur et directeur : 0,520 m", "Directeur = 0,956 m", tirets41,
+                           "Le diamètre des brins sera variable de 4 à 20 mm, suivant la bande passante souhaitée",
+                           "Une ligne quart d'onde d'adaptation 75 ohms est nécessaire entre l'antenne et la "
+                           "descente en câble coaxiale 50ohms",
+                           tirets41, varnasse};
+        QTest::newRow("1 quatre") << 1 << 11
+            << QStringList{"Antenne cinq éléments avec radiateur simple.", "Impédance: 50 Ohms.", "Gain: 9 dB-i.",
+                           "Longueur de Boom = 1,50 m"}
+                   + debut45
+                   + QStringList{tirets41, "Diamètre de 12 mm pour le radiateur.",
+                                 "Diamètre de 4 à 6 mm pour les autres éléments.", quartOnde75, tirets41, varnasse};
+        QTest::newRow("2 cinq") << 2 << 11
+            << QStringList{"Antenne cinq éléments avec radiateur replié", "Impédance: 50 Ohms", "Gain: 10,5dB-i",
+                           "Longueur de Boom = 1,50 m"}
+                   + debut45
+                   + QStringList{"Espace entre directeur 2 et directeur 3 : 0,457 m", "Directeur 3 = 0,920 m",
+                                 tirets41,
+                                 "Diamètre des brins de 4 mm pour le premier réflecteur et 6 mm, pour les deux "
+                                 "derniers directeurs",
+                                 "Diamètre du brin de 4 mm, pour le premiers directeurs",
+                                 "Diamètre du radiateur 12 mm et de 5 mm pour le retour ", quartOnde75, tirets41,
+                                 "Bibliographie tirée du livre de Varnasse (Q5ZT), 8ème édition, pages 477 et 478, "
+                                 "paragraphe : antenne cinq éléments pour 144 Mhz et sa note"};
+        const QStringList neuf{
+            "Antenne neuf éléments ORBEQUE avec radiateur simple", "Impédence: 50 Ohms",
+            "Gain: 13 dB-i, rapport Av-Ar: 20 dB", "Longueur de Boom =3,62 m", "Réflecteur = 1,035 m",
+            "Espace entre réflecteur et radiateur : 0,326 m", "Radiateur = 0,995 m",
+            "Espace entre radiateur et directeur 1 : 0,185 m", "Directeur 1 = 0,955 m",
+            "Espace entre directeur 1 et directeur 2 : 0,360 m", "Directeur 2 = 0,935 m",
+            "Espace entre directeur 2 et directeur 3 : 0,545 m", "Directeur 3 = 0,924 m",
+            "Espace entre directeur 3 et directeur 4 : 0,545 m", "Directeur 4 = 0,924 m",
+            "Espace entre directeur 4 et directeur 5 : 0,545 m", "Directeur 5 = 0,904 m",
+            "Espace entre directeur 5 et directeur 6 : 0,545 m", "Directeur 6 = 0,904 m",
+            "Espace entre directeur 6 et directeur 7 : 0,422 m", "Directeur 7 = 0,884 m", tirets41,
+            "Diamètre des brins variable de 4 à 20 mm, suivant la bande passante souhaitée",
+            "Une ligne quart d'onde d'adaptation est nécessaire entre l'antenne et la descente en câble coaxiale "
+            "50ohms",
+            tirets41,
+            "Bibliographie tirée du livre -Les antennes- de Belvanter (Q8WK) et coll., 13ème édition, page 277, "
+            "paragraphe : les antennes ORBEQUE"};
+        QTest::newRow("3 neuf") << 3 << 11 << neuf;
+        QStringList neufLibre = neuf;
+        neufLibre[3] = "Longueur de Boom =4,17 m";  // 0.55 m longer with "Libre choix"
+        QTest::newRow("3 neuf, libre choix") << 3 << 0 << neufLibre;
+    }
+    void yagi()
+    {
+        QFETCH(int, modele);
+        QFETCH(int, bande);
+        QFETCH(QStringList, lignes);
+        const ResultatModele r = calculerYagi({modele, 144.3f, bande});
+        comparerLignes(r.lignes, lignes);
+        QCOMPARE(r.longueurOnde, 300 / 144.3f);
+        QCOMPARE(r.image, QStringLiteral("\\Yagi.gif"));
+    }
+
+    void boomYagi()
+    {
+        const float deuxMetres = calculerYagi({0, 144.3f, 11}).boom;
+        QVERIFY(qAbs(deuxMetres - 1.08555f) < 1e-4);
+        QVERIFY(qAbs(calculerYagi({0, 144.3f, 0}).boom - deuxMetres - 0.55f) < 1e-5);
+        QCOMPARE(calculerYagi({3, 144.3f, 11}).boom, float(0.15000000000000002 + 1.67 * double(300 / 144.3f)));
+        QCOMPARE(nonVides(calculerYagi({3, 144.3f, 11}).lignes).size(), 26);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstBouclesYagi)
+#include "tst_boucles_yagi.moc"
