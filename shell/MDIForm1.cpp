@@ -51,6 +51,7 @@ MDIForm1::MDIForm1(const QString &dataDir, QWidget *parent)
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Orvalis"));
+    setWindowIcon(iconeProgramme());
 
     zone_ = new QMdiArea(this);
     zone_->setObjectName(QStringLiteral("ZoneFenetres"));
