@@ -34,6 +34,7 @@ Form10::Form10(MDIForm1 &principal)
     MSHFlexGrid1->verticalHeader()->hide();
     MSHFlexGrid1->horizontalHeader()->setSectionsClickable(true);
     MSHFlexGrid1->horizontalHeader()->setHighlightSections(false);
+    // The whole table is always in sight: the grid takes the room its rows and columns need.
     MSHFlexGrid1->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     MSHFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSHFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -105,11 +106,25 @@ void Form10::ajusterLargeurs()
 {
     // Widths in twips, widened when a heading or a cell would not fit at the screen's font.
     const QHeaderView *entete = MSHFlexGrid1->horizontalHeader();
+    const QAbstractItemView *vue = MSHFlexGrid1;
     for (int c = 0; c < kColonnes; ++c) {
         const int pixels = kLargeursTwips[c] * logicalDpiX() / 1440;
-        const int contenu = std::max(entete->sectionSizeHint(c), MSHFlexGrid1->sizeHintForColumn(c));
+        const int contenu = std::max(entete->sectionSizeHint(c), vue->sizeHintForColumn(c));
         MSHFlexGrid1->setColumnWidth(c, std::max(pixels, contenu));
     }
+    // The grid asks for room for every row and column; the window grows with it (also before it
+    // is first shown, when the grid is still hidden and would not tell its layout).
+    MSHFlexGrid1->updateGeometry();
+    layout()->invalidate();
+    agrandir();
+}
+
+void Form10::agrandir()
+{
+    // The frame in the main window keeps its size when the window is shown again: it grows here
+    // when the grid needs more room than it had.
+    QWidget *cadre = parentWidget();
+    if (cadre && cadre->isVisible()) cadre->resize(cadre->size().expandedTo(cadre->sizeHint()));
 }
 
 void Form10::ecrireCellule(int r, int c, const QString &texte)
@@ -138,6 +153,7 @@ void Form10::preparer()
     cocher(false);
     Text1->clear();
     presenter();
+    agrandir();
 }
 
 void Form10::cocher(bool coche)

@@ -33,6 +33,7 @@ private:
     void ecrireCellule(int r, int c, const QString &texte);
     void dimensionnerGrille(int lignes);
     void ajusterLargeurs();
+    void agrandir();
 
     QTableWidget *MSHFlexGrid1 = nullptr;
     QCheckBox *Check1 = nullptr;
