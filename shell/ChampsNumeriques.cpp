@@ -1,11 +1,14 @@
 #include "shell/ChampsNumeriques.h"
 
+#include "shell/FenetreTravail.h"
 #include "shell/numbers.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <cmath>
@@ -109,6 +112,25 @@ void ChampsNumeriques::focusPerdu(QLineEdit *champ)
     if (effets) effets();
 }
 
+namespace {
+
+// Whether the focus that `champ` loses goes to another working window: the main window's area
+// deactivating the field's window (which drops its focus), or a control of another window. That
+// is not the user leaving the field for another control of its window.
+bool versAutreFenetre(const QWidget *champ)
+{
+    const QWidget *fenetre = champ;
+    while (fenetre->parentWidget() && !qobject_cast<const FenetreTravail *>(fenetre))
+        fenetre = fenetre->parentWidget();
+    if (auto *cadre = qobject_cast<const QMdiSubWindow *>(fenetre->parentWidget());
+        cadre && !(cadre->windowState() & Qt::WindowActive))
+        return true;
+    const QWidget *vers = QApplication::focusWidget();
+    return vers && vers != champ && !fenetre->isAncestorOf(vers);
+}
+
+}  // namespace
+
 bool ChampsNumeriques::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
@@ -116,7 +138,8 @@ bool ChampsNumeriques::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e)) focusPerdu(e);
+            if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e) && !versAutreFenetre(e))
+                focusPerdu(e);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -89,6 +89,12 @@ struct Module1 {
     float Affaiblissement_Cable = 3;
     float Puissance_Directe_Antenne = 50;
     float Puissance_Reflechie_Antenne = 8;
+    float ROS_Source = 0;
+    float TOS_Source = 0;
+    float Return_Loss_Source = 0;
+    float Pertes_Estimees = 0;
+    float ROS_Antenne = 0;
+    float TOS_Antenne = 0;
 
     // Environment adaptation.
     float Frequence_Resonance_Mesuree = 0;

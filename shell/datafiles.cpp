@@ -45,6 +45,26 @@ QByteArray versWindows1252(const QString &text)
     return out;
 }
 
+QStringList lignesDe(const QByteArray &bytes)
+{
+    QStringList lignes;
+    QString text;
+    if (bytes.startsWith("\xEF\xBB\xBF")) text = QString::fromUtf8(bytes.mid(3));
+    else text = depuisWindows1252(bytes);
+    int debut = 0;
+    const int n = text.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lignes << text.mid(debut, i - debut);
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+            debut = i + 1;
+        }
+    }
+    if (debut < n) lignes << text.mid(debut);
+    return lignes;
+}
+
 Lecture lireLignes(const QString &chemin)
 {
     Lecture r;
@@ -57,25 +77,18 @@ Lecture lireLignes(const QString &chemin)
         r.erreur = QStringLiteral("lecture impossible (%1)").arg(f.errorString());
         return r;
     }
-    QByteArray bytes = f.readAll();
+    // The data files are a few kilobytes; anything this large is not one of them.
+    constexpr qint64 kTailleMax = 64 * 1024 * 1024;
+    if (f.size() > kTailleMax) {
+        r.erreur = QStringLiteral("fichier trop volumineux");
+        return r;
+    }
+    const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError) {
         r.erreur = QStringLiteral("lecture impossible (%1)").arg(f.errorString());
         return r;
     }
-    QString text;
-    if (bytes.startsWith("\xEF\xBB\xBF")) text = QString::fromUtf8(bytes.mid(3));
-    else text = depuisWindows1252(bytes);
-    int debut = 0;
-    const int n = text.size();
-    for (int i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            r.lignes << text.mid(debut, i - debut);
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
-            debut = i + 1;
-        }
-    }
-    if (debut < n) r.lignes << text.mid(debut);
+    r.lignes = lignesDe(bytes);
     r.ok = true;
     return r;
 }

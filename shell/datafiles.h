@@ -20,6 +20,9 @@ struct Lecture {
     QString erreur;         // why not, in French, when !ok
 };
 
+// The lines of a file's bytes (the rules of lireLignes below).
+QStringList lignesDe(const QByteArray &bytes);
+
 // Reads a whole file. A line ends at CR LF, a lone CR or a lone LF; a last line without an end
 // still counts; a UTF-8 byte-order mark makes the file read as UTF-8.
 Lecture lireLignes(const QString &chemin);

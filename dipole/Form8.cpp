@@ -1,0 +1,490 @@
+#include "dipole/Form8.h"
+
+#include "dipole/Form11.h"
+#include "dipole/calcul.h"
+#include "dipole/tableau.h"
+#include "dipole/twips.h"
+#include "shell/ChampsNumeriques.h"
+#include "shell/MDIForm1.h"
+#include "shell/Messages.h"
+#include "shell/Module1.h"
+#include "shell/datafiles.h"
+#include "shell/numbers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using nombres::fixe;
+
+namespace {
+
+const QString kMhz = QStringLiteral(" Mhz");
+
+QLabel *legende(const QString &texte, const char *nom, QWidget *parent, QWidget *champ = nullptr)
+{
+    auto *l = new QLabel(texte, parent);
+    l->setObjectName(QString::fromLatin1(nom));
+    if (champ) l->setBuddy(champ);
+    return l;
+}
+
+template <class W>
+W *controle(const char *nom, QWidget *parent)
+{
+    auto *w = new W(parent);
+    w->setObjectName(QString::fromLatin1(nom));
+    return w;
+}
+
+// A picture stored with the window; the box stays empty until the drawing is built in.
+QLabel *dessin(const char *nom, const QString &ressource, QWidget *parent)
+{
+    auto *l = controle<QLabel>(nom, parent);
+    l->setAlignment(Qt::AlignCenter);
+    const QPixmap p(ressource);
+    if (!p.isNull()) l->setPixmap(p);
+    return l;
+}
+
+QComboBox *liste(const char *nom, const QStringList &entrees, const QString &texteModele,
+                 bool saisieLibre, QWidget *parent)
+{
+    auto *c = controle<QComboBox>(nom, parent);
+    c->setEditable(saisieLibre);
+    c->addItems(entrees);
+    if (saisieLibre) c->setInsertPolicy(QComboBox::NoInsert);
+    c->setCurrentIndex(-1);
+    if (saisieLibre) c->setEditText(texteModele);
+    else c->setPlaceholderText(texteModele);
+    return c;
+}
+
+}  // namespace
+
+Form8::Form8(MDIForm1 &principal)
+    : FenetreTravail(principal, QStringLiteral("Form8"), QStringLiteral("Dipole raccourci"))
+{
+    construire();
+    declarerChamps();
+
+    // Window creation: the grid's headers, and the unit choices as they stand (nothing chosen).
+    ecrireEnTetes();
+    uniteRetenue_ = Combo1->currentIndex();
+    uniteFilRetenue_ = Combo2->currentIndex();
+}
+
+void Form8::construire()
+{
+    // Menu "Tableau".
+    auto *barre = new QMenuBar(this);
+    barre->setNativeMenuBar(false);
+    QMenu *menuTableau = barre->addMenu(QStringLiteral("Tableau"));
+    menuTableau->setObjectName(QStringLiteral("Tableau"));
+    auto entree = [&](const char *nom, const QString &texte, void (Form8::*action)()) {
+        QAction *a = menuTableau->addAction(texte);
+        a->setObjectName(QString::fromLatin1(nom));
+        if (action) connect(a, &QAction::triggered, this, action);
+        return a;
+    };
+    Voir_Tableau = entree("Voir_Tableau", QStringLiteral("Voir le tableau"), nullptr);
+    Voir_Tableau->setCheckable(true);
+    connect(Voir_Tableau, &QAction::triggered, this, &Form8::voirTableau);
+    Ajouter_Au_Tableau = entree("Ajouter_Au_Tableau", QStringLiteral("Ajouter au tableau"),
+                                &Form8::ajouterAuTableau);
+    Sauvegarder_Tableau = entree("Sauvegarder_Tableau", QStringLiteral("Sauvegarder le tableau"),
+                                 &Form8::sauvegarderTableau);
+    Imprimer_Tableau = entree("Imprimer_Tableau", QStringLiteral("Imprimer le tableau"),
+                              &Form8::imprimerTableau);
+    Effacer_Tableau = entree("Effacer_Tableau", QStringLiteral("Effacer le tableau"),
+                             &Form8::effacerTableau);
+
+    // Controls, created in reading order (which is also the tab order).
+    Text1 = controle<QLineEdit>("Text1", this);
+    Combo3 = liste("Combo3",
+                   {QStringLiteral("Libre choix"), QStringLiteral("160 m"), QStringLiteral("80 m"),
+                    QStringLiteral("40 m"), QStringLiteral("30 m"), QStringLiteral("20 m"),
+                    QStringLiteral("17 m"), QStringLiteral("15 m"), QStringLiteral("12 m"),
+                    QStringLiteral("10 m"), QStringLiteral("6 m")},
+                   QStringLiteral("40 m"), false, this);
+    Text2 = controle<QLineEdit>("Text2", this);
+    Combo1 = liste("Combo1", {QStringLiteral("Feets"), QStringLiteral("Mètres")},
+                   QStringLiteral("Feets"), true, this);
+    Text3 = controle<QLineEdit>("Text3", this);
+    Check1 = new QCheckBox(QStringLiteral("Dipole"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setChecked(true);
+    Text4 = controle<QLineEdit>("Text4", this);
+    Text5 = controle<QLineEdit>("Text5", this);
+    Text6 = controle<QLineEdit>("Text6", this);
+    Combo2 = liste("Combo2", {QStringLiteral("AWG"), QStringLiteral("Inche"), QStringLiteral("mm")},
+                   QStringLiteral("AWG"), true, this);
+    Command1 = new QPushButton(QStringLiteral("Calculer la self"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Text7 = controle<QPlainTextEdit>("Text7", this);
+    MSHFlexGrid1 = new QTableWidget(dipole::kPositions, dipole::kColonnes, this);
+    MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
+    Retour_Menu = new QPushButton(QStringLiteral("Retour au menu"), this);
+    Retour_Menu->setObjectName(QStringLiteral("Retour_Menu"));
+    Picture1 = dessin("Picture1", QStringLiteral(":/dessins/Form8-dipole.png"), this);
+    Picture2 = dessin("Picture2", QStringLiteral(":/dessins/Form8-quart-onde.png"), this);
+
+    const int largeurChamp = fontMetrics().horizontalAdvance(QStringLiteral("00 000,000 Mhz")) + 12;
+    for (QLineEdit *t : {Text1, Text2, Text3, Text4, Text5, Text6}) t->setMinimumWidth(largeurChamp);
+
+    Text7->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text7->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Text7->setMinimumHeight(fontMetrics().lineSpacing() * 6);
+
+    // The positions grid: a heading row, the position numbers in a narrow first column.
+    QTableWidget *g = MSHFlexGrid1;
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->verticalHeader()->hide();
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int c = 0; c < dipole::kColonnes; ++c) {
+        g->setHorizontalHeaderItem(c, new QTableWidgetItem);
+        for (int r = 0; r < dipole::kPositions; ++r) {
+            auto *item = new QTableWidgetItem;
+            item->setTextAlignment(c == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+            g->setItem(r, c, item);
+        }
+    }
+    g->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    const int largeurCellule = fontMetrics().horizontalAdvance(QStringLiteral("0 000,0 Mhz")) + 12;
+    g->setMinimumWidth(twipsEnPixels(this, 500) + (dipole::kColonnes - 1) * largeurCellule +
+                       2 * g->frameWidth());
+    g->setMinimumHeight(g->horizontalHeader()->sizeHint().height() +
+                        dipole::kPositions * g->verticalHeader()->defaultSectionSize() +
+                        2 * g->frameWidth());
+
+    // Layout: the inputs and results beside the two drawings, then the note and the grid.
+    auto *saisie = new QGridLayout;
+    saisie->addWidget(legende(QStringLiteral("Fréquence centrale"), "Label1", this, Text1), 0, 0);
+    saisie->addWidget(Text1, 0, 1);
+    saisie->addWidget(legende(QStringLiteral("Choisisez une bande"), "Label8", this, Combo3), 0, 2);
+    saisie->addWidget(Combo3, 0, 3);
+    saisie->addWidget(legende(QStringLiteral("< Valeurs  personnelles"), "Label7", this), 0, 4);
+    saisie->addWidget(legende(QStringLiteral("Dimension de A"), "Label2", this, Text2), 1, 0);
+    saisie->addWidget(Text2, 1, 1);
+    saisie->addWidget(legende(QStringLiteral("Dimention de B"), "Label3", this, Text3), 2, 0);
+    saisie->addWidget(Text3, 2, 1);
+    saisie->addWidget(Combo1, 1, 2);
+    saisie->addWidget(Check1, 2, 2);
+    saisie->addWidget(legende(QStringLiteral("Dimension de C"), "Label4", this, Text4), 3, 0);
+    saisie->addWidget(Text4, 3, 1);
+    saisie->addWidget(legende(QStringLiteral("Inductance"), "Label5", this, Text5), 4, 0);
+    saisie->addWidget(Text5, 4, 1);
+    saisie->addWidget(legende(QStringLiteral("µHenry"), "Label10", this), 4, 2);
+    saisie->addWidget(legende(QStringLiteral("Diam du Fil"), "Label6", this, Text6), 5, 0);
+    saisie->addWidget(Text6, 5, 1);
+    saisie->addWidget(Combo2, 5, 2);
+    saisie->addWidget(Command1, 6, 0, 1, 2);
+    saisie->setColumnStretch(5, 1);
+    saisie->setRowStretch(7, 1);
+
+    auto *dessins = new QHBoxLayout;
+    dessins->addWidget(Picture1);
+    dessins->addWidget(Picture2);
+
+    auto *haut = new QHBoxLayout;
+    haut->addLayout(saisie, 1);
+    haut->addLayout(dessins);
+
+    auto *bas = new QHBoxLayout;
+    bas->addStretch(1);
+    bas->addWidget(Retour_Menu);
+
+    auto *page = new QVBoxLayout(this);
+    page->setMenuBar(barre);
+    page->addLayout(haut);
+    page->addWidget(Text7);
+    page->addWidget(legende(QStringLiteral("Valeurs des éléments pour une position de la self dans "
+                                           "un interval de 1 à 9"),
+                            "Label9", this, MSHFlexGrid1));
+    page->addWidget(MSHFlexGrid1, 1);
+    page->addLayout(bas);
+
+    connect(Command1, &QPushButton::clicked, this, &Form8::calculer);
+    connect(Check1, &QCheckBox::clicked, this, &Form8::changerMode);
+    connect(Combo1, &QComboBox::activated, this, &Form8::choisirUnite);
+    connect(Combo2, &QComboBox::activated, this, &Form8::choisirUniteFil);
+    connect(Combo3, &QComboBox::activated, this, &Form8::choisirBande);
+    connect(Retour_Menu, &QPushButton::clicked, this, &Form8::retourMenu);
+}
+
+void Form8::declarerChamps()
+{
+    champs_ = new ChampsNumeriques(this, [this] { bip(); });
+    auto champ = [this](QLineEdit *t, float Module1::*valeur, int decimales, const QString &unite,
+                        QList<QWidget *> resultats) -> ChampsNumeriques::Champ & {
+        ChampsNumeriques::Champ c;
+        c.champ = t;
+        c.test = accepte::strictementPositif();
+        c.enregistrer = [this, valeur](double x) { store().*valeur = float(x); };
+        if (decimales >= 0)
+            c.affichage = [this, valeur, decimales, unite] {
+                return fixe(store().*valeur, decimales) + unite;
+            };
+        c.resultats = std::move(resultats);
+        return champs_->ajouter(c);
+    };
+    champ(Text1, &Module1::Frequence_Dipole, 3, kMhz, {Text5, Text7}).effets = [this] {
+        Combo3->setCurrentIndex(0);
+        choisirBande(0);
+    };
+    champ(Text2, &Module1::Dimension_A, 2, QString(), {Text4, Text5, Text7});
+    champ(Text3, &Module1::Dimension_B, 2, QString(), {Text4, Text5, Text7});
+    champ(Text6, &Module1::Diametre_Fil, -1, QString(), {Text5});  // the text stays as typed
+}
+
+void Form8::preparer()
+{
+    Module1 &m = store();
+    // The window opens with the focus on "Calculer la self", not inside an entry field that the
+    // first click elsewhere would read back.
+    Command1->setFocus();
+    principal().activerMenu(false);
+
+    Text1->setText(fixe(m.Frequence_Dipole, 3) + kMhz);
+    afficherDimensions();
+    Text6->setText(nombres::montrer(m.Diametre_Fil));
+
+    Combo3->setCurrentIndex(3);
+    choisirBande(3);
+
+    Voir_Tableau->setChecked(false);
+    for (QAction *a : {Ajouter_Au_Tableau, Sauvegarder_Tableau, Imprimer_Tableau, Effacer_Tableau})
+        a->setEnabled(false);
+
+    presenter();
+    calculer();
+}
+
+void Form8::afficherDimensions()
+{
+    Text2->setText(fixe(store().Dimension_A, 2));
+    Text3->setText(fixe(store().Dimension_B, 2));
+}
+
+void Form8::calculer()
+{
+    const Module1 &m = store();
+    if (Text2->text().isEmpty() || Text3->text().isEmpty() || Text6->text().isEmpty()) {
+        messages::afficher(this, dipole::messageChampsManquants(m.Saut_Ligne),
+                           messages::kTitreProgramme, QMessageBox::Warning);
+        return;
+    }
+    dipole::Entrees e;
+    e.frequence = m.Frequence_Dipole;
+    e.dimensionA = m.Dimension_A;
+    e.dimensionB = m.Dimension_B;
+    e.diametreFil = m.Diametre_Fil;
+    e.uniteFil = Combo2->currentIndex() == 1   ? dipole::UniteFil::Pouces
+                 : Combo2->currentIndex() == 2 ? dipole::UniteFil::Millimetres
+                                               : dipole::UniteFil::AWG;
+    e.metres = Combo1->currentIndex() == 1;
+    e.dipole = Check1->isChecked();
+    e.pi = m.Pi;
+    e.sautLigne = m.Saut_Ligne;
+    montrerResultat(dipole::calculer(e));
+}
+
+void Form8::montrerResultat(const dipole::Resultat &r)
+{
+    switch (r.issue) {
+    case dipole::Issue::BobineTropLoin:
+        Text4->clear();
+        Text5->clear();
+        bip();
+        Text7->setPlainText(r.note);
+        return;
+    case dipole::Issue::TropLong:
+        Text7->setPlainText(r.note);
+        bip();
+        viderGrille(true);
+        return;
+    case dipole::Issue::Impossible:
+        // Nothing of an earlier run may stay beside the reason: it would look like a result.
+        Text4->clear();
+        Text5->clear();
+        Text7->setPlainText(r.note);
+        bip();
+        ecrireEnTetes();
+        viderGrille(false);
+        return;
+    case dipole::Issue::Calcule:
+        break;
+    }
+    Text7->setPlainText(r.note);
+    viderGrille(true);
+    ecrireEnTetes();
+    for (int i = 0; i < dipole::kPositions; ++i)
+        for (int c = 1; c < dipole::kColonnes; ++c)
+            MSHFlexGrid1->item(i, c)->setText(r.lignes[i][c - 1]);
+    Text4->setText(r.dimensionC);
+    Text5->setText(r.inductance);
+}
+
+void Form8::ecrireEnTetes()
+{
+    MSHFlexGrid1->setColumnWidth(0, twipsEnPixels(this, 500));
+    for (int c = 0; c < dipole::kColonnes; ++c)
+        MSHFlexGrid1->horizontalHeaderItem(c)->setText(QString::fromUtf16(dipole::kEnTetes[c]));
+    for (int r = 0; r < dipole::kPositions; ++r) MSHFlexGrid1->item(r, 0)->setText(QString::number(r + 1));
+}
+
+void Form8::viderGrille(bool enTetes)
+{
+    for (int c = enTetes ? 0 : 1; c < dipole::kColonnes; ++c) {
+        if (enTetes) MSHFlexGrid1->horizontalHeaderItem(c)->setText(QString());
+        for (int r = 0; r < dipole::kPositions; ++r) MSHFlexGrid1->item(r, c)->setText(QString());
+    }
+}
+
+void Form8::changerMode(bool dipole)
+{
+    float &A = store().Dimension_A;
+    Check1->setText(dipole ? QStringLiteral("Dipôle") : QStringLiteral("Quart d'onde"));
+    A = dipole ? float(double(A) * 2) : float(double(A) / 2);
+    Text2->setText(fixe(A, 2));
+    calculer();
+}
+
+void Form8::choisirUnite(int index)
+{
+    if (index == uniteRetenue_) return;
+    float &A = store().Dimension_A;
+    float &B = store().Dimension_B;
+    if (index == 1) {  // from feet (or nothing chosen) to metres
+        A = float(double(A) * 12 / 39.37);
+        B = float(double(B) * 12 / 39.37);
+    } else if (index == 0 && uniteRetenue_ == 1) {  // back to feet
+        A = float(double(A) * 39.37 / 12);
+        B = float(double(B) * 39.37 / 12);
+    }
+    afficherDimensions();
+    Text4->clear();
+    Text5->clear();
+    uniteRetenue_ = index;
+    calculer();
+}
+
+void Form8::choisirUniteFil(int index)
+{
+    if (index == uniteFilRetenue_) return;
+    Text6->clear();  // the size must be typed again in its new unit
+    uniteFilRetenue_ = index;
+}
+
+void Form8::choisirBande(int index)
+{
+    if (index < 1 || index > 10) return;
+    store().Frequence_Dipole = store().frequencePreferee(index);
+    Text1->setText(fixe(store().Frequence_Dipole, 3) + kMhz);
+    calculer();
+}
+
+void Form8::quitterFenetre()
+{
+    if (auto *t = principal().findChild<Form11 *>()) principal().cacher(t);
+}
+
+void Form8::retourMenu()
+{
+    quitterFenetre();
+    cacher();
+    principal().activerMenu(true);
+}
+
+void Form8::closeEvent(QCloseEvent *event)
+{
+    // Closed by its frame: leave as "Retour au menu" does (the frame hides itself).
+    quitterFenetre();
+    event->accept();
+    principal().activerMenu(true);
+}
+
+Form11 *Form8::tableau() { return principal().fenetre<Form11>(); }
+
+void Form8::voirTableau(bool coche)
+{
+    if (coche) tableau()->presenter();
+    else quitterFenetre();
+    for (QAction *a : {Ajouter_Au_Tableau, Sauvegarder_Tableau, Imprimer_Tableau, Effacer_Tableau})
+        a->setEnabled(coche);
+}
+
+void Form8::ajouterAuTableau()
+{
+    Form11 *fenetre = tableau();
+    fenetre->presenter();
+    Module1 &m = store();
+    int bande = Combo3->currentIndex();
+    if (bande < 0 || bande > 10) bande = 0;
+
+    const int r = solutions::premiereLigneLibre(m.Tableau_Solutions);
+    if (r == 0) {
+        messages::afficher(this, QStringLiteral("Il semblerait que le tableau soit plein"),
+                           QStringLiteral("Attention"), QMessageBox::Warning);
+        return;
+    }
+    solutions::Solution s;
+    s.dipole = Check1->isChecked();
+    s.metres = Combo1->currentIndex() == 1;
+    s.bande = m.Bandes_Courtes[bande];
+    s.frequence = bande > 0 ? m.Tableau_Bandes[bande][5] : fixe(m.Frequence_Dipole, 3);
+    s.A = Text2->text();
+    s.B = Text3->text();
+    s.C = Text4->text();
+    s.L = Text5->text();
+    const auto champs = solutions::champs(s);
+    for (int c = 1; c < Module1::kColonnesSolutions; ++c) {
+        m.Tableau_Solutions[r][c] = champs[c - 1];
+        fenetre->ecrire(r, c, c == 3 ? champs[c - 1] + QStringLiteral("m") : champs[c - 1]);
+    }
+}
+
+void Form8::sauvegarderTableau()
+{
+    const Module1 &m = store();
+    const auto reponse = messages::afficher(this, QStringLiteral("Voulez vous enregistrer ce tableau"),
+                                            QStringLiteral("Sauvegarder"), QMessageBox::NoIcon,
+                                            QMessageBox::Yes | QMessageBox::No);
+    if (reponse != QMessageBox::Yes) return;
+    QString erreur;
+    if (!fichiers::ecrireLignes(m.Fichier_Tableau, solutions::lignesFichier(m.Tableau_Solutions), &erreur))
+        messages::afficher(this,
+                           QStringLiteral("Le fichier %1 n'a pas pu être enregistré.%3"
+                                          "Le tableau reste en mémoire, rien n'est perdu : vérifiez "
+                                          "que le dossier existe et accepte l'écriture, puis "
+                                          "enregistrez à nouveau.%3(%2)")
+                               .arg(QDir::toNativeSeparators(m.Fichier_Tableau), erreur, m.Saut_Ligne),
+                           messages::kTitreProgramme, QMessageBox::Warning);
+}
+
+void Form8::imprimerTableau()
+{
+    if (!tableau()->imprimer())
+        messages::afficher(this, QStringLiteral("Impossible d'imprimer la feuille."));
+}
+
+void Form8::effacerTableau()
+{
+    solutions::effacer(store().Tableau_Solutions);
+    tableau()->vider();
+}

@@ -1,0 +1,72 @@
+// The shortened-dipole window: centre frequency (typed or from a band), shortened length A, coil
+// distance B and wire size give the loading coil, the wire beyond it, nine trial coil positions
+// and a note. While it is shown the main menu is locked; its own menu "Tableau" keeps chosen
+// solutions in the retained-solutions table.
+#pragma once
+
+#include "shell/FenetreTravail.h"
+
+class ChampsNumeriques;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+class Form11;
+namespace dipole { struct Resultat; }
+
+class Form8 : public FenetreTravail {
+    Q_OBJECT
+public:
+    explicit Form8(MDIForm1 &principal);
+
+    // Opening from the main menu: lock the menu, fill the fields, band "40 m", show, compute.
+    void preparer();
+
+    // The window's events.
+    void calculer();                  // Command1
+    void changerMode(bool dipole);    // Check1, after the tick changed
+    void choisirUnite(int index);     // Combo1
+    void choisirUniteFil(int index);  // Combo2
+    void choisirBande(int index);     // Combo3
+    void retourMenu();                // Retour_Menu
+
+    // Menu "Tableau".
+    void voirTableau(bool coche);
+    void ajouterAuTableau();
+    void sauvegarderTableau();
+    void imprimerTableau();
+    void effacerTableau();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void construire();
+    void declarerChamps();
+    void montrerResultat(const dipole::Resultat &r);
+    void ecrireEnTetes();
+    void viderGrille(bool enTetes);
+    void quitterFenetre();
+    void afficherDimensions();
+    Form11 *tableau();
+
+    QLineEdit *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr,
+              *Text5 = nullptr, *Text6 = nullptr;
+    QPlainTextEdit *Text7 = nullptr;
+    QComboBox *Combo1 = nullptr, *Combo2 = nullptr, *Combo3 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QPushButton *Command1 = nullptr, *Retour_Menu = nullptr;
+    QTableWidget *MSHFlexGrid1 = nullptr;
+    QLabel *Picture1 = nullptr, *Picture2 = nullptr;
+    QAction *Voir_Tableau = nullptr, *Ajouter_Au_Tableau = nullptr, *Sauvegarder_Tableau = nullptr,
+            *Imprimer_Tableau = nullptr, *Effacer_Tableau = nullptr;
+    ChampsNumeriques *champs_ = nullptr;
+
+    // Index of the last processed choice of Combo1 and Combo2 (-1: nothing chosen yet).
+    int uniteRetenue_ = -1;
+    int uniteFilRetenue_ = -1;
+};

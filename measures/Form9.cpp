@@ -1,0 +1,378 @@
+#include "measures/Form9.h"
+
+#include "measures/rayonnement.h"
+#include "shell/ChampsNumeriques.h"
+#include "shell/MDIForm1.h"
+#include "shell/Messages.h"
+#include "shell/Module1.h"
+#include "shell/numbers.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <array>
+
+namespace {
+
+// Antenna types: the resistance a feed point of that kind usually shows, its nominal impedance
+// text, and the factor applied to the radiation resistance of a quarter-wave ground plane.
+struct TypeAntenne {
+    const char *nom;
+    float resistance;
+    const char *impedance;
+    double facteur;
+};
+const std::array<TypeAntenne, 4> kTypesAntenne{{
+    {"Antenne plan de sol", 36, "36 ohms", 1},
+    {"Antenne Ground Plane", 50, "50 ohms", 50.0 / 36},
+    // The dipole's feed point is set to 75 ohms; its nominal impedance and factor use 73.
+    {"Antenne dipôle", 75, "73 ohms", 73.0 / 36},
+    {"Antenne trombone", 300, "300 ohms", 300.0 / 36},
+}};
+
+const QStringList kBandes = {"Libre choix", "160 m", "80 m", "40 m", "30 m", "20 m", "17 m",
+                             "15 m",        "12 m",  "10 m", "6 m",  "2 m",  "70 cm", "24 cm"};
+
+const QString kOption3 = QStringLiteral(
+    "Je ne peut pas  faire de mesure à l'antenne, mais je connais l'affaiblissement du câble ");
+
+void activer(std::initializer_list<QWidget *> controles, bool actif)
+{
+    for (QWidget *c : controles) c->setEnabled(actif);
+}
+
+// Caption and control pairs, one per row of a two-column grid, from row `ligne` on.
+template <class Lignes>
+void poser(QGridLayout *grille, int &ligne, const Lignes &lignes)
+{
+    for (const auto &[legende, controle] : lignes) {
+        grille->addWidget(legende, ligne, 0);
+        grille->addWidget(controle, ligne++, 1);
+    }
+}
+
+}  // namespace
+
+Form9::Form9(MDIForm1 &principal)
+    : FenetreTravail(principal, QStringLiteral("Form9"), QStringLiteral("Les mesures à l'antenne"))
+{
+    construire();
+    declarerChamps();
+}
+
+QLineEdit *Form9::champ(const QString &nom)
+{
+    auto *c = new QLineEdit;
+    c->setObjectName(nom);
+    return c;
+}
+
+QLineEdit *Form9::resultat(const QString &nom)
+{
+    QLineEdit *c = champ(nom);
+    c->setReadOnly(true);
+    return c;
+}
+
+QLabel *Form9::etiquette(const QString &nom, const QString &texte, QWidget *compagnon)
+{
+    auto *l = new QLabel(texte);
+    l->setObjectName(nom);
+    l->setBuddy(compagnon);
+    return l;
+}
+
+void Form9::construire()
+{
+    // The tab strip only chooses which frame is shown: both frames lie below it, and the set-up
+    // shows the VSWR frame without moving the strip's selection.
+    TabStrip1 = new QTabWidget;
+    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    TabStrip1->setDocumentMode(true);
+    TabStrip1->addTab(new QWidget, QStringLiteral("VSWR"));
+    TabStrip1->addTab(new QWidget, QStringLiteral("Calculer la résistance de rayonnement"));
+    TabStrip1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+
+    // Page "VSWR".
+    Frame1 = new QGroupBox(QStringLiteral("VSWR"));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Text1 = champ(QStringLiteral("Text1"));
+    Text2 = champ(QStringLiteral("Text2"));
+    Text3 = champ(QStringLiteral("Text3"));
+    Text11 = champ(QStringLiteral("Text11"));
+    Text13 = champ(QStringLiteral("Text13"));
+    Text15 = champ(QStringLiteral("Text15"));
+    Label11 = etiquette(QStringLiteral("Label11"), QStringLiteral("Affaiblissement du câble"), Text11);
+    Label12 = etiquette(QStringLiteral("Label12"), QStringLiteral("Puissance directe à l'antenne"), Text13);
+    Label18 = etiquette(QStringLiteral("Label18"), QStringLiteral("Puissance réfléchie à l'antenne"), Text15);
+    auto *grille1 = new QGridLayout;
+    const std::array<std::pair<QLabel *, QLineEdit *>, 6> lignes1{{
+        {etiquette(QStringLiteral("Label1"), QStringLiteral("Impédance de la source"), Text1), Text1},
+        {etiquette(QStringLiteral("Label2"), QStringLiteral("Puissance directe à la source"), Text2), Text2},
+        {etiquette(QStringLiteral("Label3"), QStringLiteral("Puissance réfléchie à la source"), Text3), Text3},
+        {Label11, Text11},
+        {Label12, Text13},
+        {Label18, Text15},
+    }};
+    int ligne1 = 0;
+    poser(grille1, ligne1, lignes1);
+    grille1->setColumnStretch(2, 1);
+
+    Option1 = new QRadioButton(QStringLiteral("mesure vue de la source"));
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option2 = new QRadioButton(QStringLiteral("mesure vue à l'antenne"));
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option3 = new QRadioButton(kOption3);
+    Option3->setObjectName(QStringLiteral("Option3"));
+    Option3->setToolTip(kOption3.trimmed());
+
+    Calculer_VSWR = new QPushButton(QStringLiteral("Calculer"));
+    Calculer_VSWR->setObjectName(QStringLiteral("Calculer_VSWR"));
+    Text12 = new QPlainTextEdit;
+    Text12->setObjectName(QStringLiteral("Text12"));
+    Text12->setReadOnly(true);
+    Text12->setMinimumHeight(Text12->fontMetrics().lineSpacing() * 10);
+
+    auto *bouton1 = new QHBoxLayout;
+    bouton1->addWidget(Calculer_VSWR);
+    bouton1->addStretch();
+    auto *page1 = new QVBoxLayout(Frame1);
+    page1->addLayout(grille1);
+    page1->addWidget(Option1);
+    page1->addWidget(Option2);
+    page1->addWidget(Option3);
+    page1->addLayout(bouton1);
+    page1->addWidget(Text12, 1);
+
+    // Page "Caractéristiques principales": the data on the left, the results on the right.
+    Frame2 = new QGroupBox(QStringLiteral("Caractéristiques principales"));
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Combo1 = new QComboBox;
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->addItems(kBandes);
+    Combo1->setPlaceholderText(QStringLiteral("20 m"));
+    Combo1->setCurrentIndex(-1);
+    Combo2 = new QComboBox;
+    Combo2->setObjectName(QStringLiteral("Combo2"));
+    for (const TypeAntenne &t : kTypesAntenne) Combo2->addItem(QString::fromUtf8(t.nom));
+    Combo2->setPlaceholderText(QString::fromUtf8(kTypesAntenne[0].nom));
+    Combo2->setCurrentIndex(-1);
+    Text4 = champ(QStringLiteral("Text4"));
+    Text6 = champ(QStringLiteral("Text6"));
+    Text7 = champ(QStringLiteral("Text7"));
+    Text14 = resultat(QStringLiteral("Text14"));
+    Text14->setText(QStringLiteral("36 Ohms"));
+    Calculer_Resistance_Antenne = new QPushButton(QStringLiteral("Valider et Calculer"));
+    Calculer_Resistance_Antenne->setObjectName(QStringLiteral("Calculer_Resistance_Antenne"));
+    Text5 = resultat(QStringLiteral("Text5"));
+    Text8 = resultat(QStringLiteral("Text8"));
+    Text9 = resultat(QStringLiteral("Text9"));
+    Text10 = resultat(QStringLiteral("Text10"));
+    Text16 = resultat(QStringLiteral("Text16"));
+
+    auto *grille2 = new QGridLayout(Frame2);
+    const std::array<std::pair<QLabel *, QWidget *>, 6> donnees{{
+        {etiquette(QStringLiteral("Label15"), QStringLiteral("Bande de fréquence"), Combo1), Combo1},
+        {etiquette(QStringLiteral("Label4"), QStringLiteral("Fréquence d'émission "), Text4), Text4},
+        {etiquette(QStringLiteral("Label6"), QStringLiteral("Dimension d'un brin"), Text6), Text6},
+        {etiquette(QStringLiteral("Label7"), QStringLiteral("Résistance mesurée à l'antenne"), Text7), Text7},
+        {etiquette(QStringLiteral("Label13"), QStringLiteral("Type d'antenne utilisée"), Combo2), Combo2},
+        {etiquette(QStringLiteral("Label14"), QStringLiteral("Impédance caractéristique"), Text14), Text14},
+    }};
+    const std::array<std::pair<QLabel *, QLineEdit *>, 5> resultats{{
+        {etiquette(QStringLiteral("Label5"), QStringLiteral("Longueur d'onde"), Text5), Text5},
+        {etiquette(QStringLiteral("Label8"), QStringLiteral("Résistance de rayonnement "), Text8), Text8},
+        {etiquette(QStringLiteral("Label9"), QStringLiteral("Résistance de perte"), Text9), Text9},
+        {etiquette(QStringLiteral("Label10"), QStringLiteral("Rendement de l'antenne"), Text10), Text10},
+        {etiquette(QStringLiteral("Label16"), QStringLiteral("Rendement global (VSWR)"), Text16), Text16},
+    }};
+    // One column of captions: the data, the button, then the results.
+    int ligne = 0;
+    poser(grille2, ligne, donnees);
+    grille2->addWidget(Calculer_Resistance_Antenne, ligne++, 1);
+    grille2->setRowMinimumHeight(ligne++, fontMetrics().height());
+    poser(grille2, ligne, resultats);
+    grille2->setRowStretch(ligne, 1);
+    grille2->setColumnStretch(2, 1);
+
+    Retour_Menu = new QPushButton(QStringLiteral("Retour au menu"));
+    Retour_Menu->setObjectName(QStringLiteral("Retour_Menu"));
+    auto *bas = new QHBoxLayout;
+    bas->addStretch();
+    bas->addWidget(Retour_Menu);
+
+    auto *fenetre = new QVBoxLayout(this);
+    fenetre->addWidget(TabStrip1);
+    // Both frames share one place, sized for the larger, so that the window keeps its size
+    // whichever is shown.
+    auto *pages = new QGridLayout;
+    for (QGroupBox *cadre : {Frame1, Frame2}) {
+        QSizePolicy politique = cadre->sizePolicy();
+        politique.setRetainSizeWhenHidden(true);
+        cadre->setSizePolicy(politique);
+        pages->addWidget(cadre, 0, 0);
+    }
+    fenetre->addLayout(pages, 1);
+    fenetre->addLayout(bas);
+
+    // Reading order: the VSWR page, the second page, then the way back.
+    QWidget *ordre[] = {TabStrip1, Text1, Text2, Text3, Text11, Text13, Text15, Option1, Option2,
+                        Option3, Calculer_VSWR, Text12, Combo1, Text4, Text6, Text7, Combo2, Text14,
+                        Calculer_Resistance_Antenne, Text5, Text8, Text9, Text10, Text16, Retour_Menu};
+    for (size_t i = 1; i < std::size(ordre); ++i) setTabOrder(ordre[i - 1], ordre[i]);
+
+    // State of a new window: no option chosen, the antenna-side fields and the cable loss off,
+    // the VSWR page in view.
+    activer({Text11, Label11, Text13, Label12, Text15, Label18}, false);
+    Frame2->hide();
+
+    connect(Option1, &QRadioButton::clicked, this, [this] { choisirOption(1); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { choisirOption(2); });
+    connect(Option3, &QRadioButton::clicked, this, [this] { choisirOption(3); });
+    connect(Calculer_VSWR, &QPushButton::clicked, this, &Form9::calculerVswr);
+    connect(Calculer_Resistance_Antenne, &QPushButton::clicked, this, &Form9::calculerRayonnement);
+    connect(TabStrip1, &QTabWidget::currentChanged, this, &Form9::changerOnglet);
+    // A click on the tab already selected changes no index, yet it must bring its page back
+    // (the set-up may have shown the VSWR frame under the second tab).
+    connect(TabStrip1, &QTabWidget::tabBarClicked, this, [this](int i) {
+        if (i == TabStrip1->currentIndex()) changerOnglet(i);
+    });
+    connect(Combo1, &QComboBox::activated, this, &Form9::choisirBande);
+    connect(Combo2, &QComboBox::activated, this, &Form9::choisirTypeAntenne);
+    connect(Retour_Menu, &QPushButton::clicked, this, &Form9::cacher);
+}
+
+void Form9::declarerChamps()
+{
+    Module1 &m = store();
+    champs_ = new ChampsNumeriques(this, [this] { bip(); });
+    // A value too small for a single would be kept as 0 and divide by zero later on.
+    const accepte::Test positif = [](double x) { return nombres::enSimple(x) > 0; };
+    const QString watt = QStringLiteral(" Watt");
+
+    champs_->ajouterSimple(Text1, m.Impedance_Source, positif, QStringLiteral(" Ohm"), {Text12});
+    champs_->ajouterSimple(Text2, m.Puissance_Directe_Source, positif, watt, {Text12});
+    champs_->ajouterSimple(
+        Text3, m.Puissance_Reflechie_Source,
+        [this](double x) {
+            const float p = nombres::enSimple(x);
+            return p > 0 && p < store().Puissance_Directe_Source;
+        },
+        watt, {Text12});
+    champs_->ajouterSimple(Text11, m.Affaiblissement_Cable, positif, QStringLiteral(" dB"), {Text12});
+    champs_->ajouterSimple(Text13, m.Puissance_Directe_Antenne, positif, watt, {Text12});
+    champs_->ajouterSimple(Text15, m.Puissance_Reflechie_Antenne, positif, watt, {Text12});
+
+    champs_->ajouterSimple(Text4, m.Frequence_Mesure, accepte::entre(0.2, true, 2000, false),
+                           QStringLiteral(" Mhz"), {Text5, Text8, Text9, Text10, Text12}, [this] {
+                               Text5->clear();
+                               Text8->clear();
+                               Text9->clear();
+                               Text12->clear();
+                               Combo1->setCurrentIndex(0);
+                               choisirBande(0);
+                           });
+    champs_->ajouterSimple(Text6, m.Dimension_Brin, positif, QStringLiteral(" m"), {Text8, Text9, Text10},
+                           [this] {
+                               Text8->clear();
+                               Text9->clear();
+                               Text10->clear();
+                           });
+    champs_->ajouterSimple(Text7, m.Resistance_Mesuree, positif, QStringLiteral(" Ohm"),
+                           {Text8, Text9, Text10});
+}
+
+void Form9::preparer()
+{
+    presenter();
+    const Module1 &m = store();
+    auto montrer = [](float x, const char *unite) { return nombres::montrer(x) + QLatin1String(unite); };
+    Text1->setText(montrer(m.Impedance_Source, " Ohms"));
+    Text2->setText(montrer(m.Puissance_Directe_Source, " Watt"));
+    Text3->setText(montrer(m.Puissance_Reflechie_Source, " Watt"));
+    Text13->setText(montrer(m.Puissance_Directe_Antenne, " Watt"));
+    Text15->setText(montrer(m.Puissance_Reflechie_Antenne, " Watt"));
+    Text11->setText(montrer(m.Affaiblissement_Cable, " dB"));
+    Text4->setText(montrer(m.Frequence_Mesure, " Mhz"));
+    Text6->setText(montrer(m.Dimension_Brin, " m"));
+    Text7->setText(montrer(m.Resistance_Mesuree, " Ohms"));
+    Frame1->show();
+    Frame2->hide();
+    calculerVswr();
+}
+
+mesures::Methode Form9::methode() const
+{
+    if (Option1->isChecked()) return mesures::Methode::VueDeLaSource;
+    if (Option2->isChecked()) return mesures::Methode::VueALAntenne;
+    if (Option3->isChecked()) return mesures::Methode::AffaiblissementConnu;
+    return mesures::Methode::Aucune;
+}
+
+void Form9::choisirOption(int numero)
+{
+    // Each method opens the fields it reads.
+    Text3->setEnabled(numero != 2);
+    activer({Text11, Label11}, numero == 3);
+    activer({Text13, Text15, Label12, Label18}, numero == 2);
+    if (numero == 3)
+        Text11->setText(nombres::montrer(store().Affaiblissement_Cable) + QStringLiteral(" dB"));
+    calculerVswr();
+}
+
+void Form9::changerOnglet(int index)
+{
+    Frame1->setVisible(index == 0);
+    Frame2->setVisible(index == 1);
+    if (index == 1) calculerRayonnement();
+}
+
+void Form9::choisirBande(int index)
+{
+    if (index < 1 || index >= kBandes.size()) return;  // "Libre choix": the frequency stays
+    Module1 &m = store();
+    m.Frequence_Mesure = m.frequencePreferee(index);
+    Text4->setText(nombres::montrer(m.Frequence_Mesure) + QStringLiteral(" Mhz"));
+    calculerRayonnement();
+}
+
+void Form9::choisirTypeAntenne(int index)
+{
+    if (index < 0 || index >= int(kTypesAntenne.size())) return;
+    Text8->clear();
+    Text9->clear();
+    Text10->clear();
+    const TypeAntenne &t = kTypesAntenne[size_t(index)];
+    Module1 &m = store();
+    m.Resistance_Mesuree = t.resistance;
+    Text14->setText(QString::fromUtf8(t.impedance));
+    m.Facteur_Type_Antenne = nombres::enSimple(t.facteur);
+    calculerRayonnement();
+}
+
+void Form9::calculerVswr()
+{
+    const mesures::ResultatVswr r = mesures::calculerVswr(methode(), store(), store().Saut_Ligne);
+    if (r.rapport) Text12->setPlainText(*r.rapport);
+}
+
+void Form9::calculerRayonnement()
+{
+    const mesures::ResultatRayonnement r = mesures::calculerRayonnement(store(), Option1->isChecked());
+    if (r.avertissement)
+        messages::afficher(this, *r.avertissement, messages::kTitreProgramme, QMessageBox::Warning);
+    Text5->setText(r.texteLongueurOnde);
+    Text8->setText(r.texteRayonnement);
+    Text9->setText(r.textePerte);
+    Text10->setText(r.texteRendement);
+    Text16->setText(r.texteRendementGlobal);
+    if (r.erreur) messages::afficher(this, *r.erreur, messages::kTitreProgramme, QMessageBox::Warning);
+}

@@ -1,0 +1,41 @@
+// Radiation resistance, loss resistance and efficiency of a vertical radiator or of one half of
+// a dipole, from its length, the transmit frequency and the resistance measured at its feed point;
+// the overall efficiency also discounts the power reflected at the last VSWR calculation.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+struct Module1;
+
+namespace mesures {
+
+struct ResultatRayonnement {
+    // Working values (single precision; 0 when not computed).
+    float longueurOnde = 0;
+    float longueurMaximale = 0;  // 0.95 of a quarter wave
+    float nombreOnde = 0;
+    float resistanceRayonnement = 0;
+    float resistancePerte = 0;
+    float rendement = 0;
+    float rendementGlobal = 0;
+
+    // Message box shown before the results when the element is too long for the frequency.
+    std::optional<QString> avertissement;
+    // Message box shown when nothing can be computed; the result texts are then empty.
+    std::optional<QString> erreur;
+
+    // Texts of the result fields: wavelength, radiation resistance, loss resistance, antenna
+    // efficiency, overall efficiency.
+    QString texteLongueurOnde;
+    QString texteRayonnement;
+    QString textePerte;
+    QString texteRendement;
+    QString texteRendementGlobal;
+};
+
+// `vueDeLaSource`: the VSWR was measured at the transmitter (the overall efficiency then uses
+// TOS_Source, otherwise TOS_Antenne).
+ResultatRayonnement calculerRayonnement(const Module1 &valeurs, bool vueDeLaSource);
+
+}  // namespace mesures

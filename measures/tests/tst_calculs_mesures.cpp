@@ -1,0 +1,259 @@
+// The two measurement calculations, from their inputs alone, with French regional settings.
+#include "measures/rayonnement.h"
+#include "measures/vswr.h"
+#include "shell/Module1.h"
+#include "tests/support/utilisateur.h"
+
+#include <QtTest>
+
+using mesures::Methode;
+
+namespace {
+
+const QString kAlerte = QStringLiteral(
+    "\n\n* Au vue des pertes duent au câble coaxial, aucune estimation serieuse ne peut être fait "
+    "vue de l'antenne, car le câble et/ou l'antenne sont soit défectueux ou désadaptés");
+const QString kImpedance = QStringLiteral("\n\nImpédance de l'antenne\n     si Ra + Jx = ");
+
+QString alerte(const QString &rapport, const QString &directe, const QString &reflechie)
+{
+    return QStringLiteral("Estimation des valeurs à l'antenne\nRapport de puissance = ") + rapport
+           + QStringLiteral("\nPuissance directe à l'antenne = ") + directe
+           + QStringLiteral(" Watt\nPuissance réflécie à l'antenne = ") + reflechie
+           + QStringLiteral(" Watt") + kAlerte;
+}
+
+// The measured values as the window keeps them, defaults first.
+Module1 valeurs(float directeSource = 100, float reflechieSource = 4, float affaiblissement = 3,
+                float directeAntenne = 50, float reflechieAntenne = 8)
+{
+    Module1 m;
+    m.Puissance_Directe_Source = directeSource;
+    m.Puissance_Reflechie_Source = reflechieSource;
+    m.Affaiblissement_Cable = affaiblissement;
+    m.Puissance_Directe_Antenne = directeAntenne;
+    m.Puissance_Reflechie_Antenne = reflechieAntenne;
+    return m;
+}
+
+QString rapport(Methode methode, Module1 &m)
+{
+    const auto r = mesures::calculerVswr(methode, m, QStringLiteral("\n"));
+    return r.rapport.value_or(QStringLiteral("<inchangé>"));
+}
+
+}  // namespace
+
+class CalculsMesures : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { essai::reglagesFrancais(); }
+
+    void rapportVswr_data();
+    void rapportVswr();
+    void seuilAvertissement_data();
+    void seuilAvertissement();
+    void valeursGardees();
+    void rayonnement_data();
+    void rayonnement();
+    void rayonnementImpossible();
+};
+
+void CalculsMesures::rapportVswr_data()
+{
+    QTest::addColumn<int>("methode");
+    QTest::addColumn<Module1>("entree");
+    QTest::addColumn<QString>("attendu");
+
+    const int source = int(Methode::VueDeLaSource), antenne = int(Methode::VueALAntenne),
+              perte = int(Methode::AffaiblissementConnu), aucune = int(Methode::Aucune);
+    QTest::newRow("vue de la source, valeurs de départ")
+        << source << valeurs()
+        << QStringLiteral("Calcul du ROS-TOS-K-RL\nROS = 1,5 : 1\nTOS = 4,0 %\nK = 0,200\n"
+                          "Return Loss = 13,98 dB") + kImpedance
+               + QStringLiteral("75,00 Ohms\n     si Ra - Jx = 33,33 Ohms");
+    QTest::newRow("vue à l'antenne, valeurs de départ")
+        << antenne << valeurs()
+        << QStringLiteral("Estimation des valeurs à l'antenne\nRapport de puissance = 2,0\n"
+                          "ROS estimé à l'antenne = 2,3 : 1\nTOS estimé à l'antenne = 16,0 %\n"
+                          "K = 0,400\nPertes estimées à l'antenne 3,01 dB\n"
+                          "Return Loss à l'antenne = 7,96 dB") + kImpedance
+               + QStringLiteral("116,67 Ohms\n     si Ra - Jx = 21,43 Ohms");
+    QTest::newRow("affaiblissement connu de 3 dB")
+        << perte << valeurs()
+        << QStringLiteral("Estimation des valeurs à l'antenne\nRapport de puissance = 2,0\n"
+                          "Puissance directe à l'antenne = 50,1 Watt\n"
+                          "Puissance réflécie à l'antenne = 8,0 Watt\n"
+                          "ROS estimé à l'antenne = 2,3 : 1\nTOS estimé à l'antenne = 15,9 %\n"
+                          "K = 0,399\nReturn Loss à l'antenne = 7,98 dB") + kImpedance
+               + QStringLiteral("116,40 Ohms\n     si Ra - Jx = 21,48 Ohms");
+    QTest::newRow("affaiblissement de 10 dB") << perte << valeurs(100, 4, 10)
+                                              << alerte("10,0", "10,0", "40,0");
+    QTest::newRow("puissance directe abaissée sous la réfléchie")
+        << source << valeurs(2, 4)
+        << QStringLiteral("Calcul du ROS-TOS-K-RL\nROS = -5,8 : 1\nTOS = 200,0 %\nK = 1,414\n"
+                          "Return Loss = -3,01 dB") + kImpedance
+               + QStringLiteral("-291,42 Ohms\n     si Ra - Jx = -8,58 Ohms");
+    QTest::newRow("toute la puissance revient")
+        << source << valeurs(4, 4)
+        << QStringLiteral("Calcul du ROS-TOS-K-RL\nROS infini : toute la puissance est réfléchie");
+    QTest::newRow("vue de la source après une estimation impossible")
+        << source << valeurs(100, 4, 3, 20, 20) << alerte("0,0", "20,0", "20,0");
+    QTest::newRow("vue à l'antenne, réfléchie au-dessus de la directe")
+        << antenne << valeurs(100, 4, 3, 8, 50) << alerte("12,5", "8,0", "50,0");
+    QTest::newRow("aucune option") << aucune << valeurs() << QStringLiteral("<inchangé>");
+    QTest::newRow("aucune option, antenne désadaptée")
+        << aucune << valeurs(100, 4, 3, 8, 8) << alerte("0,0", "8,0", "8,0");
+    const QString impossible =
+        QStringLiteral("Calcul impossible : les valeurs indiquées sortent des limites du calcul.");
+    QTest::newRow("affaiblissement démesuré") << perte << valeurs(100, 4, 400) << impossible;
+    QTest::newRow("puissance directe infime") << source << valeurs(1e-45f, 4) << impossible;
+}
+
+void CalculsMesures::rapportVswr()
+{
+    QFETCH(int, methode);
+    QFETCH(Module1, entree);
+    QFETCH(QString, attendu);
+    QCOMPARE(rapport(Methode(methode), entree), attendu);
+}
+
+// For 100 W and 4 W at the source, the estimated reflected power reaches the forward power from
+// a loss of 10 × log10(5) dB, about 6.99 dB, as the singles round it.
+void CalculsMesures::seuilAvertissement_data()
+{
+    QTest::addColumn<float>("affaiblissement");
+    QTest::addColumn<QString>("debut");
+    const QString estimation = QStringLiteral("Estimation des valeurs à l'antenne\nRapport de puissance = ");
+    QTest::newRow("6,98 dB") << 6.98f << estimation + "5,0\nPuissance directe à l'antenne = 20,0 Watt\n"
+                                                      "Puissance réflécie à l'antenne = 20,0 Watt\n"
+                                                      "ROS estimé à l'antenne = 895,5 : 1";
+    QTest::newRow("juste sous le seuil") << 6.9896995f
+                                         << estimation + "5,0\nPuissance directe à l'antenne = 20,0 Watt\n"
+                                                         "Puissance réflécie à l'antenne = 20,0 Watt\n"
+                                                         "ROS estimé à l'antenne = 10 485 760,0 : 1";
+    QTest::newRow("au seuil") << 6.9897f << alerte("5,0", "20,0", "20,0");
+    QTest::newRow("6,99 dB") << 6.99f << alerte("5,0", "20,0", "20,0");
+}
+
+void CalculsMesures::seuilAvertissement()
+{
+    QFETCH(float, affaiblissement);
+    QFETCH(QString, debut);
+    Module1 m = valeurs(100, 4, affaiblissement);
+    QString texte = rapport(Methode::AffaiblissementConnu, m);
+    texte.replace(QChar(0x202F), QLatin1Char(' '));
+    QCOMPARE(texte.left(debut.size()), debut);
+}
+
+void CalculsMesures::valeursGardees()
+{
+    Module1 m = valeurs();
+    mesures::calculerVswr(Methode::VueDeLaSource, m);
+    QCOMPARE(m.ROS_Source, 1.5f);
+    QCOMPARE(m.TOS_Source, 4.0f);
+    QCOMPARE(m.ROS_Antenne, 0.0f);  // the antenna figures wait for an antenna method
+
+    mesures::calculerVswr(Methode::AffaiblissementConnu, m);
+    QCOMPARE(qRound(m.Puissance_Directe_Antenne * 1000), 50119);
+    QCOMPARE(qRound(m.Puissance_Reflechie_Antenne * 1000), 7981);
+    QCOMPARE(qRound(m.TOS_Antenne * 100), 1592);
+    QCOMPARE(m.TOS_Source, 4.0f);
+
+    // A loss large enough leaves estimates that the source method still warns about.
+    m.Affaiblissement_Cable = 7;
+    mesures::calculerVswr(Methode::AffaiblissementConnu, m);
+    QVERIFY(m.Puissance_Reflechie_Antenne >= m.Puissance_Directe_Antenne);
+    QVERIFY(rapport(Methode::VueDeLaSource, m).startsWith(
+        QStringLiteral("Estimation des valeurs à l'antenne\nRapport de puissance = 0,0\n")));
+
+    // All the power back: 100 % reflected, the last VSWR stays.
+    Module1 plein = valeurs(4, 4);
+    plein.ROS_Source = 1.5f;
+    const auto r = mesures::calculerVswr(Methode::VueDeLaSource, plein);
+    QVERIFY(r.rosInfini);
+    QCOMPARE(plein.TOS_Source, 100.0f);
+    QCOMPARE(plein.ROS_Source, 1.5f);
+    QCOMPARE(plein.Return_Loss_Source, 0.0f);
+
+    // Out of range: nothing is kept, not even the estimated powers.
+    Module1 demesure = valeurs(100, 4, 400);
+    QVERIFY(mesures::calculerVswr(Methode::AffaiblissementConnu, demesure).horsLimites);
+    QCOMPARE(demesure.Puissance_Directe_Antenne, 50.0f);
+    QCOMPARE(demesure.Puissance_Reflechie_Antenne, 8.0f);
+    QCOMPARE(demesure.TOS_Antenne, 0.0f);
+}
+
+void CalculsMesures::rayonnement_data()
+{
+    QTest::addColumn<float>("frequence");
+    QTest::addColumn<float>("resistance");
+    QTest::addColumn<float>("facteur");
+    QTest::addColumn<bool>("vueDeLaSource");
+    QTest::addColumn<QStringList>("textes");
+    QTest::addColumn<QString>("avertissement");
+
+    const QString trop = QStringLiteral("La longueur du brin d'antenne ne devrait pas être plus grand que ");
+    QTest::newRow("plan de sol, 14 MHz")
+        << 14.0f << 36.0f << 1.0f << true
+        << QStringList{"21,43 m", "26,15 Ohms", "9,85 Ohms", "72,65 %", "69,74 %"} << QString();
+    QTest::newRow("plan de sol, 14,2 MHz : brin trop long")
+        << 14.2f << 36.0f << 1.0f << true
+        << QStringList{"21,13 m", "25,89 Ohms", "10,11 Ohms", "71,92 %", "69,04 %"} << trop + "5,02 m";
+    QTest::newRow("Ground Plane")
+        << 14.2f << 50.0f << float(50.0 / 36) << true
+        << QStringList{"21,13 m", "35,96 Ohms", "14,04 Ohms", "71,92 %", "69,04 %"} << trop + "5,02 m";
+    QTest::newRow("dipôle : 75 ohms mesurés, facteur de 73")
+        << 14.2f << 75.0f << float(73.0 / 36) << true
+        << QStringList{"21,13 m", "52,50 Ohms", "22,50 Ohms", "70,00 %", "67,20 %"} << trop + "5,02 m";
+    QTest::newRow("sans mesure à la source : TOS à l'antenne")
+        << 14.0f << 36.0f << 1.0f << false
+        << QStringList{"21,43 m", "26,15 Ohms", "9,85 Ohms", "72,65 %", "61,03 %"} << QString();
+    QTest::newRow("résistance mesurée sous la résistance de rayonnement")
+        << 14.0f << 20.0f << 1.0f << true
+        << QStringList{"21,43 m", "26,15 Ohms", "-6,15 Ohms", "130,77 %", "125,54 %"} << QString();
+}
+
+void CalculsMesures::rayonnement()
+{
+    QFETCH(float, frequence);
+    QFETCH(float, resistance);
+    QFETCH(float, facteur);
+    QFETCH(bool, vueDeLaSource);
+    QFETCH(QStringList, textes);
+    QFETCH(QString, avertissement);
+    Module1 m;
+    m.Frequence_Mesure = frequence;
+    m.Resistance_Mesuree = resistance;
+    m.Facteur_Type_Antenne = facteur;
+    m.TOS_Source = 4;
+    m.TOS_Antenne = 16;
+    const auto r = mesures::calculerRayonnement(m, vueDeLaSource);
+    QCOMPARE((QStringList{r.texteLongueurOnde, r.texteRayonnement, r.textePerte, r.texteRendement,
+                          r.texteRendementGlobal}),
+             textes);
+    QCOMPARE(r.avertissement.value_or(QString()), avertissement);
+    QVERIFY(!r.erreur);
+}
+
+void CalculsMesures::rayonnementImpossible()
+{
+    // A band without a preferred frequency gives 0 MHz: no result, a message instead.
+    Module1 m;
+    m.Frequence_Mesure = 0;
+    auto r = mesures::calculerRayonnement(m, true);
+    QVERIFY(r.erreur && r.erreur->contains(QStringLiteral("fréquence")));
+    QVERIFY(!r.avertissement);
+    QVERIFY(r.texteLongueurOnde.isEmpty() && r.texteRendementGlobal.isEmpty());
+
+    // An element so long that the radiation resistance overflows.
+    m.Frequence_Mesure = 14;
+    m.Dimension_Brin = 1e30f;
+    r = mesures::calculerRayonnement(m, true);
+    QVERIFY(r.avertissement);
+    QVERIFY(r.erreur && r.erreur->startsWith(QStringLiteral("Calcul impossible")));
+    QVERIFY(r.texteRayonnement.isEmpty() && r.texteRendement.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(CalculsMesures)
+#include "tst_calculs_mesures.moc"

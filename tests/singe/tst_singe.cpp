@@ -1,0 +1,184 @@
+// Thousands of random user actions over every window: menu entries, clicks and garbage typed into
+// fields, combo choices, tab changes, buttons, grid clicks, message boxes answered at random.
+// Afterwards: no "nan" or "inf" shown anywhere, every window still answers, and the data files
+// are exactly as they were (only the explicit save commands may write them, and they are left out).
+// ORVALIS_SINGE_GRAINE and ORVALIS_SINGE_ACTIONS change the seed and the number of actions.
+#include "shell/MDIForm1.h"
+#include "tests/support/utilisateur.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace essai;
+
+namespace {
+
+const QStringList kTextes = {
+    "", "abc", "0", "-5", "1e39", "1e400", "99999999999999999999999999999999999999999", "3,5",
+    "14.2 Mhz", "0.0001", "&HFF", " ", "1e-30", "NaN", "inf", "-0", "7.05", "144", "0.5", "1.1",
+    "0.69", "50", "1000000", "2000", "0.2", "-1e38", "1 234,5", "12 m", ".", "E5", "1D3", "\t"};
+
+// Controls and actions a random user may touch: never the save commands (which are allowed to
+// write the files) nor the quit prompt (which would end the run).
+const QStringList kInterdits = {"Valider_Sauvegarder", "Sauvegarder_Tableau", "Quitter",
+                                "Imprimer_Tableau"};
+
+const QRegularExpression kNonNombre(QStringLiteral("\\b(nan|inf|infinity)\\b|1\\.#"),
+                                    QRegularExpression::CaseInsensitiveOption);
+
+QByteArray empreinte(const QString &repertoire)
+{
+    QCryptographicHash h(QCryptographicHash::Sha256);
+    QDir dir(repertoire);
+    for (const QString &f : dir.entryList({"*.dat"}, QDir::Files, QDir::Name)) {
+        QFile file(dir.filePath(f));
+        file.open(QIODevice::ReadOnly);
+        h.addData(f.toUtf8());
+        h.addData(file.readAll());
+    }
+    return h.result();
+}
+
+QStringList textesVisibles(QWidget *racine)
+{
+    QStringList out;
+    for (QWidget *w : racine->findChildren<QWidget *>()) {
+        if (!w->isVisible()) continue;
+        if (auto *e = qobject_cast<QLineEdit *>(w)) out << e->text();
+        else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) out << p->toPlainText();
+        else if (auto *l = qobject_cast<QLabel *>(w)) out << l->text();
+        else if (auto *t = qobject_cast<QTableWidget *>(w)) {
+            for (int r = 0; r < t->rowCount(); ++r)
+                for (int c = 0; c < t->columnCount(); ++c)
+                    if (t->item(r, c)) out << t->item(r, c)->text();
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+class TstSinge : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { reglagesFrancais(); }
+
+    void millesActions()
+    {
+        Donnees d;
+        const QByteArray avant = empreinte(d.chemin());
+        auto principal = demarrer(d);
+        const quint32 graine = qEnvironmentVariableIsSet("ORVALIS_SINGE_GRAINE")
+                                   ? quint32(qEnvironmentVariableIntValue("ORVALIS_SINGE_GRAINE"))
+                                   : 20261208u;
+        const int actions = qEnvironmentVariableIsSet("ORVALIS_SINGE_ACTIONS")
+                                ? qEnvironmentVariableIntValue("ORVALIS_SINGE_ACTIONS")
+                                : 4000;
+        QRandomGenerator hasard(graine);
+
+        // Message boxes are answered at random by a timer, whatever action raised them.
+        int boites = 0;
+        QTimer repondeur;
+        connect(&repondeur, &QTimer::timeout, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *b = qobject_cast<QMessageBox *>(w); b && b->isVisible()) {
+                    const auto boutons = b->buttons();
+                    ++boites;
+                    if (boutons.isEmpty()) b->reject();
+                    else boutons.at(hasard.bounded(boutons.size()))->click();
+                }
+        });
+        repondeur.start(2);
+
+        QList<QAction *> entrees;
+        for (QAction *a : principal->menuBar()->actions())
+            if (!kInterdits.contains(a->objectName())) entrees << a;
+
+        QStringList journal;  // the last actions, shown when an invariant breaks
+        auto noter = [&](const QString &quoi) {
+            journal << quoi;
+            if (journal.size() > 30) journal.removeFirst();
+        };
+
+        for (int i = 0; i < actions; ++i) {
+            // A menu entry now and then, or when nothing is open.
+            QList<QWidget *> controles;
+            for (QWidget *w : principal->findChildren<QWidget *>()) {
+                if (!w->isVisible() || !w->isEnabled() || kInterdits.contains(w->objectName())) continue;
+                if (qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
+                    qobject_cast<QAbstractButton *>(w) || qobject_cast<QTabWidget *>(w) ||
+                    qobject_cast<QTableWidget *>(w))
+                    if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_")) controles << w;
+            }
+            if (controles.isEmpty() || hasard.bounded(12) == 0) {
+                QAction *a = entrees.at(hasard.bounded(entrees.size()));
+                if (a->isEnabled()) {
+                    noter("menu " + a->objectName());
+                    a->trigger();
+                }
+                continue;
+            }
+            QWidget *w = controles.at(hasard.bounded(controles.size()));
+            const QString nom = w->window()->objectName() + "/" + w->objectName();
+            if (auto *e = qobject_cast<QLineEdit *>(w)) {
+                const QString t = hasard.bounded(4) == 0
+                                      ? QString::number(hasard.generateDouble() * std::pow(10.0, hasard.bounded(-6, 10)), 'g', 6)
+                                      : kTextes.at(hasard.bounded(kTextes.size()));
+                noter(nom + " <- \"" + t + "\"");
+                if (hasard.bounded(5) == 0) quitter(e);  // leave without typing
+                else saisir(e, t);
+            } else if (auto *c = qobject_cast<QComboBox *>(w)) {
+                if (c->count() == 0) continue;
+                const int k = hasard.bounded(c->count());
+                noter(nom + " choose " + QString::number(k));
+                choisir(c, k);
+            } else if (auto *t = qobject_cast<QTabWidget *>(w)) {
+                const int k = hasard.bounded(t->count());
+                noter(nom + " tab " + QString::number(k));
+                t->setCurrentIndex(k);
+            } else if (auto *g = qobject_cast<QTableWidget *>(w)) {
+                const int r = g->rowCount() ? hasard.bounded(g->rowCount()) : 0;
+                const int col = g->columnCount() ? hasard.bounded(g->columnCount()) : 0;
+                noter(nom + QStringLiteral(" cell %1,%2").arg(r).arg(col));
+                if (hasard.bounded(6) == 0) emit g->horizontalHeader()->sectionClicked(col);
+                else emit g->cellClicked(r, col);
+            } else if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+                noter(nom + " click");
+                b->click();
+            }
+            QCoreApplication::processEvents();
+
+            if (i % 50 == 0 || i == actions - 1)
+                for (const QString &t : textesVisibles(principal.get()))
+                    QVERIFY2(!kNonNombre.match(t).hasMatch(),
+                             qPrintable("shown: \"" + t + "\" after:\n" + journal.join("\n")));
+        }
+        repondeur.stop();
+        qInfo("%d actions, %d message boxes answered, seed %u", actions, boites, graine);
+
+        // Every window still answers: each menu entry opens its window again.
+        principal->activerMenu(true);
+        for (QAction *a : entrees) {
+            repondre([&] { a->trigger(); });
+            QVERIFY(principal->isVisible());
+        }
+        principal.reset();
+        QCOMPARE(empreinte(d.chemin()), avant);
+    }
+};
+
+QTEST_MAIN(TstSinge)
+#include "tst_singe.moc"
