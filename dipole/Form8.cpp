@@ -129,6 +129,9 @@ void Form8::construire()
     Check1->setChecked(true);
     Text4 = controle<QLineEdit>("Text4", this);
     Text5 = controle<QLineEdit>("Text5", this);
+    // Results only: what they show goes into the table of retained solutions as it stands.
+    Text4->setReadOnly(true);
+    Text5->setReadOnly(true);
     Text6 = controle<QLineEdit>("Text6", this);
     Combo2 = liste("Combo2", {QStringLiteral("AWG"), QStringLiteral("Inche"), QStringLiteral("mm")},
                    QStringLiteral("AWG"), true, this);

@@ -1,14 +1,12 @@
 #include "shell/ChampsNumeriques.h"
 
-#include "shell/FenetreTravail.h"
+#include "shell/MDIForm1.h"
 #include "shell/numbers.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <cmath>
@@ -82,7 +80,12 @@ ChampsNumeriques::Champ *ChampsNumeriques::trouver(QObject *o)
 void ChampsNumeriques::clic(QLineEdit *champ)
 {
     Champ *c = trouver(champ);
-    if (!c || champ->text().isEmpty()) return;
+    if (!c) return;
+    if (c->actif && !c->actif()) {
+        if (bip_) bip_();
+        return;
+    }
+    if (champ->text().isEmpty()) return;
     sauves_[champ] = champ->text();
     champ->clear();
     for (QWidget *r : c->resultats) {
@@ -94,7 +97,7 @@ void ChampsNumeriques::clic(QLineEdit *champ)
 void ChampsNumeriques::focusPerdu(QLineEdit *champ)
 {
     Champ *c = trouver(champ);
-    if (!c) return;
+    if (!c || (c->actif && !c->actif())) return;
     const QString texte = champ->text();
     const double x = nombres::lireNombre(texte);
     const bool lisible = c->simple ? nombres::tientEnSimple(x) : std::isfinite(x);
@@ -107,6 +110,7 @@ void ChampsNumeriques::focusPerdu(QLineEdit *champ)
     }
     if (c->enregistrer) c->enregistrer(x);
     if (c->affichage) champ->setText(c->affichage());
+    if (c->sauverAccepte) sauves_[champ] = champ->text();
     // Copy: a side effect may add fields to this window.
     const std::function<void()> effets = c->effets;
     if (effets) effets();
@@ -114,19 +118,12 @@ void ChampsNumeriques::focusPerdu(QLineEdit *champ)
 
 namespace {
 
-// Whether the focus that `champ` loses goes to another working window: the main window's area
-// deactivating the field's window (which drops its focus), or a control of another window. That
-// is not the user leaving the field for another control of its window.
-bool versAutreFenetre(const QWidget *champ)
+// Whether the main window is bringing another working window to the front: the focus that a
+// field loses then is not the user leaving it for another control of its window.
+bool changementDeFenetre(const QWidget *champ)
 {
-    const QWidget *fenetre = champ;
-    while (fenetre->parentWidget() && !qobject_cast<const FenetreTravail *>(fenetre))
-        fenetre = fenetre->parentWidget();
-    if (auto *cadre = qobject_cast<const QMdiSubWindow *>(fenetre->parentWidget());
-        cadre && !(cadre->windowState() & Qt::WindowActive))
-        return true;
-    const QWidget *vers = QApplication::focusWidget();
-    return vers && vers != champ && !fenetre->isAncestorOf(vers);
+    auto *principal = qobject_cast<const MDIForm1 *>(champ->window());
+    return principal && principal->changementDeFenetre();
 }
 
 }  // namespace
@@ -138,7 +135,7 @@ bool ChampsNumeriques::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e) && !versAutreFenetre(e))
+            if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e) && !changementDeFenetre(e))
                 focusPerdu(e);
     }
     return QObject::eventFilter(watched, event);

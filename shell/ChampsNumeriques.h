@@ -45,6 +45,10 @@ public:
         std::function<void()> effets;             // side effects after acceptance, in order
         bool bipSiRefus = false;                  // sound the beep on a rejected entry
         bool simple = true;                       // bound to a single: reject what a single cannot hold
+        // Whether the field takes entries now (unset: always). While it does not, a click only
+        // beeps and leaving the field does nothing (fields locked by another control's state).
+        std::function<bool()> actif;
+        bool sauverAccepte = false;               // an accepted text also becomes the saved text
     };
 
     // `bip` sounds the program's beep (counted by the main window).

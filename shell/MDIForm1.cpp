@@ -2,6 +2,8 @@
 
 #include "shell/Messages.h"
 #include "shell/Module1.h"
+#include "dipole/Form8.h"
+#include "measures/Form9.h"
 #include "shell/frmAbout.h"
 
 // Each working window is wired in as soon as its subsystem provides it; until then its menu entry
@@ -18,10 +20,6 @@
 #include "adaptation/Form3.h"
 #define ORVALIS_FORM3 1
 #endif
-#if __has_include("measures/Form9.h")
-#include "measures/Form9.h"
-#define ORVALIS_FORM9 1
-#endif
 #if __has_include("toolbox/Form6.h")
 #include "toolbox/Form6.h"
 #define ORVALIS_FORM6 1
@@ -29,10 +27,6 @@
 #if __has_include("converter/Form5.h")
 #include "converter/Form5.h"
 #define ORVALIS_FORM5 1
-#endif
-#if __has_include("dipole/Form8.h")
-#include "dipole/Form8.h"
-#define ORVALIS_FORM8 1
 #endif
 #if __has_include("toolbox/Form7.h")
 #include "toolbox/Form7.h"
@@ -121,8 +115,17 @@ void MDIForm1::installer(QWidget *fenetre)
     cadre->hide();
 }
 
+namespace {
+struct Compteur {
+    int &n;
+    explicit Compteur(int &c) : n(c) { ++n; }
+    ~Compteur() { --n; }
+};
+}  // namespace
+
 void MDIForm1::presenter(QWidget *fenetre)
 {
+    const Compteur changement(changement_);
     auto *cadre = qobject_cast<QMdiSubWindow *>(fenetre->parentWidget());
     fenetre->show();
     if (!cadre) return;
@@ -136,6 +139,7 @@ void MDIForm1::presenter(QWidget *fenetre)
 
 void MDIForm1::cacher(QWidget *fenetre)
 {
+    const Compteur changement(changement_);
     if (auto *cadre = qobject_cast<QMdiSubWindow *>(fenetre->parentWidget())) cadre->hide();
     else fenetre->hide();
 }
@@ -188,9 +192,7 @@ void MDIForm1::ouvrirAdaptation()
 
 void MDIForm1::ouvrirMesures()
 {
-#ifdef ORVALIS_FORM9
     fenetre<Form9>()->preparer();
-#endif
 }
 
 void MDIForm1::ouvrirCalculs()
@@ -209,9 +211,7 @@ void MDIForm1::ouvrirConvertisseur()
 
 void MDIForm1::ouvrirDipoleRaccourci()
 {
-#ifdef ORVALIS_FORM8
     fenetre<Form8>()->preparer();
-#endif
 }
 
 void MDIForm1::ouvrirCables()

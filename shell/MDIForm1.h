@@ -30,6 +30,8 @@ public:
     // Places a working window in the main window's area (once) and shows it in front; hides it.
     void presenter(QWidget *fenetre);
     void cacher(QWidget *fenetre);
+    // True while presenter() or cacher() moves the focus from one working window to another.
+    bool changementDeFenetre() const { return changement_ > 0; }
 
     // A picture of the program directory, loaded once; null when the file is missing.
     QPixmap image(const QString &nom);
@@ -63,5 +65,6 @@ private:
     QString repertoire_;
     QMdiArea *zone_ = nullptr;
     int bips_ = 0;
+    int changement_ = 0;
     QHash<QString, QPixmap> images_;
 };

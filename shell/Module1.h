@@ -68,6 +68,21 @@ struct Module1 {
     float Impedance_Antenne = 5;
     float Facteur_Q = 3;
     float Frequence_Filtre = 7;
+    float Coefficient_Velocite = 0;
+    float Longueur_Onde_Fouet = 0;
+    float Longueur_Self = 0;
+    float Longueur_Fil_Self = 0;
+    float Inductance_Self = 0;
+    float Pulsation_Trappe = 0;
+    float Inductance_Trappe = 0;
+    float Capacite_Trappe = 0;
+    float Surface_CI = 0;
+    float Constante_Dielectrique = 0;
+    float Impedance_Ligne = 0;
+    float Onde_Cable = 0;
+    float Demi_Onde_Cable = 0;
+    float Rapport_Impedances = 0;
+    float Spires_Secondaire = 0;
 
     // Unit converter.
     float Nombre_A_Convertir = 1;

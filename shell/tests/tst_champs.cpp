@@ -164,6 +164,33 @@ private slots:
         QCOMPARE(longueur->text(), QStringLiteral(" 5 m"));
     }
 
+    void champInactifBipeSeulement()
+    {
+        bool ouvert = false;
+        ChampsNumeriques::Champ c;
+        c.champ = autre;
+        c.test = accepte::strictementPositif();
+        c.enregistrer = [this](double x) { valeurLongueur = float(x); };
+        c.resultats = {resultat};
+        c.actif = [&ouvert] { return ouvert; };
+        c.sauverAccepte = true;
+        champs->ajouter(c);
+        autre->setText(QStringLiteral("7"));
+        cliquer(autre);  // locked: a beep, nothing saved or emptied
+        QCOMPARE(bips, 1);
+        QCOMPARE(autre->text(), QStringLiteral("7"));
+        QCOMPARE(resultat->toPlainText(), QStringLiteral("résultat"));
+        taper(autre, QStringLiteral("abc"));
+        quitter(autre);  // leaving does nothing either
+        QCOMPARE(autre->text(), QStringLiteral("abc"));
+        QCOMPARE(valeurLongueur, 5.0f);
+
+        ouvert = true;
+        saisir(autre, QStringLiteral("3"));
+        QCOMPARE(valeurLongueur, 3.0f);
+        QCOMPARE(champs->texteSauve(autre), QStringLiteral("3"));  // the accepted text is kept
+    }
+
     void vraiClicSouris()
     {
         fenetre->activateWindow();

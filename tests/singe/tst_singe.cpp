@@ -3,6 +3,7 @@
 // Afterwards: no "nan" or "inf" shown anywhere, every window still answers, and the data files
 // are exactly as they were (only the explicit save commands may write them, and they are left out).
 // ORVALIS_SINGE_GRAINE and ORVALIS_SINGE_ACTIONS change the seed and the number of actions.
+#include "shell/FenetreTravail.h"
 #include "shell/MDIForm1.h"
 #include "tests/support/utilisateur.h"
 
@@ -37,7 +38,8 @@ const QStringList kInterdits = {"Valider_Sauvegarder", "Sauvegarder_Tableau", "Q
                                 "Imprimer_Tableau"};
 
 const QRegularExpression kNonNombre(QStringLiteral("\\b(nan|inf|infinity)\\b|1\\.#"),
-                                    QRegularExpression::CaseInsensitiveOption);
+                                    QRegularExpression::CaseInsensitiveOption |
+                                        QRegularExpression::UseUnicodePropertiesOption);
 
 QByteArray empreinte(const QString &repertoire)
 {
@@ -57,13 +59,14 @@ QStringList textesVisibles(QWidget *racine)
     QStringList out;
     for (QWidget *w : racine->findChildren<QWidget *>()) {
         if (!w->isVisible()) continue;
-        if (auto *e = qobject_cast<QLineEdit *>(w)) out << e->text();
-        else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) out << p->toPlainText();
-        else if (auto *l = qobject_cast<QLabel *>(w)) out << l->text();
+        const QString nom = w->objectName() + ": ";
+        if (auto *e = qobject_cast<QLineEdit *>(w)) out << nom + e->text();
+        else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) out << nom + p->toPlainText();
+        else if (auto *l = qobject_cast<QLabel *>(w)) out << nom + l->text();
         else if (auto *t = qobject_cast<QTableWidget *>(w)) {
             for (int r = 0; r < t->rowCount(); ++r)
                 for (int c = 0; c < t->columnCount(); ++c)
-                    if (t->item(r, c)) out << t->item(r, c)->text();
+                    if (t->item(r, c)) out << nom + t->item(r, c)->text();
         }
     }
     return out;
@@ -132,7 +135,9 @@ private slots:
                 continue;
             }
             QWidget *w = controles.at(hasard.bounded(controles.size()));
-            const QString nom = w->window()->objectName() + "/" + w->objectName();
+            QWidget *fenetre = w;
+            while (fenetre && !qobject_cast<FenetreTravail *>(fenetre)) fenetre = fenetre->parentWidget();
+            const QString nom = (fenetre ? fenetre->objectName() : QString()) + "/" + w->objectName();
             if (auto *e = qobject_cast<QLineEdit *>(w)) {
                 const QString t = hasard.bounded(4) == 0
                                       ? QString::number(hasard.generateDouble() * std::pow(10.0, hasard.bounded(-6, 10)), 'g', 6)

@@ -91,6 +91,7 @@ void cliquer(QLineEdit *champ)
 
 void taper(QLineEdit *champ, const QString &texte)
 {
+    if (champ->isReadOnly() || !champ->isEnabled()) return;  // the user cannot type there
     champ->selectAll();
     champ->insert(texte);
 }

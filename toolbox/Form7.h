@@ -1,0 +1,35 @@
+// The cable chooser: the cable list file in a grid, one cable a row. Opened from the menu to
+// browse it, or from the toolbox to take a cable's velocity factor into the cut-length calculator.
+#pragma once
+
+#include "shell/FenetreTravail.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+class Form7 : public FenetreTravail {
+    Q_OBJECT
+public:
+    explicit Form7(MDIForm1 &principal);
+
+    // Menu "Les câbles ": the grid refilled and shown, the export controls left as they were.
+    void preparer();
+    // "Choisir un câble" of the toolbox: the same, with the export controls shown.
+    void choisirPourLaBoite();
+
+    QSize sizeHint() const override;
+
+private:
+    int largeurMinimale(int colonne) const;
+    void remplir();
+    void choisirLigne(int ligne);
+    void exporter();
+
+    QTableWidget *MSHFlexGrid1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QPushButton *Exporter_Cable = nullptr;
+    QPushButton *Retour_Menu = nullptr;
+};

@@ -1,0 +1,34 @@
+#include "toolbox/trappe.h"
+
+#include "shell/numbers.h"
+#include "toolbox/arrondis.h"
+
+#include <cmath>
+
+namespace boite {
+
+Trappe calculerTrappe(float F, float X, float pi, const QString &saut)
+{
+    Trappe t;
+    t.pulsation = 2.0f * pi * F;
+    const float L = X / t.pulsation;
+    const float C = float(1000000.0 / double(X * t.pulsation));
+    if (!std::isfinite(L) || !std::isfinite(C)) {
+        t.texteCapacite = horsLimites();
+        return t;
+    }
+    t.calculee = true;
+    t.inductance = L;
+    t.capacite = C;
+    t.surface = float(double(C) / 3.5);
+    const float cable = C / 101.0f;  // metres of coaxial cable
+    t.texteL = nombres::fixe(double(L), 2) + QStringLiteral(" µH");
+    t.texteC = nombres::fixe(double(C), 2) + QStringLiteral(" pF");
+    t.texteCapacite = QStringLiteral("Surface de CI double face de ")
+                      + nombres::fixe(double(t.surface), 2) + QStringLiteral(" cm²") + saut
+                      + QStringLiteral("Câble coaxial (6mm à 101pF/m) de ")
+                      + nombres::fixe(double(cable), 3) + QStringLiteral(" m");
+    return t;
+}
+
+}  // namespace boite
