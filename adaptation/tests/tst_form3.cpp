@@ -110,6 +110,20 @@ void verifierBoite(const Boite &b, const QString &titre, const QString &texte)
     QCOMPARE(b.boutons, QMessageBox::StandardButtons(QMessageBox::Ok));
 }
 
+// The program started with the designer's list (or without it), after a wire calculation of
+// type t (none when t < 0).
+struct Session {
+    Session(int t, float F, float k, bool avecListe = true)
+        : p(demarrer(d)), types(avecListe ? designer(*p) : nullptr)
+    {
+        if (t >= 0) calculFilaire(*p, types, t, F, k);
+    }
+    QList<Boite> ouvrir() { return menu(*p, "Adaptations"); }
+    Donnees d;
+    std::unique_ptr<MDIForm1> p;
+    QComboBox *types;
+};
+
 }  // namespace
 
 class TstForm3 : public QObject {
@@ -129,26 +143,22 @@ private slots:
     void refusALOuverture()
     {
         QFETCH(int, type);
-        Donnees d;
-        auto p = demarrer(d);
-        QComboBox *types = designer(*p);
-        if (type >= 0) calculFilaire(*p, types, type, 7.1f, 1);
-        const QList<Boite> b = menu(*p, "Adaptations");
+        Session s(type, 7.1f, 1);
+        const QList<Boite> b = s.ouvrir();
         QCOMPARE(b.size(), 1);
         QFETCH(QString, titre);
         QFETCH(QString, texte);
         verifierBoite(b[0], titre, texte);
-        auto *f = p->findChild<QWidget *>("Form3");
+        auto *f = s.p->findChild<QWidget *>("Form3");
         QVERIFY(!f || !f->isVisible());
     }
 
     // The worked example: a dipole for 14.2 MHz that resonates at 13.9 MHz.
     void doublet()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        calculFilaire(*p, designer(*p), 1, 14.2f, 0.95f);
-        QVERIFY(menu(*p, "Adaptations").isEmpty());
+        Session s(1, 14.2f, 0.95f);
+        auto &p = s.p;
+        QVERIFY(s.ouvrir().isEmpty());
         Adaptation w(*p);
         QVERIFY(w.f->isVisible());
         QCOMPARE(w.f->windowTitle(), QStringLiteral("Adaptation à un environnement difficile"));
@@ -190,10 +200,9 @@ private slots:
     // The quarter wave for 7.1 MHz resonating at 7.3 MHz: wire to add, and a factor too high.
     void quartDOndeTropHaut()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        calculFilaire(*p, designer(*p), 0, 7.1f, 0.95f);
-        menu(*p, "Adaptations");
+        Session s(0, 7.1f, 0.95f);
+        auto &p = s.p;
+        s.ouvrir();
         Adaptation w(*p);
         w.mesurer("7.3");
         const QList<Boite> b = w.appuyerCalculer();
@@ -209,10 +218,9 @@ private slots:
 
     void facteurTropBas()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        calculFilaire(*p, designer(*p), 1, 14.2f, 0.95f);
-        menu(*p, "Adaptations");
+        Session s(1, 14.2f, 0.95f);
+        auto &p = s.p;
+        s.ouvrir();
         Adaptation w(*p);
         w.mesurer("13");
         const QList<Boite> b = w.appuyerCalculer();
@@ -230,10 +238,9 @@ private slots:
     // The G5RV is told it needs no correction, and its results are shown all the same.
     void g5rv()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        calculFilaire(*p, designer(*p), 3, 14.2f, 0.95f);
-        menu(*p, "Adaptations");
+        Session s(3, 14.2f, 0.95f);
+        auto &p = s.p;
+        s.ouvrir();
         Adaptation w(*p);
         QCOMPARE(w.type->text(), QStringLiteral("Antenne multibandes G5RV"));
         w.mesurer("14");
@@ -260,11 +267,10 @@ private slots:
     {
         QFETCH(float, L0);
         QFETCH(QString, action);
-        Donnees d;
-        auto p = demarrer(d);
-        calculFilaire(*p, designer(*p), 0, 150, 0.95f);
+        Session s(0, 150, 0.95f);
+        auto &p = s.p;
         p->store().Longueur_Calculee = L0;
-        menu(*p, "Adaptations");
+        s.ouvrir();
         Adaptation w(*p);
         w.mesurer("75");
         QCOMPARE(w.appuyerCalculer().size(), 1);  // a factor of 2 is not plausible
@@ -275,11 +281,10 @@ private slots:
     // The type is read at each calculation: a change in the designer counts, the T2FD is refused.
     void typeChangeEnCours()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        QComboBox *types = designer(*p);
-        calculFilaire(*p, types, 1, 14.2f, 0.95f);
-        menu(*p, "Adaptations");
+        Session s(1, 14.2f, 0.95f);
+        auto &p = s.p;
+        QComboBox *types = s.types;
+        s.ouvrir();
         Adaptation w(*p);
         w.mesurer("13.9");
         types->setCurrentIndex(2);
@@ -301,10 +306,9 @@ private slots:
     // Without the designer's list, the title of its last wire result tells the type.
     void typeParLeTitre()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        calculFilaire(*p, nullptr, 6, 14.2f, 1.05f);
-        menu(*p, "Adaptations");
+        Session s(6, 14.2f, 1.05f, false);
+        auto &p = s.p;
+        s.ouvrir();
         Adaptation w(*p);
         QVERIFY(w.f->isVisible());
         w.mesurer("14.5");
@@ -325,10 +329,9 @@ private slots:
     // a refused or empty entry brings back the texts of the last click.
     void champMesure()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        calculFilaire(*p, designer(*p), 1, 14.2f, 0.95f);
-        menu(*p, "Adaptations");
+        Session s(1, 14.2f, 0.95f);
+        auto &p = s.p;
+        s.ouvrir();
         Adaptation w(*p);
         w.mesurer("13.9");
         w.appuyerCalculer();
@@ -357,11 +360,10 @@ private slots:
     // Leaving hides the window; opening again rewrites the initial values and empties the rest.
     void retourEtReouverture()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        QComboBox *types = designer(*p);
-        calculFilaire(*p, types, 1, 14.2f, 0.95f);
-        menu(*p, "Adaptations");
+        Session s(1, 14.2f, 0.95f);
+        auto &p = s.p;
+        QComboBox *types = s.types;
+        s.ouvrir();
         Adaptation w(*p);
         w.mesurer("13.9");
         w.appuyerCalculer();
@@ -385,10 +387,9 @@ private slots:
 
     void controles()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        calculFilaire(*p, designer(*p), 0, 7.1f, 0.95f);
-        menu(*p, "Adaptations");
+        Session s(0, 7.1f, 0.95f);
+        auto &p = s.p;
+        s.ouvrir();
         Adaptation w(*p);
         const QStringList legendes = {"Fréquence d'accord initiale", "Facteur de raccourcissement initial",
                                       "Longueur d'antenne initiale", "", "Facteur de raccourcissement  recalculé",
@@ -414,10 +415,9 @@ private slots:
     // The window as it looks after a calculation; every text fits its control.
     void apparence()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        calculFilaire(*p, designer(*p), 0, 7.1f, 0.95f);
-        menu(*p, "Adaptations");
+        Session s(0, 7.1f, 0.95f);
+        auto &p = s.p;
+        s.ouvrir();
         Adaptation w(*p);
         w.mesurer("7.3");
         w.appuyerCalculer();
