@@ -115,6 +115,12 @@ struct Module1 {
 
     // Environment adaptation.
     float Frequence_Resonance_Mesuree = 0;
+    float Longueur_Reference = 0;
+    float Facteur_Recalcule = 0;
+    float Longueur_Recalculee = 0;
+    float Longueur_Correction = 0;
+    float Facteur_Maximum = 0;
+    float Facteur_Minimum = 0;
 
     // The preferred frequency of band row r (column 5), 0 when missing or not a number.
     float frequencePreferee(int row) const;

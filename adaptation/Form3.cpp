@@ -1,0 +1,201 @@
+#include "adaptation/Form3.h"
+
+#include "adaptation/recalcul.h"
+#include "shell/ChampsNumeriques.h"
+#include "shell/MDIForm1.h"
+#include "shell/Messages.h"
+#include "shell/Module1.h"
+#include "shell/numbers.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kTitreInformation = QStringLiteral("Pour information");
+
+QLineEdit *champ(QWidget *parent, const QString &nom, bool lectureSeule)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(nom);
+    e->setReadOnly(lectureSeule);
+    return e;
+}
+
+// A caption and its field on one row of a frame.
+void ligne(QFormLayout *forme, const QString &nom, const QString &texte, QLineEdit *e)
+{
+    auto *l = new QLabel(texte, e->parentWidget());
+    l->setObjectName(nom);
+    l->setBuddy(e);
+    forme->addRow(l, e);
+}
+
+}  // namespace
+
+Form3::Form3(MDIForm1 &principal)
+    : FenetreTravail(principal, QStringLiteral("Form3"),
+                     QStringLiteral("Adaptation à un environnement difficile"))
+{
+    Label4 = new QLabel(QStringLiteral("Type d'antenne employée"), this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    QFont gras = Label4->font();
+    gras.setBold(true);
+    Label4->setFont(gras);
+
+    auto *Frame3 = new QGroupBox(QStringLiteral("Paramètres initiaux"), this);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    Text1 = champ(Frame3, QStringLiteral("Text1"), true);
+    Text2 = champ(Frame3, QStringLiteral("Text2"), true);
+    Text3 = champ(Frame3, QStringLiteral("Text3"), true);
+    auto *initiaux = new QFormLayout(Frame3);
+    ligne(initiaux, QStringLiteral("Label1"), QStringLiteral("Fréquence d'accord initiale"), Text1);
+    ligne(initiaux, QStringLiteral("Label2"), QStringLiteral("Facteur de raccourcissement initial"), Text2);
+    ligne(initiaux, QStringLiteral("Label3"), QStringLiteral("Longueur d'antenne initiale"), Text3);
+
+    auto *Frame2 = new QGroupBox(QStringLiteral("Fréquence de résonnance réelle de l'antenne (Mhz)"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Text4 = champ(Frame2, QStringLiteral("Text4"), false);
+    auto *mesure = new QVBoxLayout(Frame2);
+    mesure->addWidget(Text4);
+
+    auto *Calculer_adaptation = new QPushButton(QStringLiteral("Calculer"), this);
+    Calculer_adaptation->setObjectName(QStringLiteral("Calculer_adaptation"));
+
+    auto *Frame1 = new QGroupBox(QStringLiteral("Nouveaux paramètres"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Text5 = champ(Frame1, QStringLiteral("Text5"), true);
+    Text6 = champ(Frame1, QStringLiteral("Text6"), true);
+    auto *nouveaux = new QFormLayout(Frame1);
+    ligne(nouveaux, QStringLiteral("Label5"), QStringLiteral("Facteur de raccourcissement  recalculé"), Text5);
+    ligne(nouveaux, QStringLiteral("Label6"), QStringLiteral("Longueur recalculée"), Text6);
+
+    Frame4 = new QGroupBox(QStringLiteral("Action à mener"), this);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    Text7 = new QPlainTextEdit(Frame4);
+    Text7->setObjectName(QStringLiteral("Text7"));
+    Text7->setReadOnly(true);
+    Text7->setToolTip(QStringLiteral("Ne pas oublier de tenir compte du type de l'antenne : doublet ou 1/4 onde"));
+    // Room for the three lines of the quarter-wave text.
+    Text7->setMinimumHeight(Text7->fontMetrics().lineSpacing() * 4 + 2 * Text7->frameWidth() +
+                            int(2 * Text7->document()->documentMargin()));
+    auto *action = new QVBoxLayout(Frame4);
+    action->addWidget(Text7);
+
+    auto *Retour_Menu = new QPushButton(QStringLiteral("Retour au menu"), this);
+    Retour_Menu->setObjectName(QStringLiteral("Retour_Menu"));
+
+    // Left, what is known and what was measured; right, what follows from it.
+    auto *gauche = new QVBoxLayout;
+    gauche->addWidget(Frame3);
+    gauche->addWidget(Frame2);
+    gauche->addWidget(Calculer_adaptation, 0, Qt::AlignRight);
+    gauche->addStretch(1);
+    auto *droite = new QVBoxLayout;
+    droite->addWidget(Frame1);
+    droite->addWidget(Frame4, 1);
+
+    auto *page = new QGridLayout(this);
+    page->addWidget(Label4, 0, 0, 1, 2);
+    page->addLayout(gauche, 1, 0);
+    page->addLayout(droite, 1, 1);
+    page->addWidget(Retour_Menu, 2, 1, Qt::AlignRight);
+    page->setColumnStretch(0, 1);
+    page->setColumnStretch(1, 1);
+    page->setRowStretch(1, 1);
+
+    champs_ = new ChampsNumeriques(this, [this] { bip(); });
+    ChampsNumeriques::Champ frequence;
+    frequence.champ = Text4;
+    frequence.test = accepte::strictementPositif();
+    frequence.enregistrer = [this](double x) { store().Frequence_Resonance_Mesuree = float(x); };
+    frequence.affichage = [this] {
+        return nombres::fixe(double(store().Frequence_Resonance_Mesuree), 3) + QStringLiteral(" Mhz");
+    };
+    frequence.resultats = {Text5, Text6, Text7};
+    champs_->ajouter(frequence);
+
+    connect(Calculer_adaptation, &QPushButton::clicked, this, &Form3::Calculer_adaptation_Click);
+    connect(Retour_Menu, &QPushButton::clicked, this, &FenetreTravail::cacher);
+}
+
+int Form3::typeFilaire() const
+{
+    if (const auto *designer = principal().findChild<QWidget *>(QStringLiteral("Form1")))
+        if (const auto *types = designer->findChild<QComboBox *>(QStringLiteral("Combo2"));
+            types && types->currentIndex() >= 0)
+            return types->currentIndex();
+    // Without the designer's list, the title of its last wire result tells the type.
+    return adaptation::typeDepuisTitre(store().Lignes_Resultat[0]);
+}
+
+void Form3::informer(const QString &texte, const QString &titre)
+{
+    messages::afficher(this, texte, titre, QMessageBox::Warning);
+}
+
+void Form3::preparer()
+{
+    Module1 &m = store();
+    const int type = typeFilaire();
+    if (!m.Calcul_Filaire_Fait || type < 0) {
+        informer(adaptation::messageSansCalcul(), messages::kTitreProgramme);
+        return;
+    }
+    if (type == adaptation::T2FD) {
+        informer(adaptation::messageT2FD(m.Saut_Ligne), kTitreInformation);
+        return;
+    }
+    presenter();
+    Label4->setText(m.Lignes_Resultat[0]);
+    Text1->setText(nombres::fixe(double(m.Frequence_Accord), 3) + QStringLiteral(" Mhz"));
+    Text2->setText(nombres::montrer(m.Facteur_Raccourcissement));
+    Text3->setText(nombres::fixe(double(m.Longueur_Calculee), 2) + QStringLiteral(" m"));
+    for (QLineEdit *e : {Text4, Text5, Text6}) e->clear();
+    Text7->clear();
+    Frame4->setTitle(QStringLiteral("Action à mener"));
+    Text4->setFocus(Qt::OtherFocusReason);
+}
+
+void Form3::Calculer_adaptation_Click()
+{
+    Module1 &m = store();
+    if (Text4->text().isEmpty() || !(m.Frequence_Resonance_Mesuree > 0)) {
+        informer(adaptation::messageFrequenceAbsente(m.Saut_Ligne), kTitreInformation);
+        return;
+    }
+    // The type is read now: it may have changed in the designer since the window was opened.
+    const int type = typeFilaire();
+    if (type == adaptation::T2FD) {
+        informer(adaptation::messageT2FD(m.Saut_Ligne), kTitreInformation);
+        return;
+    }
+    const auto r = adaptation::recalculer(type, m.Frequence_Accord, m.Facteur_Raccourcissement,
+                                          m.Longueur_Calculee, m.Frequence_Resonance_Mesuree, m.Saut_Ligne);
+    if (!r) {
+        informer(adaptation::messageSansCalcul(), messages::kTitreProgramme);
+        return;
+    }
+    m.Longueur_Reference = r->longueurReference;
+    m.Facteur_Recalcule = r->facteurRecalcule;
+    m.Longueur_Recalculee = r->longueurRecalculee;
+    m.Longueur_Correction = r->correction;
+    m.Facteur_Maximum = r->facteurMaximum;
+    m.Facteur_Minimum = r->facteurMinimum;
+
+    Frame4->setTitle(r->cadre);
+    Text7->setPlainText(r->action);
+    Label4->setText(r->legende);
+    if (type == adaptation::G5RV) informer(adaptation::messageG5RV(m.Saut_Ligne), kTitreInformation);
+    Text5->setText(r->facteur);
+    Text6->setText(r->longueur);
+    const QString doute = adaptation::messagePlausibilite(*r, m.Saut_Ligne);
+    if (!doute.isEmpty()) informer(doute, kTitreInformation);
+}

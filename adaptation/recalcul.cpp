@@ -1,0 +1,140 @@
+#include "adaptation/recalcul.h"
+
+#include "shell/numbers.h"
+
+#include <array>
+
+namespace adaptation {
+
+namespace {
+
+using nombres::fixe;
+
+// Where the correction goes, for each type: in metres (d >= 1) or centimetres.
+QString action(int type, double d, const QString &saut)
+{
+    const bool metres = d >= 1;
+    const double echelle = metres ? 1 : 100;
+    const int decimales = metres ? 2 : 1;
+    const QString unite = metres ? QStringLiteral(" m") : QStringLiteral(" cm");
+    const auto texte = [&](double x, const char16_t *ou) {
+        return fixe(x * echelle, decimales) + unite + QString::fromUtf16(ou);
+    };
+    switch (type) {
+    case QuartDOnde:
+        return texte(d, u" aux extrémités de l'antenne") + saut + saut +
+               QStringLiteral("(Et de tous les radians pour une Ground-Plane)");
+    case Doublet:
+    case G5RV:
+    case DoubleBazooka:
+        return texte(d / 2, u" aux deux extrémités de l'antenne");
+    case Windom:
+        return texte(d / 3, u" au côté court de l'antenne") + saut +
+               texte(2 * d / 3, u" au côté long de l'antenne");
+    case DemiOnde:
+        return texte(d, u" à une extrémité de l'antenne");
+    case Loop:
+        return texte(d, u" au périmètre de la Loop");
+    default:
+        return QString();
+    }
+}
+
+struct Genre {
+    float k;
+    const char16_t *titre;    // line 0 of the designer's results
+    const char16_t *legende;  // the kind, once corrected
+};
+
+const std::array<Genre, NombreDeTypes> kGenres = {{
+    {75, u"Antenne quart d'onde.", u"Antenne quart d'onde"},
+    {150, u"Antenne dipôle (Center-Fed)", u"Antenne de type doublet"},
+    {150, u"Antenne multibandes Conrad Windom.", u"Antenne Conrad Windom"},
+    {450, u"Antenne multibandes G5RV", u"Antenne G5RV full-size"},
+    {0, u"W3HH - Tilted Terminated Folded Dipole (T2FD)", u""},
+    {150, u"Antenne filaire mono-brin demi-onde.", u"Antenne filaire demie onde"},
+    {300, u"Antenne multibandes Loop Onde entière.", u"Antenne Loop onde entière"},
+    {150, u"Antenne dipôle Double Bazooka.", u"Antenne double Bazooka"},
+}};
+
+}  // namespace
+
+float constante(int type) { return type >= 0 && type < NombreDeTypes ? kGenres[size_t(type)].k : 0; }
+
+int typeDepuisTitre(const QString &titre)
+{
+    for (int t = 0; t < NombreDeTypes; ++t)
+        if (titre == QString::fromUtf16(kGenres[size_t(t)].titre)) return t;
+    return -1;
+}
+
+std::optional<Resultat> recalculer(int type, float F0, float K0, float L0, float Fm, const QString &saut)
+{
+    const float k = constante(type);
+    if (k == 0 || !(F0 > 0) || !(Fm > 0)) return std::nullopt;
+    Resultat r;
+    // Each value is kept in single precision, as it is stored.
+    r.longueurReference = float(double(k) / Fm);
+    r.facteurRecalcule = float(double(L0) / r.longueurReference);
+    r.longueurRecalculee = float(double(r.facteurRecalcule) * k / F0);
+    r.correction = float(double(L0) - r.longueurRecalculee);
+    r.aSupprimer = r.correction >= 0;
+    if (!r.aSupprimer) r.correction = -r.correction;
+
+    r.cadre = r.aSupprimer ? QStringLiteral("Longueur à supprimer") : QStringLiteral("Longueur à rajouter");
+    r.action = action(type, r.correction, saut);
+    r.legende = QString::fromUtf16(kGenres[size_t(type)].legende);
+    r.facteur = fixe(r.facteurRecalcule, 2);
+    r.longueur = fixe(r.longueurRecalculee, 2) + QStringLiteral(" m");
+
+    r.facteurMaximum = float(K0 * 1.01);
+    r.facteurMinimum = float(K0 / 1.05);
+    if (r.facteurRecalcule > r.facteurMaximum) r.plausibilite = Plausibilite::TropHaute;
+    else if (r.facteurRecalcule < r.facteurMinimum) r.plausibilite = Plausibilite::TropBasse;
+    return r;
+}
+
+QString messageSansCalcul()
+{
+    return QStringLiteral("Ce module fonctionne seulement après avoir calculer une Antenne Filaire. "
+                          "Reportez-vous au menu [ Les antennes ]");
+}
+
+QString messageT2FD(const QString &saut)
+{
+    return QStringLiteral("Cette antenne n'a pas besoin d'être corrigée") + saut +
+           QStringLiteral("Elle nécessite seulement l'utilisation d'une boite d'accord");
+}
+
+QString messageFrequenceAbsente(const QString &saut)
+{
+    return QStringLiteral("Entrez la fréquence de résonnance") + saut +
+           QStringLiteral("réellement mesurée de l'antenne");
+}
+
+QString messageG5RV(const QString &saut)
+{
+    return QStringLiteral("Cette antenne, utilisée en multibande, n'a pas besoin d'être corrigée") + saut +
+           QStringLiteral("Elle nécessite seulement l'utilisation d'une boite d'accord");
+}
+
+QString messagePlausibilite(const Resultat &r, const QString &saut)
+{
+    switch (r.plausibilite) {
+    case Plausibilite::TropHaute:
+        return QStringLiteral("Verifiez vos mesures") + saut +
+               QStringLiteral("Le coéficient d'antenne ne devrait pas être suppérieur à ") +
+               fixe(r.facteurMaximum, 2);
+    case Plausibilite::TropBasse:
+        return QStringLiteral("Verifiez vos mesures dans un premier temps") + saut +
+               QStringLiteral("assurez-vous que l'antenne, ne soit pas trop proche") + saut +
+               QStringLiteral("d'un environnement défavorable à son bon fonctionnement.") + saut +
+               QStringLiteral("Le coéficient d'antenne ne devrais pas être aussi bas ") + saut +
+               QStringLiteral("Demandez conseil à un spécialiste");
+    case Plausibilite::Correcte:
+        break;
+    }
+    return QString();
+}
+
+}  // namespace adaptation

@@ -1,0 +1,26 @@
+// The unit converter: one number, six conversions between feet, inches, metres and millimetres.
+#pragma once
+
+#include "shell/FenetreTravail.h"
+
+class ChampsNumeriques;
+class QLineEdit;
+class QListWidget;
+
+class Form5 : public FenetreTravail {
+    Q_OBJECT
+public:
+    explicit Form5(MDIForm1 &principal);
+
+    // Starts again from 1, converts it with the conversion chosen last and shows the window.
+    void preparer();
+
+private:
+    void Command1_Click();
+    void List1_Click();
+
+    QLineEdit *Text26 = nullptr;
+    QListWidget *List1 = nullptr;
+    QLineEdit *Text32 = nullptr;
+    ChampsNumeriques *champs_ = nullptr;
+};
