@@ -1,28 +1,16 @@
 #include "shell/MDIForm1.h"
 
-#include "shell/Messages.h"
-#include "shell/Module1.h"
+#include "adaptation/Form3.h"
+#include "antennas/Form1.h"
+#include "converter/Form5.h"
 #include "dipole/Form8.h"
 #include "measures/Form9.h"
-#include "antennas/Form1.h"
-#include "toolbox/Form7.h"
-#include "toolbox/Form6.h"
-#include "shell/frmAbout.h"
-
-// Each working window is wired in as soon as its subsystem provides it; until then its menu entry
-// does nothing.
-#if __has_include("shell/Form10.h")
 #include "shell/Form10.h"
-#define ORVALIS_FORM10 1
-#endif
-#if __has_include("adaptation/Form3.h")
-#include "adaptation/Form3.h"
-#define ORVALIS_FORM3 1
-#endif
-#if __has_include("converter/Form5.h")
-#include "converter/Form5.h"
-#define ORVALIS_FORM5 1
-#endif
+#include "shell/Messages.h"
+#include "shell/Module1.h"
+#include "shell/frmAbout.h"
+#include "toolbox/Form6.h"
+#include "toolbox/Form7.h"
 
 #include <QApplication>
 #include <QDir>
@@ -118,9 +106,12 @@ void MDIForm1::presenter(QWidget *fenetre)
 {
     const Compteur changement(changement_);
     auto *cadre = qobject_cast<QMdiSubWindow *>(fenetre->parentWidget());
+    const bool montre = cadre && cadre->isVisible();
     fenetre->show();
     if (!cadre) return;
-    if (!cadre->isVisible()) {
+    if (!montre) {
+        // Each showing fits the window to its contents; the main window's area scrolls to
+        // reach a window larger than itself.
         cadre->adjustSize();
         cadre->show();
     }
@@ -160,48 +151,18 @@ void MDIForm1::quitter()
 
 void MDIForm1::ouvrirInfos() { fenetre<frmAbout>()->preparer(); }
 
-void MDIForm1::ouvrirParametres()
-{
-#ifdef ORVALIS_FORM10
-    fenetre<Form10>()->preparer();
-#endif
-}
+void MDIForm1::ouvrirParametres() { fenetre<Form10>()->preparer(); }
 
-void MDIForm1::ouvrirAntennes()
-{
-    fenetre<Form1>()->preparer();
-}
+void MDIForm1::ouvrirAntennes() { fenetre<Form1>()->preparer(); }
 
-void MDIForm1::ouvrirAdaptation()
-{
-#ifdef ORVALIS_FORM3
-    fenetre<Form3>()->preparer();
-#endif
-}
+void MDIForm1::ouvrirAdaptation() { fenetre<Form3>()->preparer(); }
 
-void MDIForm1::ouvrirMesures()
-{
-    fenetre<Form9>()->preparer();
-}
+void MDIForm1::ouvrirMesures() { fenetre<Form9>()->preparer(); }
 
-void MDIForm1::ouvrirCalculs()
-{
-    fenetre<Form6>()->preparer();
-}
+void MDIForm1::ouvrirCalculs() { fenetre<Form6>()->preparer(); }
 
-void MDIForm1::ouvrirConvertisseur()
-{
-#ifdef ORVALIS_FORM5
-    fenetre<Form5>()->preparer();
-#endif
-}
+void MDIForm1::ouvrirConvertisseur() { fenetre<Form5>()->preparer(); }
 
-void MDIForm1::ouvrirDipoleRaccourci()
-{
-    fenetre<Form8>()->preparer();
-}
+void MDIForm1::ouvrirDipoleRaccourci() { fenetre<Form8>()->preparer(); }
 
-void MDIForm1::ouvrirCables()
-{
-    fenetre<Form7>()->preparer();
-}
+void MDIForm1::ouvrirCables() { fenetre<Form7>()->preparer(); }
