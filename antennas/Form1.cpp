@@ -157,8 +157,13 @@ void Form1::construire()
     // The cable list, shown only for the types fed through a chosen cable.
     Combo5 = liste("Combo5", {}, QStringLiteral("Coaxial 50 ohms : 0,66"));
     Label12 = legende("Label12", QStringLiteral("Choisissez un cable coaxiale"), Combo5);
-    Label12->hide();
-    Combo5->hide();
+    // Their place stays when they are hidden: choosing a type does not lay the tab out again.
+    for (QWidget *w : {static_cast<QWidget *>(Label12), static_cast<QWidget *>(Combo5)}) {
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+        w->hide();
+    }
     filaire.entier(Label12);
     filaire.entier(Combo5);
     Calculer_Filaire = bouton("Calculer_Filaire", QStringLiteral("Calculer"));
@@ -263,7 +268,14 @@ void Form1::montrerImage(const QPixmap &image)
 
 void Form1::chargerDessin(const QString &nom)
 {
-    if (chargerImage(Picture1, nom)) montrerImage(Picture1->pixmap());
+    // Each drawing is brought to the box's size once; a calculation shows it again as it is.
+    if (const auto it = dessins_.constFind(nom); it != dessins_.constEnd()) {
+        if (Picture1->pixmap().cacheKey() != it->cacheKey()) Picture1->setPixmap(*it);
+        return;
+    }
+    if (!chargerImage(Picture1, nom)) return;
+    montrerImage(Picture1->pixmap());
+    dessins_.insert(nom, Picture1->pixmap());
 }
 
 void Form1::declarerChamps()
@@ -380,11 +392,14 @@ void Form1::choisirType(int type)
     s.Facteur_Raccourcissement = facteurDuType(type);
     if (typeAvecCable(type)) {
         const bool bifilaire = type == G5rv;
-        Combo5->clear();
-        if (bifilaire) {
-            for (const QString &c : s.Liste_Bifilaires) Combo5->addItem(c);
-        } else {
-            for (const QString &c : s.Liste_Coaxiaux) Combo5->addItem(c);
+        const QStringList cables = bifilaire
+            ? QStringList(s.Liste_Bifilaires.begin(), s.Liste_Bifilaires.end())
+            : QStringList(s.Liste_Coaxiaux.begin(), s.Liste_Coaxiaux.end());
+        QStringList tenus;
+        for (int i = 0; i < Combo5->count(); ++i) tenus << Combo5->itemText(i);
+        if (tenus != cables) {
+            Combo5->clear();
+            Combo5->addItems(cables);
         }
         Label12->setText(bifilaire ? QStringLiteral("Choisissez une ligne bifilaire")
                                    : QStringLiteral("Choisissez un cable coaxiale"));

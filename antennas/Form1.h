@@ -5,6 +5,9 @@
 #include "antennas/commun.h"
 #include "shell/FenetreTravail.h"
 
+#include <QHash>
+#include <QPixmap>
+
 class ChampsNumeriques;
 class QComboBox;
 class QLabel;
@@ -88,6 +91,7 @@ private:
     // Shared by the tabs.
     QPlainTextEdit *Text3 = nullptr;
     QLabel *Picture1 = nullptr;
+    QHash<QString, QPixmap> dessins_;  // the drawings at the size shown, by file name
     QPushButton *Retour_Menu = nullptr;
 
     ChampsNumeriques *champs_ = nullptr;

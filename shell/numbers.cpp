@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 namespace nombres {
@@ -96,6 +97,52 @@ QString ecrire(double value, int digits, int expLimit, bool blancDevant, bool ze
     return out;
 }
 
+// The digits of mag x 10^decimals rounded half away from zero, at least decimals + 1 of them,
+// from the exact binary value: 0.125 gives 13 at 2 decimals (printf alone would round half to
+// even on exact ties), 0.135, whose binary value lies below the tie, gives 13 too.
+std::string chiffresArrondis(double mag, int decimals)
+{
+    // Most numbers: the scaled value stays below 2^52, so its exact value is p + err (err, the
+    // rounding error of the product, is exact through fma) and the fraction of p decides.
+    static constexpr double kPuissances[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (decimals < int(std::size(kPuissances)) && (mag == 0 || mag > 1e-250)) {
+        const double p = mag * kPuissances[decimals];
+        if (p < 4503599627370496.0) {
+            const double err = std::fma(mag, kPuissances[decimals], -p);
+            double entier = std::floor(p);
+            const double t = p - entier;  // exact
+            bool haut;
+            if (t == 0 && err < 0) {  // just below a whole number
+                entier -= 1;
+                haut = 1 + err >= 0.5;
+            } else {
+                haut = t - 0.5 >= -err;
+            }
+            std::string digits = std::to_string(static_cast<long long>(entier) + (haut ? 1 : 0));
+            if (digits.size() <= size_t(decimals)) digits.insert(0, size_t(decimals) + 1 - digits.size(), '0');
+            return digits;
+        }
+    }
+    // Otherwise the decimal expansion, rounded by hand.
+    std::string exact(400, '\0');
+    const int len = std::snprintf(exact.data(), exact.size(), "%.*f", decimals + 30, mag);
+    exact.resize(len > 0 ? std::min<size_t>(len, exact.size() - 1) : 0);
+    const size_t point = exact.find('.');
+    std::string ent = exact.substr(0, point);
+    std::string dec = point == std::string::npos ? std::string() : exact.substr(point + 1);
+    const bool arrondirHaut = dec.size() > size_t(decimals) && dec[decimals] >= '5';
+    dec.resize(decimals);
+    std::string digits = ent + dec;
+    if (arrondirHaut) {
+        int k = int(digits.size()) - 1;
+        while (k >= 0 && digits[k] == '9') digits[k--] = '0';
+        if (k >= 0) ++digits[k];
+        else digits.insert(digits.begin(), '1');
+    }
+    return digits;
+}
+
 }  // namespace
 
 double lireNombre(const QString &text)
@@ -154,26 +201,9 @@ QString fixe(double value, int decimals)
     const QLocale loc;
     if (!std::isfinite(value)) return QString();
     if (decimals < 0) decimals = 0;
-    // Exact decimal expansion of the binary value, then rounding half away from zero by hand,
-    // so that 0.125 gives 0.13 (printf alone would round half to even on exact ties).
-    const double mag = std::fabs(value);
-    std::string exact(400, '\0');
-    const int len = std::snprintf(exact.data(), exact.size(), "%.*f", decimals + 30, mag);
-    exact.resize(len > 0 ? std::min<size_t>(len, exact.size() - 1) : 0);
-    const size_t point = exact.find('.');
-    std::string ent = exact.substr(0, point);
-    std::string dec = point == std::string::npos ? std::string() : exact.substr(point + 1);
-    const bool arrondirHaut = dec.size() > size_t(decimals) && dec[decimals] >= '5';
-    dec.resize(decimals);
-    std::string digits = ent + dec;
-    if (arrondirHaut) {
-        int k = int(digits.size()) - 1;
-        while (k >= 0 && digits[k] == '9') digits[k--] = '0';
-        if (k >= 0) ++digits[k];
-        else digits.insert(digits.begin(), '1');
-    }
-    ent = digits.substr(0, digits.size() - decimals);
-    dec = digits.substr(digits.size() - decimals);
+    const std::string digits = chiffresArrondis(std::fabs(value), decimals);
+    const std::string ent = digits.substr(0, digits.size() - decimals);
+    const std::string dec = digits.substr(digits.size() - decimals);
     bool nul = true;
     for (char c : digits) if (c != '0') nul = false;
 

@@ -91,6 +91,11 @@ QSize Form7::sizeHint() const
 void Form7::remplir()
 {
     const Module1 &m = store();
+    // The grid already holding these lines keeps its items and widths.
+    QStringList lignes;
+    for (int r = 0; r <= m.Dernier_Cable; ++r) lignes << m.Lignes_Cables[r];
+    if (lignes == lignesAffichees_ && MSHFlexGrid1->rowCount() == std::max(0, int(m.Dernier_Cable))) return;
+    lignesAffichees_ = lignes;
     MSHFlexGrid1->setRowCount(std::max(0, int(m.Dernier_Cable)));
     for (int r = 0; r <= m.Dernier_Cable; ++r) {
         for (const auto &[colonne, texte] : boite::champsCable(m.Lignes_Cables[r])) {

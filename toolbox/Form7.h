@@ -4,6 +4,8 @@
 
 #include "shell/FenetreTravail.h"
 
+#include <QStringList>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -32,4 +34,5 @@ private:
     QLineEdit *Text1 = nullptr;
     QPushButton *Exporter_Cable = nullptr;
     QPushButton *Retour_Menu = nullptr;
+    QStringList lignesAffichees_;  // the cable lines the grid holds, heading first
 };
