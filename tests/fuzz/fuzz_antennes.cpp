@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         e.frequence = frequence(o, realiste);
         e.facteur = o.simple();
         if (realiste && !(e.facteur >= 0.69f && e.facteur < 1.1f)) e.facteur = facteurDuType(e.type);
-        e.cable = o.texte();
+        // The cable's name comes from the cable list, shown as the file spells it.
+        e.cable = realiste ? fuzz::sansMotInterdit(o.texte()) : o.texte();
         e.facteurVelocite = realiste ? facteurVelociteDe(e.cable) : o.simple();
         facteurDuType(o.indice(kTypesFilaires));
         typeAvecCable(o.indice(kTypesFilaires));

@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (const auto &[colonne, texte] : champs) {
             fuzz::verifier(colonne >= 0 && colonne < kColonnesCables, "cable column", texte);
             // The name is shown as the file spells it; only the figures are checked.
-            if (colonne == kColonneNom) nom = fuzz::propre(texte) ? texte : QStringLiteral("RG58");
+            if (colonne == kColonneNom) nom = fuzz::sansMotInterdit(texte);
             if (colonne == kColonneVelocite) cellule = texte;
         }
         float cv = velociteLue(cellule);

@@ -22,14 +22,19 @@ inline void verifier(bool ok, const char *quoi, const QString &detail = QString(
     }
 }
 
-// No "nan", "inf" or "infinity" as a word, in any case ("inférieur" is a French word, not one).
-inline bool propre(const QString &texte)
+// "nan", "inf" or "infinity" as a word, in any case ("inférieur" is a French word, not one).
+inline const QRegularExpression &motInterdit()
 {
     static const QRegularExpression mot(
         QStringLiteral("\\b(nan|inf|infinity)\\b"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
-    return !mot.match(texte).hasMatch();
+    return mot;
 }
+inline bool propre(const QString &texte) { return !motInterdit().match(texte).hasMatch(); }
+
+// A name taken from a data file is shown as the file spells it: only what the program works out is
+// checked, so such words are taken out of the names first.
+inline QString sansMotInterdit(QString nom) { return nom.replace(motInterdit(), QStringLiteral("x")); }
 
 inline void texte(const QString &t, const char *quoi) { verifier(propre(t), quoi, t); }
 
