@@ -3,6 +3,7 @@
 #include "shell/numbers.h"
 
 #include <array>
+#include <cmath>
 
 namespace adaptation {
 
@@ -82,17 +83,28 @@ std::optional<Resultat> recalculer(int type, float F0, float K0, float L0, float
     if (!r.aSupprimer) r.correction = -r.correction;
 
     r.cadre = r.aSupprimer ? QStringLiteral("Longueur à supprimer") : QStringLiteral("Longueur à rajouter");
-    r.action = action(type, r.correction, saut);
     r.legende = QString::fromUtf16(kGenres[size_t(type)].legende);
-    r.facteur = fixe(r.facteurRecalcule, 2);
-    r.longueur = fixe(r.longueurRecalculee, 2) + QStringLiteral(" m");
-
     r.facteurMaximum = float(K0 * 1.01);
     r.facteurMinimum = float(K0 / 1.05);
+
+    // A measured frequency far beyond any antenna gives figures a single cannot hold: the fields
+    // say so, and nothing beyond a single is kept.
+    if (!std::isfinite(r.longueurReference) || !std::isfinite(r.facteurRecalcule) ||
+        !std::isfinite(r.longueurRecalculee) || !std::isfinite(r.correction)) {
+        r.horsLimites = true;
+        r.longueurReference = r.facteurRecalcule = r.longueurRecalculee = r.correction = 0;
+        r.facteur = r.longueur = r.action = messageHorsLimites();
+        return r;
+    }
+    r.action = action(type, r.correction, saut);
+    r.facteur = fixe(r.facteurRecalcule, 2);
+    r.longueur = fixe(r.longueurRecalculee, 2) + QStringLiteral(" m");
     if (r.facteurRecalcule > r.facteurMaximum) r.plausibilite = Plausibilite::TropHaute;
     else if (r.facteurRecalcule < r.facteurMinimum) r.plausibilite = Plausibilite::TropBasse;
     return r;
 }
+
+QString messageHorsLimites() { return QStringLiteral("Résultat hors des limites du calcul"); }
 
 QString messageSansCalcul()
 {

@@ -29,6 +29,7 @@ struct Resultat {
     float facteurMaximum = 0;     // K0 x 1.01
     float facteurMinimum = 0;     // K0 / 1.05
     Plausibilite plausibilite = Plausibilite::Correcte;
+    bool horsLimites = false;     // a figure beyond a single: the figures are 0, the texts say so
 
     QString cadre;     // "Longueur à supprimer" or "Longueur à rajouter"
     QString action;    // where and how much, in metres from 1 m up, in centimetres below
@@ -44,6 +45,7 @@ std::optional<Resultat> recalculer(int type, float F0, float K0, float L0, float
 
 // The messages of the window.
 QString messageSansCalcul();
+QString messageHorsLimites();
 QString messageT2FD(const QString &saut);
 QString messageFrequenceAbsente(const QString &saut);
 QString messageG5RV(const QString &saut);

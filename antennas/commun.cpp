@@ -41,6 +41,7 @@ bool frequenceUtilisable(double frequence)
     return frequence > 0 && f > 0 && std::isfinite(f) && std::isfinite(1404.0f / f);
 }
 
-double allocationBande(int bande) { return double(14 - bande) / 2 * 0.1; }
+// Worked in double so that no index, even a wrong one, overflows the subtraction.
+double allocationBande(int bande) { return (14.0 - bande) / 2 * 0.1; }
 
 }  // namespace antennes

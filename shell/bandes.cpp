@@ -10,7 +10,9 @@ namespace bandes {
 
 bool placable(const QString &saisie)
 {
-    static const QRegularExpression nombre(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
+    // Anchored at the very end: "$" would also let a final line break through into the file.
+    static const QRegularExpression nombre(
+        QRegularExpression::anchoredPattern(QStringLiteral("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)")));
     return nombre.match(saisie).hasMatch();
 }
 

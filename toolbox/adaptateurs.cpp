@@ -69,6 +69,8 @@ Reseau calculerReseau(TypeReseau type, float ra, float rb, float q, float f, con
         if (ra <= rb) return erreur(QStringLiteral(" R1 doit être plus grand que R2"));
         const double q2 = double(q) * double(q);
         const float rapport = ra / rb;
+        // A ratio beyond a single leaves no Q to show.
+        if (!std::isfinite(rapport)) return erreur(horsDuCalcul);
         const double reste = q2 + 1 - double(rapport);
         // No real network when Q² + 1 does not exceed R1 / R2.
         if (reste <= 0)

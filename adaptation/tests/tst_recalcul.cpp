@@ -141,6 +141,30 @@ private slots:
         QVERIFY(!adaptation::recalculer(type, F0, 0.95f, 10, Fm, kSaut));
     }
 
+    // A measured frequency a single holds but no antenna reaches: the figures overflow a single.
+    void horsLimites_data()
+    {
+        QTest::addColumn<float>("Fm");
+        QTest::addColumn<float>("L0");
+        QTest::newRow("mesure démesurée") << 3e38f << 20.21f;
+        QTest::newRow("longueur et mesure démesurées") << 1e37f << 3e38f;
+    }
+    void horsLimites()
+    {
+        QFETCH(float, Fm);
+        QFETCH(float, L0);
+        const auto r = adaptation::recalculer(Doublet, 7.05f, 0.95f, L0, Fm, kSaut);
+        QVERIFY(r);
+        QVERIFY(r->horsLimites);
+        QCOMPARE(r->facteur, QStringLiteral("Résultat hors des limites du calcul"));
+        QCOMPARE(r->longueur, r->facteur);
+        QCOMPARE(r->action, r->facteur);
+        QCOMPARE(r->longueurRecalculee, 0.0f);
+        QCOMPARE(r->correction, 0.0f);
+        QCOMPARE(r->plausibilite, Plausibilite::Correcte);
+        QCOMPARE(messagePlausibilite(*r, kSaut), QString());
+    }
+
     void constantesEtTitres()
     {
         const float k[] = {75, 150, 150, 450, 0, 150, 300, 150};

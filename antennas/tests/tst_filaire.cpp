@@ -6,6 +6,7 @@
 #include "tests/support/utilisateur.h"
 
 #include <QtTest>
+#include <limits>
 
 using namespace antennes;
 
@@ -236,6 +237,9 @@ private slots:
         QCOMPARE(allocationBande(5), 0.45);
         QCOMPARE(allocationBande(0), 0.7);
         QCOMPARE(allocationBande(11), 0.15000000000000002);  // (14 - 11) / 2 x 0.1 in double
+        // An index from outside the list gives a figure, not an overflow.
+        QCOMPARE(allocationBande(-1), 0.75);
+        QCOMPARE(allocationBande(std::numeric_limits<int>::min()), (14.0 + 2147483648.0) / 2 * 0.1);
     }
 };
 

@@ -53,6 +53,8 @@ private slots:
         QTest::newRow("exposant") << "1E3" << false;
         QTest::newRow("hexadécimal") << "&H10" << false;
         QTest::newRow("point seul") << "." << false;
+        QTest::newRow("saut de ligne derrière") << "114\n" << false;
+        QTest::newRow("retour chariot derrière") << "14.2\r\n" << false;
     }
     void placable()
     {

@@ -322,6 +322,7 @@ private slots:
         QTest::newRow("PI, Q² + 1 equal to the ratio") << 2 << 260.0f << 10.0f << 5.0f << ""
                                                        << " Q trop faible pour ce rapport R1/R2\nQ doit dépasser 5";
         QTest::newRow("reactance beyond a single") << 0 << 3e38f << 2.9e38f << 1e38f << "" << " " + kHors;
+        QTest::newRow("PI, ratio beyond a single") << 2 << 3e38f << 1e-3f << 5.0f << "" << " " + kHors;
     }
     void reseau()
     {

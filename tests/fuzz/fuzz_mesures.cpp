@@ -1,0 +1,67 @@
+// The measures window's calculations on arbitrary readings: the VSWR and power budget by each
+// method, then the radiation resistance and efficiency from what the VSWR run kept. Nothing
+// crashes; on readings the window can hold, no text reads nan/inf and what is kept is finite.
+#include "measures/rayonnement.h"
+#include "measures/vswr.h"
+#include "shell/Module1.h"
+#include "tests/fuzz/octets.h"
+
+#include <optional>
+
+using namespace mesures;
+
+namespace {
+void lu(fuzz::Octets &o, bool realiste, float &valeur)
+{
+    const float x = o.simple();
+    if (!realiste || fuzz::positif(x)) valeur = x;
+}
+
+void verifierStock(const Module1 &m)
+{
+    for (float x : {m.ROS_Source, m.TOS_Source, m.Return_Loss_Source, m.Pertes_Estimees, m.ROS_Antenne,
+                    m.TOS_Antenne, m.Puissance_Directe_Antenne, m.Puissance_Reflechie_Antenne})
+        fuzz::fini(x, "kept figure");
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    fuzz::reglagesFrancais();
+    fuzz::Octets o(data, size);
+    const bool realiste = o.oui();
+    Module1 m;
+    // Every reading field takes a finite number above 0; the reflected power is checked against the
+    // forward power only when typed, so a later forward power can be below it.
+    for (float *x : {&m.Impedance_Source, &m.Puissance_Directe_Source, &m.Puissance_Reflechie_Source,
+                     &m.Affaiblissement_Cable, &m.Puissance_Directe_Antenne, &m.Puissance_Reflechie_Antenne,
+                     &m.Dimension_Brin, &m.Resistance_Mesuree})
+        lu(o, realiste, *x);
+    // The frequency is typed (0.2 .. 2000) or taken from the band table, whatever the file holds.
+    const float f = o.simple();
+    if (!realiste || std::isfinite(f)) m.Frequence_Mesure = f;
+    static const float facteurs[] = {1, float(50.0 / 36), float(73.0 / 36), float(300.0 / 36)};
+    m.Facteur_Type_Antenne = realiste ? facteurs[o.octet() % 4] : o.simple();
+
+    for (int n = 1 + o.octet() % 3; n > 0; --n) {
+        const int i = o.indice(4);
+        const Methode methode = static_cast<Methode>(realiste ? (i < 0 ? 0 : i % 4) : i);
+        const ResultatVswr r = calculerVswr(methode, m);
+        if (realiste) {
+            if (r.rapport) fuzz::texte(*r.rapport, "VSWR report");
+            verifierStock(m);
+        }
+        const bool source = o.oui();
+        const ResultatRayonnement ray = calculerRayonnement(m, source);
+        if (realiste) {
+            for (const QString &t : {ray.texteLongueurOnde, ray.texteRayonnement, ray.textePerte,
+                                     ray.texteRendement, ray.texteRendementGlobal})
+                fuzz::texte(t, "radiation text");
+            if (ray.avertissement) fuzz::texte(*ray.avertissement, "radiation warning");
+            if (ray.erreur) fuzz::texte(*ray.erreur, "radiation error");
+        }
+        // A reading typed again between two runs.
+        if (o.oui()) lu(o, realiste, m.Puissance_Directe_Source);
+    }
+    return 0;
+}
