@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 secondes=${1:-60}
+tools/dependances.sh clang libclang-rt-14-dev
 if [ ! -f build-fuzz/build.ninja ]; then
   CXX=clang++ CC=clang cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DORVALIS_FUZZ=ON -DORVALIS_SANITIZE=ON -DORVALIS_TESTS=OFF

@@ -256,6 +256,37 @@ private slots:
                 QCOMPARE(relu.Tableau_Bandes[r][c], m.Tableau_Bandes[r][c]);
     }
 
+    void fichiersHorsNormes()
+    {
+        Donnees d;
+        // A band file of 100 000 lines, one of them a megabyte long, with binary bytes.
+        QByteArray gros;
+        gros += "1 160 1.810 2.000 1.905 1.850\r\n";
+        gros += QByteArray(1024 * 1024, 'x') + "\r\n";
+        gros += QByteArray("3 40 \0\x01\xff 7.200 7.100 7.050\r\n", 31);
+        for (int i = 4; i <= 100000; ++i) gros += QByteArray::number(i) + " b 1 2 3 4\r\n";
+        QFile f(d.fichier("Bande_bdfcp.dat"));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(gros);
+        f.close();
+        Module1 m;
+        QVERIFY(demarrer(m, d.chemin()).isEmpty());
+        QCOMPARE(m.Nombre_Bandes, short(15));
+        QCOMPARE(m.Tableau_Bandes[2][0].size(), 1024 * 1024);
+        QCOMPARE(m.Tableau_Bandes[3][2], QString::fromLatin1("\0\x01\xff", 3));
+        QCOMPARE(m.Tableau_Bandes[3][5], QStringLiteral("7.050"));
+        QCOMPARE(m.Frequence_Accord, 4.0f);  // row 5: "5 b 1 2 3 4"
+    }
+
+    void ecritureDansUnRepertoireAbsent()
+    {
+        Donnees d;
+        QString erreur;
+        QVERIFY(!fichiers::ecrireLignes(d.fichier("absent/Tableau.dat"), {"x"}, &erreur));
+        QVERIFY(!erreur.isEmpty());
+        QVERIFY(!QFileInfo::exists(d.fichier("absent")));
+    }
+
     void ecritureImpossibleGardeLAncien()
     {
         Donnees d;
