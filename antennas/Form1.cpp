@@ -6,6 +6,7 @@
 #include "antennas/quad.h"
 #include "antennas/yagi.h"
 #include "shell/ChampsNumeriques.h"
+#include "shell/Controles.h"
 #include "shell/MDIForm1.h"
 #include "shell/Messages.h"
 #include "shell/Module1.h"
@@ -24,6 +25,10 @@
 
 using namespace antennes;
 
+using controles::bouton;
+using controles::legende;
+using controles::nomme;
+
 namespace {
 
 enum Onglet { OngletFilaire = 0, OngletYagi = 1, OngletQuad = 2, OngletLevy = 3 };
@@ -31,41 +36,18 @@ enum Onglet { OngletFilaire = 0, OngletYagi = 1, OngletQuad = 2, OngletLevy = 3 
 // Drawings larger than this are shown reduced, keeping their proportions.
 constexpr QSize kImageMax(480, 360);
 
-template <class W>
-W *nommer(W *w, const char *nom)
-{
-    w->setObjectName(QLatin1String(nom));
-    return w;
-}
-
 QLineEdit *champ(const char *nom, const QString &texte)
 {
-    auto *e = nommer(new QLineEdit(texte), nom);
+    auto *e = nomme(new QLineEdit(texte), nom);
     e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0 000,000 Mhz__")));
     return e;
 }
 
-QLabel *legende(const char *nom, const QString &texte, QWidget *compagnon)
-{
-    auto *l = nommer(new QLabel(texte), nom);
-    l->setBuddy(compagnon);
-    return l;
-}
-
-// A list with its entries and, until an entry is chosen, its design text.
 QComboBox *liste(const char *nom, const QStringList &entrees, const QString &texteInitial)
 {
-    auto *c = nommer(new QComboBox, nom);
-    c->addItems(entrees);
-    c->setPlaceholderText(texteInitial);
-    c->setCurrentIndex(-1);
+    auto *c = controles::liste(nom, entrees, texteInitial);
     c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return c;
-}
-
-QPushButton *bouton(const char *nom, const QString &texte)
-{
-    return nommer(new QPushButton(texte), nom);
 }
 
 // A tab's frame, filled from the top: captions beside their fields, or controls the whole width;
@@ -73,7 +55,7 @@ QPushButton *bouton(const char *nom, const QString &texte)
 class Cadre {
 public:
     Cadre(const char *nom, const QString &titre)
-        : boite_(nommer(new QGroupBox(titre), nom)), grille_(new QGridLayout(boite_))
+        : boite_(nomme(new QGroupBox(titre), nom)), grille_(new QGridLayout(boite_))
     {
         grille_->setColumnStretch(1, 1);
     }
@@ -137,7 +119,7 @@ void Form1::construire()
                                     "inférieur"),
                      Combo1);
 
-    TabStrip1 = nommer(new QTabWidget, "TabStrip1");
+    TabStrip1 = nomme(new QTabWidget, "TabStrip1");
 
     // Wire antennas.
     Cadre filaire("Frame1", QStringLiteral("Antennes filaire"));
@@ -218,8 +200,8 @@ void Form1::construire()
                    QStringLiteral("Ligne 300 Ohm = 0.82"));
     levy.entier(legende("Label14", QStringLiteral("Coéficient de vélocité de la ligne bifilaire"), Combo6));
     levy.entier(Combo6);
-    Option1 = nommer(new QRadioButton(QStringLiteral("Calcul en Foots")), "Option1");
-    Option2 = nommer(new QRadioButton(QStringLiteral("Calcul en Mètres")), "Option2");
+    Option1 = nomme(new QRadioButton(QStringLiteral("Calcul en Foots")), "Option1");
+    Option2 = nomme(new QRadioButton(QStringLiteral("Calcul en Mètres")), "Option2");
     Option1->setChecked(true);
     auto *unites = new QHBoxLayout;
     unites->addWidget(Option1);
@@ -231,12 +213,12 @@ void Form1::construire()
     TabStrip1->setUsesScrollButtons(false);  // every tab's caption in full
 
     // The result box and the drawing, shared by the tabs.
-    Text3 = nommer(new QPlainTextEdit(QStringLiteral("Text3")), "Text3");
+    Text3 = nomme(new QPlainTextEdit(QStringLiteral("Text3")), "Text3");
     Text3->setReadOnly(true);
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text3->setMinimumSize(Text3->fontMetrics().horizontalAdvance(QString(64, QLatin1Char('n'))),
                           Text3->fontMetrics().lineSpacing() * 16);
-    Picture1 = nommer(new QLabel, "Picture1");
+    Picture1 = nomme(new QLabel, "Picture1");
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setFrameShape(QFrame::StyledPanel);
     // The drawings keep their place whatever is shown.

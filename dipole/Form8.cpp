@@ -5,6 +5,7 @@
 #include "dipole/tableau.h"
 #include "dipole/twips.h"
 #include "shell/ChampsNumeriques.h"
+#include "shell/Controles.h"
 #include "shell/MDIForm1.h"
 #include "shell/Messages.h"
 #include "shell/Module1.h"
@@ -34,43 +35,14 @@ namespace {
 
 const QString kMhz = QStringLiteral(" Mhz");
 
-QLabel *legende(const QString &texte, const char *nom, QWidget *parent, QWidget *champ = nullptr)
-{
-    auto *l = new QLabel(texte, parent);
-    l->setObjectName(QString::fromLatin1(nom));
-    if (champ) l->setBuddy(champ);
-    return l;
-}
-
-template <class W>
-W *controle(const char *nom, QWidget *parent)
-{
-    auto *w = new W(parent);
-    w->setObjectName(QString::fromLatin1(nom));
-    return w;
-}
-
 // A picture stored with the window; the box stays empty until the drawing is built in.
 QLabel *dessin(const char *nom, const QString &ressource, QWidget *parent)
 {
-    auto *l = controle<QLabel>(nom, parent);
+    auto *l = controles::creer<QLabel>(nom, parent);
     l->setAlignment(Qt::AlignCenter);
     const QPixmap p(ressource);
     if (!p.isNull()) l->setPixmap(p);
     return l;
-}
-
-QComboBox *liste(const char *nom, const QStringList &entrees, const QString &texteModele,
-                 bool saisieLibre, QWidget *parent)
-{
-    auto *c = controle<QComboBox>(nom, parent);
-    c->setEditable(saisieLibre);
-    c->addItems(entrees);
-    if (saisieLibre) c->setInsertPolicy(QComboBox::NoInsert);
-    c->setCurrentIndex(-1);
-    if (saisieLibre) c->setEditText(texteModele);
-    else c->setPlaceholderText(texteModele);
-    return c;
 }
 
 }  // namespace
@@ -113,31 +85,31 @@ void Form8::construire()
                              &Form8::effacerTableau);
 
     // Controls, created in reading order (which is also the tab order).
-    Text1 = controle<QLineEdit>("Text1", this);
-    Combo3 = liste("Combo3",
+    Text1 = controles::creer<QLineEdit>("Text1", this);
+    Combo3 = controles::liste("Combo3",
                    {QStringLiteral("Libre choix"), QStringLiteral("160 m"), QStringLiteral("80 m"),
                     QStringLiteral("40 m"), QStringLiteral("30 m"), QStringLiteral("20 m"),
                     QStringLiteral("17 m"), QStringLiteral("15 m"), QStringLiteral("12 m"),
                     QStringLiteral("10 m"), QStringLiteral("6 m")},
                    QStringLiteral("40 m"), false, this);
-    Text2 = controle<QLineEdit>("Text2", this);
-    Combo1 = liste("Combo1", {QStringLiteral("Feets"), QStringLiteral("Mètres")},
+    Text2 = controles::creer<QLineEdit>("Text2", this);
+    Combo1 = controles::liste("Combo1", {QStringLiteral("Feets"), QStringLiteral("Mètres")},
                    QStringLiteral("Feets"), true, this);
-    Text3 = controle<QLineEdit>("Text3", this);
+    Text3 = controles::creer<QLineEdit>("Text3", this);
     Check1 = new QCheckBox(QStringLiteral("Dipole"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setChecked(true);
-    Text4 = controle<QLineEdit>("Text4", this);
-    Text5 = controle<QLineEdit>("Text5", this);
+    Text4 = controles::creer<QLineEdit>("Text4", this);
+    Text5 = controles::creer<QLineEdit>("Text5", this);
     // Results only: what they show goes into the table of retained solutions as it stands.
     Text4->setReadOnly(true);
     Text5->setReadOnly(true);
-    Text6 = controle<QLineEdit>("Text6", this);
-    Combo2 = liste("Combo2", {QStringLiteral("AWG"), QStringLiteral("Inche"), QStringLiteral("mm")},
+    Text6 = controles::creer<QLineEdit>("Text6", this);
+    Combo2 = controles::liste("Combo2", {QStringLiteral("AWG"), QStringLiteral("Inche"), QStringLiteral("mm")},
                    QStringLiteral("AWG"), true, this);
     Command1 = new QPushButton(QStringLiteral("Calculer la self"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Text7 = controle<QPlainTextEdit>("Text7", this);
+    Text7 = controles::creer<QPlainTextEdit>("Text7", this);
     MSHFlexGrid1 = new QTableWidget(dipole::kPositions, dipole::kColonnes, this);
     MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
     Retour_Menu = new QPushButton(QStringLiteral("Retour au menu"), this);
@@ -177,23 +149,23 @@ void Form8::construire()
 
     // Layout: the inputs and results beside the two drawings, then the note and the grid.
     auto *saisie = new QGridLayout;
-    saisie->addWidget(legende(QStringLiteral("Fréquence centrale"), "Label1", this, Text1), 0, 0);
+    saisie->addWidget(controles::legende("Label1", QStringLiteral("Fréquence centrale"), Text1, this), 0, 0);
     saisie->addWidget(Text1, 0, 1);
-    saisie->addWidget(legende(QStringLiteral("Choisisez une bande"), "Label8", this, Combo3), 0, 2);
+    saisie->addWidget(controles::legende("Label8", QStringLiteral("Choisisez une bande"), Combo3, this), 0, 2);
     saisie->addWidget(Combo3, 0, 3);
-    saisie->addWidget(legende(QStringLiteral("< Valeurs  personnelles"), "Label7", this), 0, 4);
-    saisie->addWidget(legende(QStringLiteral("Dimension de A"), "Label2", this, Text2), 1, 0);
+    saisie->addWidget(controles::legende("Label7", QStringLiteral("< Valeurs  personnelles"), nullptr, this), 0, 4);
+    saisie->addWidget(controles::legende("Label2", QStringLiteral("Dimension de A"), Text2, this), 1, 0);
     saisie->addWidget(Text2, 1, 1);
-    saisie->addWidget(legende(QStringLiteral("Dimention de B"), "Label3", this, Text3), 2, 0);
+    saisie->addWidget(controles::legende("Label3", QStringLiteral("Dimention de B"), Text3, this), 2, 0);
     saisie->addWidget(Text3, 2, 1);
     saisie->addWidget(Combo1, 1, 2);
     saisie->addWidget(Check1, 2, 2);
-    saisie->addWidget(legende(QStringLiteral("Dimension de C"), "Label4", this, Text4), 3, 0);
+    saisie->addWidget(controles::legende("Label4", QStringLiteral("Dimension de C"), Text4, this), 3, 0);
     saisie->addWidget(Text4, 3, 1);
-    saisie->addWidget(legende(QStringLiteral("Inductance"), "Label5", this, Text5), 4, 0);
+    saisie->addWidget(controles::legende("Label5", QStringLiteral("Inductance"), Text5, this), 4, 0);
     saisie->addWidget(Text5, 4, 1);
-    saisie->addWidget(legende(QStringLiteral("µHenry"), "Label10", this), 4, 2);
-    saisie->addWidget(legende(QStringLiteral("Diam du Fil"), "Label6", this, Text6), 5, 0);
+    saisie->addWidget(controles::legende("Label10", QStringLiteral("µHenry"), nullptr, this), 4, 2);
+    saisie->addWidget(controles::legende("Label6", QStringLiteral("Diam du Fil"), Text6, this), 5, 0);
     saisie->addWidget(Text6, 5, 1);
     saisie->addWidget(Combo2, 5, 2);
     saisie->addWidget(Command1, 6, 0, 1, 2);
@@ -216,9 +188,10 @@ void Form8::construire()
     page->setMenuBar(barre);
     page->addLayout(haut);
     page->addWidget(Text7);
-    page->addWidget(legende(QStringLiteral("Valeurs des éléments pour une position de la self dans "
-                                           "un interval de 1 à 9"),
-                            "Label9", this, MSHFlexGrid1));
+    page->addWidget(controles::legende("Label9",
+                                       QStringLiteral("Valeurs des éléments pour une position de "
+                                                      "la self dans un interval de 1 à 9"),
+                                       MSHFlexGrid1, this));
     page->addWidget(MSHFlexGrid1, 1);
     page->addLayout(bas);
 

@@ -13,6 +13,7 @@
 #include "toolbox/Form7.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -114,6 +115,8 @@ void MDIForm1::presenter(QWidget *fenetre)
         // reach a window larger than itself.
         cadre->adjustSize();
         cadre->show();
+        // A window wider or taller than the area starts at its left or top edge, not cut there.
+        cadre->move(std::max(cadre->x(), 0), std::max(cadre->y(), 0));
     }
     cadre->raise();
     zone_->setActiveSubWindow(cadre);

@@ -1,6 +1,7 @@
 #include "toolbox/Form6.h"
 
 #include "shell/ChampsNumeriques.h"
+#include "shell/Controles.h"
 #include "shell/MDIForm1.h"
 #include "shell/Messages.h"
 #include "shell/Module1.h"
@@ -33,28 +34,16 @@ using nombres::fixe;
 using nombres::montrer;
 using Champ = ChampsNumeriques::Champ;
 
+using controles::bouton;
+using controles::option;
+
 namespace {
 
 QString nom(const char *n) { return QString::fromLatin1(n); }
 
-QPushButton *bouton(const char *objet, const QString &legende)
-{
-    auto *b = new QPushButton(legende);
-    b->setObjectName(nom(objet));
-    return b;
-}
-
-QRadioButton *option(const char *objet, const QString &legende)
-{
-    auto *b = new QRadioButton(legende);
-    b->setObjectName(nom(objet));
-    return b;
-}
-
 QLabel *legende(const char *objet, const QString &texte)
 {
-    auto *l = new QLabel(texte);
-    l->setObjectName(nom(objet));
+    auto *l = controles::legende(objet, texte);
     l->setWordWrap(texte.size() > 40);  // only the long captions take two or three lines
     return l;
 }
