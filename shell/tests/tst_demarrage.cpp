@@ -263,7 +263,8 @@ private slots:
         QByteArray gros;
         gros += "1 160 1.810 2.000 1.905 1.850\r\n";
         gros += QByteArray(1024 * 1024, 'x') + "\r\n";
-        gros += QByteArray("3 40 \0\x01\xff 7.200 7.100 7.050\r\n", 31);
+        static const char binaire[] = "3 40 \0\x01\xff 7.200 7.100 7.050\r\n";
+        gros += QByteArray(binaire, sizeof binaire - 1);
         for (int i = 4; i <= 100000; ++i) gros += QByteArray::number(i) + " b 1 2 3 4\r\n";
         QFile f(d.fichier("Bande_bdfcp.dat"));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
