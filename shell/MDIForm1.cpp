@@ -8,6 +8,7 @@
 #include "shell/Form10.h"
 #include "shell/Messages.h"
 #include "shell/Module1.h"
+#include "shell/StyleCadres.h"
 #include "shell/frmAbout.h"
 #include "toolbox/Form6.h"
 #include "toolbox/Form7.h"
@@ -23,6 +24,7 @@
 MDIForm1::MDIForm1(const QString &dataDir, QWidget *parent)
     : QMainWindow(parent), store_(std::make_unique<Module1>()), repertoire_(dataDir)
 {
+    StyleCadres::installer();
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Orvalis"));
     setWindowIcon(iconeProgramme());
