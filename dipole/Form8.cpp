@@ -307,7 +307,7 @@ void Form8::montrerResultat(const dipole::Resultat &r)
         break;
     }
     Text7->setPlainText(r.note);
-    viderGrille(true);
+    // Every cell is written: a cell whose text stays the same is not repainted.
     ecrireEnTetes();
     for (int i = 0; i < dipole::kPositions; ++i)
         for (int c = 1; c < dipole::kColonnes; ++c)

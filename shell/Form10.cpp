@@ -91,8 +91,15 @@ Form10::Form10(MDIForm1 &principal)
     connect(Retour_Menu, &QPushButton::clicked, this, &Form10::partir);
 }
 
-void Form10::dimensionnerGrille(int lignes)
+// A grid of the right size is kept, only unselected; otherwise it is built again, empty.
+// Tells whether it was built again.
+bool Form10::dimensionnerGrille(int lignes)
 {
+    if (MSHFlexGrid1->rowCount() == lignes && MSHFlexGrid1->columnCount() == kColonnes) {
+        MSHFlexGrid1->clearSelection();
+        MSHFlexGrid1->setCurrentItem(nullptr);
+        return false;
+    }
     MSHFlexGrid1->clear();
     MSHFlexGrid1->setColumnCount(kColonnes);
     MSHFlexGrid1->setRowCount(lignes);
@@ -100,6 +107,7 @@ void Form10::dimensionnerGrille(int lignes)
                                 QStringLiteral("Début"),  QStringLiteral("Fin"),
                                 QStringLiteral("Centre"), QStringLiteral("Préference")};
     MSHFlexGrid1->setHorizontalHeaderLabels(titres);
+    return true;
 }
 
 void Form10::ajusterLargeurs()
@@ -127,28 +135,35 @@ void Form10::agrandir()
     if (cadre && cadre->isVisible()) cadre->resize(cadre->size().expandedTo(cadre->sizeHint()));
 }
 
-void Form10::ecrireCellule(int r, int c, const QString &texte)
+// Tells whether the cell's text changed (a cell left as it was is not repainted).
+bool Form10::ecrireCellule(int r, int c, const QString &texte)
 {
     auto *item = MSHFlexGrid1->item(r - 1, c);
     if (!item) {
+        if (texte.isEmpty()) return false;
         item = new QTableWidgetItem;
         MSHFlexGrid1->setItem(r - 1, c, item);
+    } else if (item->text() == texte) {
+        return false;
     }
     item->setText(texte);
+    return true;
 }
 
 void Form10::preparer()
 {
     const Module1 &m = store();
     // The grid holds 13 bands; a longer table makes it grow so that no band is hidden.
-    dimensionnerGrille(std::max<int>(kLignesGrille, m.Nombre_Bandes));
-    for (int r = 1; r <= m.Nombre_Bandes; ++r) {
-        ecrireCellule(r, 0, m.Tableau_Bandes[r][0]);
-        ecrireCellule(r, 1, m.Tableau_Bandes[r][1]);
-        for (int c = 2; c < kColonnes; ++c)
-            ecrireCellule(r, c, m.Tableau_Bandes[r][c] + QStringLiteral(" mhz"));
-    }
-    ajusterLargeurs();
+    bool change = dimensionnerGrille(std::max<int>(kLignesGrille, m.Nombre_Bandes));
+    for (int r = 1; r <= MSHFlexGrid1->rowCount(); ++r)
+        for (int c = 0; c < kColonnes; ++c) {
+            QString texte;
+            if (r <= m.Nombre_Bandes)
+                texte = c < 2 ? m.Tableau_Bandes[r][c] : m.Tableau_Bandes[r][c] + QStringLiteral(" mhz");
+            change |= ecrireCellule(r, c, texte);
+        }
+    // The widths follow the texts: measuring them again is needed only when one changed.
+    if (change) ajusterLargeurs();
     activerBoutons(false);
     cocher(false);
     Text1->clear();

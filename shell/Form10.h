@@ -30,8 +30,8 @@ private:
     void cocher(bool coche);
     void activerBoutons(bool actifs);
     // Grid cell of table row r (r >= 1), column c.
-    void ecrireCellule(int r, int c, const QString &texte);
-    void dimensionnerGrille(int lignes);
+    bool ecrireCellule(int r, int c, const QString &texte);
+    bool dimensionnerGrille(int lignes);
     void ajusterLargeurs();
     void agrandir();
 

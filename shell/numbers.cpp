@@ -198,27 +198,27 @@ QString simpleDouble(double value)
 
 QString fixe(double value, int decimals)
 {
-    const QLocale loc;
     if (!std::isfinite(value)) return QString();
     if (decimals < 0) decimals = 0;
+    const QLocale loc;
     const std::string digits = chiffresArrondis(std::fabs(value), decimals);
-    const std::string ent = digits.substr(0, digits.size() - decimals);
-    const std::string dec = digits.substr(digits.size() - decimals);
-    bool nul = true;
-    for (char c : digits) if (c != '0') nul = false;
-
-    QString groupes;
-    const QString sep = loc.groupSeparator();
+    const int ne = int(digits.size()) - decimals;
+    const bool nul = digits.find_first_not_of('0') == std::string::npos;
     const bool grouper = !(loc.numberOptions() & QLocale::OmitGroupSeparator);
-    const int ne = int(ent.size());
-    for (int k = 0; k < ne; ++k) {
-        if (grouper && k > 0 && (ne - k) % 3 == 0) groupes += sep;
-        groupes += QLatin1Char(ent[k]);
-    }
+    const QString sep = grouper ? loc.groupSeparator() : QString();
+
+    // One string, sized once: a grid of results writes dozens of these per calculation.
     QString out;
+    out.reserve(int(digits.size()) + (ne / 3) * int(sep.size()) + 4);
     if (value < 0 && !nul) out += loc.negativeSign();
-    out += groupes;
-    if (decimals > 0) out += loc.decimalPoint() + QString::fromLatin1(dec.c_str());
+    for (int k = 0; k < ne; ++k) {
+        if (grouper && k > 0 && (ne - k) % 3 == 0) out += sep;
+        out += QLatin1Char(digits[size_t(k)]);
+    }
+    if (decimals > 0) {
+        out += loc.decimalPoint();
+        for (size_t k = size_t(ne); k < digits.size(); ++k) out += QLatin1Char(digits[k]);
+    }
     return out;
 }
 
