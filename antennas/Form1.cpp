@@ -221,8 +221,9 @@ void Form1::construire()
     Picture1 = nomme(new QLabel, "Picture1");
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setFrameShape(QFrame::StyledPanel);
-    // The drawings keep their place whatever is shown.
-    Picture1->setMinimumSize(kImageMax + 2 * QSize(Picture1->frameWidth(), Picture1->frameWidth()));
+    // The drawings keep their place whatever is shown. A box of fixed size also spares the window
+    // a new layout each time a drawing is changed.
+    Picture1->setFixedSize(kImageMax + 2 * QSize(Picture1->frameWidth(), Picture1->frameWidth()));
     montrerImage(QPixmap(QStringLiteral(":/dessins/Form1.png")));  // a generic antenna, until a calculation
     Retour_Menu = bouton("Retour_Menu", QStringLiteral("Retour au menu"));
 

@@ -426,6 +426,9 @@ private slots:
         QVERIFY(encore.f->isVisible());
         QCOMPARE(encore.cellule(6, 5), QStringLiteral("18.100 mhz"));
         QVERIFY(encore.enLecture());
+        // The grid comes back as it was set up: no cell chosen.
+        QVERIFY(encore.grille->selectedItems().isEmpty());
+        QCOMPARE(encore.grille->currentRow(), -1);
     }
 
     // A table of 14 or 15 bands: the grid grows so that each band has its row.
