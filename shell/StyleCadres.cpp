@@ -33,9 +33,11 @@ bool colonnesEgales(const QImage &im, int a, int b)
     return true;
 }
 
-// `source` (a strip of `largeur` x `hauteur`) repeated to cover `cible`.
+// The part `zone` of `source`, repeated to cover `cible`.
 void paver(QPainter *p, const QImage &source, const QRect &zone, const QRect &cible)
 {
+    // An empty source rectangle would make drawImage() take the whole image.
+    if (zone.isEmpty() || cible.isEmpty()) return;
     for (int y = 0; y < cible.height(); y += zone.height())
         for (int x = 0; x < cible.width(); x += zone.width()) {
             const int w = std::min(zone.width(), cible.width() - x);
@@ -117,10 +119,10 @@ void StyleCadres::dessiner(const Modele &m, const QRect &c, QPainter *p)
     const int largeur = c.width() - l - r, hauteur = c.height() - t - b;
     const int droite = c.left() + c.width() - r, bas = c.top() + c.height() - b;
     // Corners.
-    p->drawImage(c.topLeft(), m.carre, QRect(0, 0, l, t));
-    p->drawImage(QPoint(droite, c.top()), m.carre, QRect(kCote - r, 0, r, t));
-    p->drawImage(QPoint(c.left(), bas), m.carre, QRect(0, kCote - b, l, b));
-    p->drawImage(QPoint(droite, bas), m.carre, QRect(kCote - r, kCote - b, r, b));
+    paver(p, m.carre, QRect(0, 0, l, t), QRect(c.left(), c.top(), l, t));
+    paver(p, m.carre, QRect(kCote - r, 0, r, t), QRect(droite, c.top(), r, t));
+    paver(p, m.carre, QRect(0, kCote - b, l, b), QRect(c.left(), bas, l, b));
+    paver(p, m.carre, QRect(kCote - r, kCote - b, r, b), QRect(droite, bas, r, b));
     // Edges, then the inside.
     paver(p, m.ligne, QRect(0, 0, kLong, t), QRect(c.left() + l, c.top(), largeur, t));
     paver(p, m.ligne, QRect(0, kCote - b, kLong, b), QRect(c.left() + l, bas, largeur, b));
@@ -149,7 +151,7 @@ const StyleCadres::Modele &StyleCadres::modele(PrimitiveElement element, const Q
 
     auto it = modeles_.constFind(cle);
     if (it != modeles_.constEnd()) return *it;
-    if (modeles_.size() >= 64) modeles_.clear();  // palettes that keep changing: start again
+    if (modeles_.size() >= 16) modeles_.clear();  // palettes that keep changing: start again
 
     Modele m;
     QImage carre = rendu(element, option, widget, QSize(kCote, kCote));

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -117,6 +118,38 @@ private slots:
         const int avant = copie_->cadresCopies();
         QCOMPARE(peindre(&boite, copie_.get()), peindre(&boite, fusion_.get()));
         QCOMPARE(copie_->cadresCopies(), avant);
+    }
+
+    // A frame that is not corners and repeated edges (a diagonal here) keeps the base style's
+    // drawing; a frame that is all edge, with no corner, is copied.
+    void autresCadres_data()
+    {
+        QTest::addColumn<bool>("diagonale");
+        QTest::addColumn<bool>("copie");
+        QTest::newRow("diagonal") << true << false;
+        QTest::newRow("plain fill, no corner") << false << true;
+    }
+    void autresCadres()
+    {
+        QFETCH(bool, diagonale);
+        QFETCH(bool, copie);
+        struct Dessin : QProxyStyle {
+            bool diagonale;
+            Dessin(bool d) : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), diagonale(d) {}
+            void drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const override
+            {
+                if (e != PE_FrameGroupBox) return QProxyStyle::drawPrimitive(e, o, p, w);
+                if (diagonale) p->drawLine(o->rect.topLeft(), o->rect.bottomRight());
+                else p->fillRect(o->rect, QColor(40, 80, 120, 90));
+            }
+        };
+        auto *base = new Dessin(diagonale);
+        std::unique_ptr<QStyle> seul(new Dessin(diagonale));
+        StyleCadres style(base);
+        QGroupBox boite(QStringLiteral("Antennes filaire"));
+        boite.resize(300, 200);
+        QCOMPARE(peindre(&boite, &style), peindre(&boite, seul.get()));
+        QCOMPARE(style.cadresCopies() > 0, copie);
     }
 
     // The main window wraps Fusion once, and leaves any other style alone.
