@@ -55,28 +55,27 @@ QComboBox *liste(const char *nom, const QStringList &entrees, const QString &tex
 class Cadre {
 public:
     Cadre(const char *nom, const QString &titre)
-        : boite_(nomme(new QGroupBox(titre), nom)), grille_(new QGridLayout(boite_))
+        : boite_(nomme(new QGroupBox(titre), nom)), grille_(new QGridLayout(boite_)), rangees_(grille_)
     {
         grille_->setColumnStretch(1, 1);
     }
     void rangee(const char *nomLegende, const QString &texte, QWidget *champ)
     {
-        grille_->addWidget(legende(nomLegende, texte, champ), ligne_, 0);
-        grille_->addWidget(champ, ligne_++, 1);
+        rangees_.rangee(legende(nomLegende, texte, champ), champ);
     }
-    void entier(QWidget *w) { grille_->addWidget(w, ligne_++, 0, 1, 2); }
-    void entier(QLayout *l) { grille_->addLayout(l, ligne_++, 0, 1, 2); }
+    void entier(QWidget *w) { rangees_.travers(w); }
+    void entier(QLayout *l) { rangees_.travers(l); }
     QGroupBox *pied(QPushButton *calculer)
     {
-        grille_->setRowStretch(ligne_, 1);
-        grille_->addWidget(calculer, ligne_ + 1, 0, 1, 2, Qt::AlignRight);
+        rangees_.pousser();
+        rangees_.travers(calculer, Qt::AlignRight);
         return boite_;
     }
 
 private:
     QGroupBox *boite_;
     QGridLayout *grille_;
-    int ligne_ = 0;
+    controles::Rangees rangees_;
 };
 
 }  // namespace

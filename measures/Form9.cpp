@@ -2,6 +2,7 @@
 
 #include "measures/rayonnement.h"
 #include "shell/ChampsNumeriques.h"
+#include "shell/Controles.h"
 #include "shell/MDIForm1.h"
 #include "shell/Messages.h"
 #include "shell/Module1.h"
@@ -21,6 +22,11 @@
 #include <array>
 
 namespace {
+
+using controles::bouton;
+using controles::legende;
+using controles::liste;
+using controles::option;
 
 // Antenna types: the resistance a feed point of that kind usually shows, its nominal impedance
 // text, and the factor applied to the radiation resistance of a quarter-wave ground plane.
@@ -49,14 +55,11 @@ void activer(std::initializer_list<QWidget *> controles, bool actif)
     for (QWidget *c : controles) c->setEnabled(actif);
 }
 
-// Caption and control pairs, one per row of a two-column grid, from row `ligne` on.
+// Caption and control pairs, one per row.
 template <class Lignes>
-void poser(QGridLayout *grille, int &ligne, const Lignes &lignes)
+void poser(controles::Rangees &rangees, const Lignes &lignes)
 {
-    for (const auto &[legende, controle] : lignes) {
-        grille->addWidget(legende, ligne, 0);
-        grille->addWidget(controle, ligne++, 1);
-    }
+    for (const auto &[legende, controle] : lignes) rangees.rangee(legende, controle);
 }
 
 }  // namespace
@@ -82,14 +85,6 @@ QLineEdit *Form9::resultat(const QString &nom)
     return c;
 }
 
-QLabel *Form9::etiquette(const QString &nom, const QString &texte, QWidget *compagnon)
-{
-    auto *l = new QLabel(texte);
-    l->setObjectName(nom);
-    l->setBuddy(compagnon);
-    return l;
-}
-
 void Form9::construire()
 {
     // The tab strip only chooses which frame is shown: both frames lie below it, and the set-up
@@ -110,32 +105,28 @@ void Form9::construire()
     Text11 = champ(QStringLiteral("Text11"));
     Text13 = champ(QStringLiteral("Text13"));
     Text15 = champ(QStringLiteral("Text15"));
-    Label11 = etiquette(QStringLiteral("Label11"), QStringLiteral("Affaiblissement du câble"), Text11);
-    Label12 = etiquette(QStringLiteral("Label12"), QStringLiteral("Puissance directe à l'antenne"), Text13);
-    Label18 = etiquette(QStringLiteral("Label18"), QStringLiteral("Puissance réfléchie à l'antenne"), Text15);
+    Label11 = legende("Label11", QStringLiteral("Affaiblissement du câble"), Text11);
+    Label12 = legende("Label12", QStringLiteral("Puissance directe à l'antenne"), Text13);
+    Label18 = legende("Label18", QStringLiteral("Puissance réfléchie à l'antenne"), Text15);
     auto *grille1 = new QGridLayout;
     const std::array<std::pair<QLabel *, QLineEdit *>, 6> lignes1{{
-        {etiquette(QStringLiteral("Label1"), QStringLiteral("Impédance de la source"), Text1), Text1},
-        {etiquette(QStringLiteral("Label2"), QStringLiteral("Puissance directe à la source"), Text2), Text2},
-        {etiquette(QStringLiteral("Label3"), QStringLiteral("Puissance réfléchie à la source"), Text3), Text3},
+        {legende("Label1", QStringLiteral("Impédance de la source"), Text1), Text1},
+        {legende("Label2", QStringLiteral("Puissance directe à la source"), Text2), Text2},
+        {legende("Label3", QStringLiteral("Puissance réfléchie à la source"), Text3), Text3},
         {Label11, Text11},
         {Label12, Text13},
         {Label18, Text15},
     }};
-    int ligne1 = 0;
-    poser(grille1, ligne1, lignes1);
+    controles::Rangees rangees1(grille1);
+    poser(rangees1, lignes1);
     grille1->setColumnStretch(2, 1);
 
-    Option1 = new QRadioButton(QStringLiteral("mesure vue de la source"));
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Option2 = new QRadioButton(QStringLiteral("mesure vue à l'antenne"));
-    Option2->setObjectName(QStringLiteral("Option2"));
-    Option3 = new QRadioButton(kOption3);
-    Option3->setObjectName(QStringLiteral("Option3"));
+    Option1 = option("Option1", QStringLiteral("mesure vue de la source"));
+    Option2 = option("Option2", QStringLiteral("mesure vue à l'antenne"));
+    Option3 = option("Option3", kOption3);
     Option3->setToolTip(kOption3.trimmed());
 
-    Calculer_VSWR = new QPushButton(QStringLiteral("Calculer"));
-    Calculer_VSWR->setObjectName(QStringLiteral("Calculer_VSWR"));
+    Calculer_VSWR = bouton("Calculer_VSWR", QStringLiteral("Calculer"));
     Text12 = new QPlainTextEdit;
     Text12->setObjectName(QStringLiteral("Text12"));
     Text12->setReadOnly(true);
@@ -155,23 +146,16 @@ void Form9::construire()
     // Page "Caractéristiques principales": the data on the left, the results on the right.
     Frame2 = new QGroupBox(QStringLiteral("Caractéristiques principales"));
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Combo1 = new QComboBox;
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->addItems(kBandes);
-    Combo1->setPlaceholderText(QStringLiteral("20 m"));
-    Combo1->setCurrentIndex(-1);
-    Combo2 = new QComboBox;
-    Combo2->setObjectName(QStringLiteral("Combo2"));
-    for (const TypeAntenne &t : kTypesAntenne) Combo2->addItem(QString::fromUtf8(t.nom));
-    Combo2->setPlaceholderText(QString::fromUtf8(kTypesAntenne[0].nom));
-    Combo2->setCurrentIndex(-1);
+    Combo1 = liste("Combo1", kBandes, QStringLiteral("20 m"));
+    QStringList types;
+    for (const TypeAntenne &t : kTypesAntenne) types << QString::fromUtf8(t.nom);
+    Combo2 = liste("Combo2", types, types.first());
     Text4 = champ(QStringLiteral("Text4"));
     Text6 = champ(QStringLiteral("Text6"));
     Text7 = champ(QStringLiteral("Text7"));
     Text14 = resultat(QStringLiteral("Text14"));
     Text14->setText(QStringLiteral("36 Ohms"));
-    Calculer_Resistance_Antenne = new QPushButton(QStringLiteral("Valider et Calculer"));
-    Calculer_Resistance_Antenne->setObjectName(QStringLiteral("Calculer_Resistance_Antenne"));
+    Calculer_Resistance_Antenne = bouton("Calculer_Resistance_Antenne", QStringLiteral("Valider et Calculer"));
     Text5 = resultat(QStringLiteral("Text5"));
     Text8 = resultat(QStringLiteral("Text8"));
     Text9 = resultat(QStringLiteral("Text9"));
@@ -180,31 +164,30 @@ void Form9::construire()
 
     auto *grille2 = new QGridLayout(Frame2);
     const std::array<std::pair<QLabel *, QWidget *>, 6> donnees{{
-        {etiquette(QStringLiteral("Label15"), QStringLiteral("Bande de fréquence"), Combo1), Combo1},
-        {etiquette(QStringLiteral("Label4"), QStringLiteral("Fréquence d'émission "), Text4), Text4},
-        {etiquette(QStringLiteral("Label6"), QStringLiteral("Dimension d'un brin"), Text6), Text6},
-        {etiquette(QStringLiteral("Label7"), QStringLiteral("Résistance mesurée à l'antenne"), Text7), Text7},
-        {etiquette(QStringLiteral("Label13"), QStringLiteral("Type d'antenne utilisée"), Combo2), Combo2},
-        {etiquette(QStringLiteral("Label14"), QStringLiteral("Impédance caractéristique"), Text14), Text14},
+        {legende("Label15", QStringLiteral("Bande de fréquence"), Combo1), Combo1},
+        {legende("Label4", QStringLiteral("Fréquence d'émission "), Text4), Text4},
+        {legende("Label6", QStringLiteral("Dimension d'un brin"), Text6), Text6},
+        {legende("Label7", QStringLiteral("Résistance mesurée à l'antenne"), Text7), Text7},
+        {legende("Label13", QStringLiteral("Type d'antenne utilisée"), Combo2), Combo2},
+        {legende("Label14", QStringLiteral("Impédance caractéristique"), Text14), Text14},
     }};
     const std::array<std::pair<QLabel *, QLineEdit *>, 5> resultats{{
-        {etiquette(QStringLiteral("Label5"), QStringLiteral("Longueur d'onde"), Text5), Text5},
-        {etiquette(QStringLiteral("Label8"), QStringLiteral("Résistance de rayonnement "), Text8), Text8},
-        {etiquette(QStringLiteral("Label9"), QStringLiteral("Résistance de perte"), Text9), Text9},
-        {etiquette(QStringLiteral("Label10"), QStringLiteral("Rendement de l'antenne"), Text10), Text10},
-        {etiquette(QStringLiteral("Label16"), QStringLiteral("Rendement global (VSWR)"), Text16), Text16},
+        {legende("Label5", QStringLiteral("Longueur d'onde"), Text5), Text5},
+        {legende("Label8", QStringLiteral("Résistance de rayonnement "), Text8), Text8},
+        {legende("Label9", QStringLiteral("Résistance de perte"), Text9), Text9},
+        {legende("Label10", QStringLiteral("Rendement de l'antenne"), Text10), Text10},
+        {legende("Label16", QStringLiteral("Rendement global (VSWR)"), Text16), Text16},
     }};
     // One column of captions: the data, the button, then the results.
-    int ligne = 0;
-    poser(grille2, ligne, donnees);
-    grille2->addWidget(Calculer_Resistance_Antenne, ligne++, 1);
-    grille2->setRowMinimumHeight(ligne++, fontMetrics().height());
-    poser(grille2, ligne, resultats);
-    grille2->setRowStretch(ligne, 1);
+    controles::Rangees rangees2(grille2);
+    poser(rangees2, donnees);
+    rangees2.aDroite(Calculer_Resistance_Antenne);
+    rangees2.sauter(fontMetrics().height());
+    poser(rangees2, resultats);
+    rangees2.pousser();
     grille2->setColumnStretch(2, 1);
 
-    Retour_Menu = new QPushButton(QStringLiteral("Retour au menu"));
-    Retour_Menu->setObjectName(QStringLiteral("Retour_Menu"));
+    Retour_Menu = bouton("Retour_Menu", QStringLiteral("Retour au menu"));
     auto *bas = new QHBoxLayout;
     bas->addStretch();
     bas->addWidget(Retour_Menu);

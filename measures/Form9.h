@@ -40,7 +40,6 @@ private:
 
     mesures::Methode methode() const;
     QLineEdit *champ(const QString &nom);
-    QLabel *etiquette(const QString &nom, const QString &texte, QWidget *compagnon);
     QLineEdit *resultat(const QString &nom);
 
     ChampsNumeriques *champs_ = nullptr;

@@ -1,6 +1,7 @@
 #include "shell/Controles.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,5 +37,21 @@ QComboBox *liste(const char *nom, const QStringList &entrees, const QString &tex
     else c->setPlaceholderText(texteModele);
     return c;
 }
+
+void Rangees::rangee(QLabel *legende, QWidget *champ)
+{
+    grille_->addWidget(legende, ligne_, 0);
+    grille_->addWidget(champ, ligne_++, 1);
+}
+
+void Rangees::travers(QWidget *w, Qt::Alignment alignement) { grille_->addWidget(w, ligne_++, 0, 1, 2, alignement); }
+
+void Rangees::travers(QLayout *l) { grille_->addLayout(l, ligne_++, 0, 1, 2); }
+
+void Rangees::aDroite(QWidget *w) { grille_->addWidget(w, ligne_++, 1); }
+
+void Rangees::sauter(int hauteur) { grille_->setRowMinimumHeight(ligne_++, hauteur); }
+
+void Rangees::pousser() { grille_->setRowStretch(ligne_++, 1); }
 
 }  // namespace controles

@@ -3,10 +3,13 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 #include <QStringList>
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -36,5 +39,26 @@ QRadioButton *option(const char *nom, const QString &texte, QWidget *parent = nu
 // placeholder, or as the edit text of a list that accepts typing.
 QComboBox *liste(const char *nom, const QStringList &entrees, const QString &texteModele,
                  bool saisieLibre = false, QWidget *parent = nullptr);
+
+// Fills a two-column grid from the top: a caption beside its field, or a control across both
+// columns, each on the next row.
+class Rangees
+{
+public:
+    explicit Rangees(QGridLayout *grille) : grille_(grille) {}
+
+    void rangee(QLabel *legende, QWidget *champ);
+    void travers(QWidget *w, Qt::Alignment alignement = {});
+    void travers(QLayout *l);
+    void aDroite(QWidget *w);
+    // An empty row `hauteur` pixels high.
+    void sauter(int hauteur);
+    // An empty row that takes the height left over, pushing the rows after it down.
+    void pousser();
+
+private:
+    QGridLayout *grille_;
+    int ligne_ = 0;
+};
 
 }  // namespace controles

@@ -51,7 +51,7 @@ QLabel *legende(const char *objet, const QString &texte)
 // Fills a frame row by row: a caption on the left, its field on the right.
 class Grille {
 public:
-    explicit Grille(QWidget *cadre) : g_(new QGridLayout(cadre))
+    explicit Grille(QWidget *cadre) : g_(new QGridLayout(cadre)), rangees_(g_)
     {
         g_->setColumnStretch(0, 3);
         g_->setColumnStretch(1, 2);
@@ -68,8 +68,7 @@ public:
         e->setReadOnly(resultat);
         e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QString(18, u'0')));
         cap->setBuddy(e);
-        g_->addWidget(cap, ligne_, 0);
-        g_->addWidget(e, ligne_++, 1);
+        rangees_.rangee(cap, e);
         if (l) *l = cap;
         return e;
     }
@@ -89,22 +88,22 @@ public:
         if (nomLegende) {
             QLabel *cap = legende(nomLegende, texte);
             cap->setBuddy(z);
-            g_->addWidget(cap, ligne_++, 0, 1, 2);
+            rangees_.travers(cap);
         }
-        g_->addWidget(z, ligne_++, 0, 1, 2);
+        rangees_.travers(z);
         return z;
     }
 
     // A button (or any control) on its own row, on the right.
-    void aDroite(QWidget *w) { g_->addWidget(w, ligne_++, 1); }
+    void aDroite(QWidget *w) { rangees_.aDroite(w); }
     // A control across both columns.
-    void travers(QWidget *w) { g_->addWidget(w, ligne_++, 0, 1, 2); }
-    void travers(QLayout *l) { g_->addLayout(l, ligne_++, 0, 1, 2); }
-    void fin() { g_->setRowStretch(ligne_, 1); }
+    void travers(QWidget *w) { rangees_.travers(w); }
+    void travers(QLayout *l) { rangees_.travers(l); }
+    void fin() { rangees_.pousser(); }
 
 private:
     QGridLayout *g_;
-    int ligne_ = 0;
+    controles::Rangees rangees_;
 };
 
 // The pictures of the seven pages, in tab order.

@@ -1,24 +1,42 @@
 // Screenshots of the real windows, offscreen: builds the main window on a data directory,
 // triggers the given menu entries (answering any message box with its default), then writes the
-// main window's picture. Usage: orvalis_capture <data dir> <out.png> [entry...]
+// main window's picture. An argument "onglet=N" shows tab N (from 0) of the window last opened.
+// Usage: orvalis_capture <data dir> <out.png> [entry | onglet=N ...]
 #include "shell/MDIForm1.h"
 #include "tests/support/utilisateur.h"
 
 #include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabWidget>
 
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 3) {
-        qWarning("usage: orvalis_capture <data dir> <out.png> [menu entry...]");
+        qWarning("usage: orvalis_capture <data dir> <out.png> [menu entry | onglet=N ...]");
         return 2;
     }
     essai::reglagesFrancais();
     MDIForm1 principal(QString::fromLocal8Bit(argv[1]));
     principal.resize(1280, 960);
     principal.show();
-    for (int i = 3; i < argc; ++i) essai::menu(principal, QString::fromLocal8Bit(argv[i]));
+    for (int i = 3; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if (!a.startsWith(QLatin1String("onglet="))) {
+            essai::menu(principal, a);
+            continue;
+        }
+        const auto *zone = principal.findChild<QMdiArea *>();
+        QMdiSubWindow *active = zone ? zone->activeSubWindow() : nullptr;
+        auto *onglets = active ? active->findChild<QTabWidget *>(QStringLiteral("TabStrip1")) : nullptr;
+        if (!onglets) {
+            qWarning("no tabs in the window last opened");
+            return 2;
+        }
+        essai::repondre([&] { onglets->setCurrentIndex(a.mid(7).toInt()); });
+    }
     QApplication::processEvents();
     return principal.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }
