@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <cmath>
@@ -101,7 +102,10 @@ void ChampsNumeriques::focusPerdu(QLineEdit *champ)
     const QString texte = champ->text();
     const double x = nombres::lireNombre(texte);
     const bool lisible = c->simple ? nombres::tientEnSimple(x) : std::isfinite(x);
-    const bool accepte = !texte.isEmpty() && lisible && (!c->test || c->test(x));
+    // A number too small for a single is held as 0: 1E-50 passes "above 0", but the 0 held is
+    // what the test exists to keep out, so it must pass the test too.
+    const bool tombeAZero = c->simple && x != 0 && float(x) == 0;
+    const bool accepte = !texte.isEmpty() && lisible && (!c->test || (c->test(x) && (!tombeAZero || c->test(0))));
     if (!accepte) {
         champ->setText(sauves_.value(champ));
         for (QWidget *r : c->resultats) ecrireTexte(r, sauves_.value(r));
@@ -131,6 +135,9 @@ bool changementDeFenetre(const QWidget *champ)
 bool ChampsNumeriques::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
+        // Only the left button is the click: a right-click opens the context menu (to paste),
+        // a middle-click pastes the selection; neither empties the field.
+        if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton) return QObject::eventFilter(watched, event);
         if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e)) clic(e);
     } else if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();

@@ -1,11 +1,17 @@
 #include "shell/numbers.h"
 
 #include <QLocale>
+#include <algorithm>
+#include <charconv>
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
 #include <iterator>
 #include <string>
+#include <system_error>
+
+// Every conversion here goes through <charconv>, which knows no locale: the C library's numeric
+// locale (a comma under French or German settings, set by QApplication from the environment)
+// must never change a digit.
 
 namespace nombres {
 
@@ -48,13 +54,20 @@ struct Decompose {
 Decompose decomposer(double magnitude, int digits)
 {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, magnitude);
+    const auto fin = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
+                                   digits - 1).ptr;
     // buf = "d.dddddde+XX"
     Decompose d;
     const char *p = buf;
-    for (; *p && *p != 'e'; ++p)
+    for (; p < fin && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9') d.mantissa.push_back(*p);
-    d.exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
+    if (p < fin) {
+        ++p;  // 'e'
+        const bool negatif = p < fin && *p == '-';
+        if (p < fin && (*p == '-' || *p == '+')) ++p;
+        std::from_chars(p, fin, d.exponent);
+        if (negatif) d.exponent = -d.exponent;
+    }
     while (d.mantissa.size() > 1 && d.mantissa.back() == '0') d.mantissa.pop_back();
     return d;
 }
@@ -73,7 +86,9 @@ QString ecrire(double value, int digits, int expLimit, bool blancDevant, bool ze
     if (std::isinf(mag)) return out + QStringLiteral("Inf");
     const Decompose d = decomposer(mag, digits);
     const QString m = QString::fromLatin1(d.mantissa.c_str());
-    if (d.exponent >= expLimit || d.exponent < -4) {
+    // The lower limit is tested on the value held, not on its rounded digits: the single nearest
+    // 0.0001 lies just below it and shows as 1E-04.
+    if (d.exponent >= expLimit || mag < 1e-4) {
         out += m.left(1);
         if (m.size() > 1) out += separateur + m.mid(1);
         out += QLatin1Char('E');
@@ -119,15 +134,22 @@ std::string chiffresArrondis(double mag, int decimals)
             } else {
                 haut = t - 0.5 >= -err;
             }
-            std::string digits = std::to_string(static_cast<long long>(entier) + (haut ? 1 : 0));
+            char buf[24];
+            const auto fin = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(entier) + (haut ? 1 : 0)).ptr;
+            std::string digits(buf, fin);
             if (digits.size() <= size_t(decimals)) digits.insert(0, size_t(decimals) + 1 - digits.size(), '0');
             return digits;
         }
     }
-    // Otherwise the decimal expansion, rounded by hand.
-    std::string exact(400, '\0');
-    const int len = std::snprintf(exact.data(), exact.size(), "%.*f", decimals + 30, mag);
-    exact.resize(len > 0 ? std::min<size_t>(len, exact.size() - 1) : 0);
+    // Otherwise the exact decimal expansion, rounded by hand. A double m x 2^(e - 53) with m odd has
+    // at most 53 - e digits after the point; printed with that many, no digit is rounded.
+    int e2 = 0;
+    std::frexp(mag, &e2);
+    const int precision = std::max(decimals + 1, 53 - e2);
+    std::string exact(size_t(DBL_MAX_10_EXP + precision + 8), '\0');
+    const auto fin = std::to_chars(exact.data(), exact.data() + exact.size(), mag,
+                                   std::chars_format::fixed, precision).ptr;
+    exact.resize(size_t(fin - exact.data()));
     const size_t point = exact.find('.');
     std::string ent = exact.substr(0, point);
     std::string dec = point == std::string::npos ? std::string() : exact.substr(point + 1);
@@ -141,6 +163,41 @@ std::string chiffresArrondis(double mag, int decimals)
         else digits.insert(digits.begin(), '1');
     }
     return digits;
+}
+
+// The double nearest a decimal number "[-]digits[.digits][e[+-]digits]"; beyond the range of a
+// double, an infinity or a zero of the number's sign, as the C library's conversion gives.
+double convertir(const std::string &num)
+{
+    double v = 0;
+    const auto [fin, erreur] = std::from_chars(num.data(), num.data() + num.size(), v);
+    (void)fin;
+    if (erreur != std::errc::result_out_of_range) return v;
+    // Out of range: the position of the first significant digit against the exponent tells
+    // whether the magnitude is too large or too small.
+    const bool negatif = !num.empty() && num[0] == '-';
+    bool vu = false, point = false;
+    size_t k = negatif ? 1 : 0;
+    long long entiers = 0, zerosApresPoint = 0;
+    for (; k < num.size() && num[k] != 'e'; ++k) {
+        if (num[k] == '.') { point = true; continue; }
+        if (!vu && num[k] == '0') { if (point) ++zerosApresPoint; continue; }
+        vu = true;
+        if (!point) ++entiers;
+    }
+    // decimal exponent of the first significant digit
+    const long long position = entiers > 0 ? entiers - 1 : -(zerosApresPoint + 1);
+    long long exposant = 0;
+    if (k < num.size()) {
+        const char *p = num.data() + k + 1;
+        const char *const bout = num.data() + num.size();
+        const bool moins = p < bout && *p == '-';
+        if (p < bout && (*p == '-' || *p == '+')) ++p;
+        if (std::from_chars(p, bout, exposant).ec == std::errc::result_out_of_range) exposant = 1LL << 40;
+        if (moins) exposant = -exposant;
+    }
+    const double grand = position + exposant > 0 ? HUGE_VAL : 0.0;
+    return negatif ? -grand : grand;
 }
 
 }  // namespace
@@ -158,6 +215,7 @@ double lireNombre(const QString &text)
     int i = 0;
     const int n = s.size();
     if (i < n && (s[i] == u'+' || s[i] == u'-')) num.push_back(char(s[i++].unicode()));
+    if (!num.empty() && num[0] == '+') num.clear();  // from_chars takes no plus sign
     bool chiffres = false;
     while (i < n && s[i] >= u'0' && s[i] <= u'9') { num.push_back(char(s[i++].unicode())); chiffres = true; }
     if (i < n && s[i] == u'.') {
@@ -174,7 +232,7 @@ double lireNombre(const QString &text)
         while (j < n && s[j] >= u'0' && s[j] <= u'9') { e.push_back(char(s[j++].unicode())); expChiffres = true; }
         if (expChiffres) num += e;
     }
-    return std::strtod(num.c_str(), nullptr);
+    return convertir(num);
 }
 
 bool tientEnSimple(double value)

@@ -2,15 +2,32 @@
 # Installs the Debian packages the build and the tests need, only those missing; further
 # packages named as arguments too (the fuzzing script asks for clang's).
 set -euo pipefail
-paquets=(g++ cmake ninja-build qt6-base-dev libgl-dev libgif-dev fonts-dejavu-core xvfb xauth libbenchmark-dev)
+paquets=(g++ cmake ninja-build qt6-base-dev libgl-dev libgif-dev fonts-dejavu-core xvfb xauth libbenchmark-dev
+         locales)
 manquants=()
 paquets+=("$@")
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$p")
 done
-[ ${#manquants[@]} -eq 0 ] && exit 0
-echo "Installation de : ${manquants[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+if [ ${#manquants[@]} -gt 0 ]; then
+  echo "Installation de : ${manquants[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+fi
+
+# The glibc locales the tests run under: the program's users are French; German also writes a
+# comma; US English a point.
+locales=(fr_FR.UTF-8 de_DE.UTF-8 en_US.UTF-8)
+absentes=()
+for l in "${locales[@]}"; do
+  locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || absentes+=("$l")
+done
+if [ ${#absentes[@]} -gt 0 ]; then
+  echo "Génération des locales : ${absentes[*]}"
+  for l in "${absentes[@]}"; do
+    grep -q "^$l UTF-8" /etc/locale.gen 2>/dev/null || echo "$l UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+  done
+  $sudo locale-gen >/dev/null
+fi

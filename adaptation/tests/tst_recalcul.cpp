@@ -2,6 +2,8 @@
 // regional settings.
 #include "adaptation/recalcul.h"
 
+#include "tests/support/reglages.h"
+
 #include <QtTest>
 
 using namespace adaptation;
@@ -21,7 +23,7 @@ float longueur(float base, float F, float k) { return float(base / F) * k; }
 class TstRecalcul : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { essai::reglagesFrancais(); }
 
     void recalculer_data()
     {

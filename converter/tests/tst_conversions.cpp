@@ -1,12 +1,14 @@
 // The six conversions, with their decimals and units, under French regional settings.
 #include "converter/conversions.h"
 
+#include "tests/support/reglages.h"
+
 #include <QtTest>
 
 class TstConversions : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { essai::reglagesFrancais(); }
 
     void entrees()
     {

@@ -1,15 +1,19 @@
 // The number rules: every digit the user reads comes through them.
 #include "shell/numbers.h"
 
+#include "tests/support/reglages.h"
+
 #include <QtTest>
 #include <cfloat>
+#include <clocale>
+#include <cmath>
 
 using namespace nombres;
 
 class TstNombres : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void init() { essai::reglagesFrancais(); }
 
     void lecture_data()
     {
@@ -72,7 +76,9 @@ private slots:
         QTest::newRow("whole") << 100.0f << " 100";
         QTest::newRow("seven digits") << 9999999.0f << " 9999999";
         QTest::newRow("ten million") << 1e7f << " 1E+07";
-        QTest::newRow("smallest plain") << 0.0001f << " .0001";
+        // The single nearest 0.0001 is 9.99999974737875E-05: below the limit, so in exponent form.
+        QTest::newRow("single nearest 0.0001") << 0.0001f << " 1E-04";
+        QTest::newRow("smallest plain") << 0.00011f << " .00011";
         QTest::newRow("third") << 1.0f / 3 << " .3333333";
         QTest::newRow("negative large") << -2.5e9f << "-2.5E+09";
         QTest::newRow("three digit exponent") << 1e-30f << " 1E-30";
@@ -125,9 +131,84 @@ private slots:
 
     void reglagesAnglais()
     {
+        const QLocale avant;
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(fixe(1234.5, 2), QStringLiteral("1,234.50"));
         QCOMPARE(simple(0.5f), QStringLiteral("0.5"));
+        QLocale::setDefault(avant);
+    }
+
+    // Exact at every magnitude a window can show: the largest single and double, and values whose
+    // scaled digits no longer fit a double's 53 bits.
+    void grandesValeurs_data()
+    {
+        QTest::addColumn<double>("valeur");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("converter, 2e9 m in inches") << 2e9 * 39.37 << 4 << "78 740 000 000,0000";
+        QTest::newRow("tie beyond 2^52 once scaled") << 562949953421312.125 << 2 << "562 949 953 421 312,13";
+        QTest::newRow("largest single")
+            << double(FLT_MAX) << 2 << "340 282 346 638 528 859 811 704 183 484 516 925 440,00";
+        QTest::newRow("largest double")
+            << DBL_MAX << 0
+            << "179 769 313 486 231 570 814 527 423 731 704 356 798 070 567 525 844 996 598 917 476 803 "
+               "157 260 780 028 538 760 589 558 632 766 878 171 540 458 953 514 382 464 234 321 326 "
+               "889 464 182 768 467 546 703 537 516 986 049 910 576 551 282 076 245 490 090 389 328 "
+               "944 075 868 508 455 133 942 304 583 236 903 222 948 165 808 559 332 123 348 274 797 "
+               "826 204 144 723 168 738 177 180 919 299 881 250 404 026 184 124 858 368";
+        QTest::newRow("many decimals") << 0.1 << 20 << "0,10000000000000000555";
+        QTest::newRow("smallest double") << 4.9406564584124654e-324 << 2 << "0,00";
+    }
+    void grandesValeurs()
+    {
+        QFETCH(double, valeur);
+        QFETCH(int, n);
+        QFETCH(QString, attendu);
+        QCOMPARE(fixe(valeur, n).replace(QChar(0x202F), u' '), attendu);
+    }
+
+    void lectureHorsLimites()
+    {
+        QCOMPARE(lireNombre("1e400"), HUGE_VAL);
+        QCOMPARE(lireNombre("-123456e999"), -HUGE_VAL);
+        QCOMPARE(lireNombre("1e-400"), 0.0);
+        QCOMPARE(lireNombre("0.000001e-320"), 0.0);
+        QCOMPARE(lireNombre("1000e-310"), 1e-307);
+        QCOMPARE(lireNombre("1e99999999999999999999"), HUGE_VAL);
+        QCOMPARE(lireNombre("4.9406564584124654e-324"), 4.9406564584124654e-324);
+    }
+
+    // The C library's numeric locale of a French or German user (QApplication sets it from the
+    // environment) must not change a digit: every rule gives what it gives under "C".
+    void localeNumeriqueVirgule()
+    {
+        const auto calculer = [] {
+            QStringList t;
+            for (const char *texte : {"14.2", "7.05 Mhz", "0.9", "2.5", "-3.5e-2", "1E-50", "1e39"})
+                t << QString::number(lireNombre(QString::fromLatin1(texte)), 'g', 17);
+            for (float f : {14.2f, 0.95f, 12345678.0f, 0.00001f, 0.0001f, -0.25f})
+                t << montrer(f) << simple(f);
+            t << montrerDouble(1.0 / 3) << simpleDouble(0.1 + 0.2);
+            for (double v : {0.7620, 2e9 * 39.37, 5.02, double(FLT_MAX), 1e300, 0.125})
+                for (int n : {0, 2, 4}) t << fixe(v, n);
+            return t;
+        };
+        const QByteArray avant = setlocale(LC_ALL, nullptr);
+        QVERIFY(setlocale(LC_ALL, "C"));
+        const QStringList sousC = calculer();
+        bool essaye = false;
+        for (const char *nom : {"fr_FR.UTF-8", "de_DE.UTF-8"}) {
+            if (!setlocale(LC_ALL, nom)) continue;
+            essaye = true;
+            QCOMPARE(QString::fromLatin1(localeconv()->decimal_point), QStringLiteral(","));
+            QCOMPARE(calculer(), sousC);
+        }
+        setlocale(LC_ALL, avant.constData());
+        if (!essaye) {
+            if (qEnvironmentVariableIsSet("CI")) QFAIL("no comma locale (fr_FR.UTF-8, de_DE.UTF-8) is generated");
+            QSKIP("neither fr_FR.UTF-8 nor de_DE.UTF-8 is generated (tools/dependances.sh generates them)");
+        }
+        QCOMPARE(lireNombre("14.2"), 14.2);
     }
 
     void texteSimple_data()

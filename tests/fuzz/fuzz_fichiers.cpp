@@ -13,8 +13,7 @@ namespace {
 void verifier(bool ok, const char *quoi)
 {
     if (!ok) {
-        fprintf(stderr, "invariant broken: %s\n", quoi);
-        abort();
+        qFatal("invariant broken: %s", quoi);
     }
 }
 }  // namespace

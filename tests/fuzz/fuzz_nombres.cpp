@@ -2,6 +2,8 @@
 #include "shell/numbers.h"
 
 #include <QLocale>
+#include <QStringList>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -10,8 +12,7 @@ namespace {
 void verifier(bool ok, const char *quoi)
 {
     if (!ok) {
-        fprintf(stderr, "invariant broken: %s\n", quoi);
-        abort();
+        qFatal("invariant broken: %s", quoi);
     }
 }
 bool propre(const QString &t)
@@ -23,14 +24,33 @@ bool propre(const QString &t)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const bool francais = [] {
+    // French regional settings; the C library's numeric locale alternates between "C" and a comma
+    // locale (when one is generated), and every rule must give the same digits under both.
+    static const char *const virgule = [] {
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-        return true;
+        for (const char *nom : {"fr_FR.UTF-8", "de_DE.UTF-8"})
+            if (setlocale(LC_ALL, nom)) return nom;
+        return static_cast<const char *>(nullptr);
     }();
-    (void)francais;
     if (size == 0) return 0;
     const int decimales = data[0] % 9;
     const QByteArray octets(reinterpret_cast<const char *>(data + 1), int(size - 1));
+    if (virgule) {
+        const auto textes = [&] {
+            QStringList t;
+            for (const QString &texte : {QString::fromUtf8(octets), QString::fromLatin1(octets)}) {
+                const double x = nombres::lireNombre(texte);
+                t << QString::number(x, 'g', 17) << nombres::montrerDouble(x) << nombres::simpleDouble(x)
+                  << nombres::fixe(x, decimales);
+                if (nombres::tientEnSimple(x)) t << nombres::montrer(float(x)) << nombres::simple(float(x));
+            }
+            return t;
+        };
+        setlocale(LC_ALL, "C");
+        const QStringList sousC = textes();
+        setlocale(LC_ALL, virgule);
+        verifier(textes() == sousC, "a comma C locale changed a digit");
+    }
     for (const QString &texte : {QString::fromUtf8(octets), QString::fromLatin1(octets)}) {
         const double x = nombres::lireNombre(texte);
         verifier(!std::isnan(x), "the reading rule gave NaN");

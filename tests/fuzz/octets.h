@@ -17,8 +17,7 @@ namespace fuzz {
 inline void verifier(bool ok, const char *quoi, const QString &detail = QString())
 {
     if (!ok) {
-        fprintf(stderr, "invariant broken: %s %s\n", quoi, qPrintable(detail));
-        abort();
+        qFatal("invariant broken: %s %s", quoi, qPrintable(detail));
     }
 }
 

@@ -62,8 +62,6 @@ QList<Boite> repondre(const std::function<void()> &action, QList<QMessageBox::St
     return vues;
 }
 
-void reglagesFrancais() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
-
 std::unique_ptr<MDIForm1> demarrer(const Donnees &donnees, QList<Boite> *boites)
 {
     std::unique_ptr<MDIForm1> p;

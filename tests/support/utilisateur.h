@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QtTest>
+#include "tests/support/reglages.h"
 #include <functional>
 #include <memory>
 
@@ -45,8 +46,6 @@ struct Boite {
 QList<Boite> repondre(const std::function<void()> &action,
                       QList<QMessageBox::StandardButton> reponses = {});
 
-// Sets the French regional settings, as a French user's machine has them.
-void reglagesFrancais();
 
 // The main window built from `donnees`, shown.
 std::unique_ptr<MDIForm1> demarrer(const Donnees &donnees, QList<Boite> *boites = nullptr);

@@ -7,6 +7,8 @@
 #include "toolbox/selfs.h"
 #include "toolbox/trappe.h"
 
+#include "tests/support/reglages.h"
+
 #include <QtTest>
 
 using namespace boite;
@@ -21,7 +23,7 @@ class TstCalculs : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void initTestCase() { essai::reglagesFrancais(); }
 
     void fouet_data()
     {

@@ -110,7 +110,7 @@ int main(int argc, char *argv[])
     options.addOptions({programme, ressources, svg, feuille, apercus});
     options.process(app);
     if (!options.isSet(programme) || !options.isSet(ressources)) {
-        std::fprintf(stderr, "--programme et --ressources sont nécessaires\n");
+        std::fputs("--programme et --ressources sont nécessaires\n", stderr);
         return 2;
     }
     const QDir repProgramme(options.value(programme));
@@ -158,7 +158,7 @@ int main(int argc, char *argv[])
         ok = enregistrerImage(planche(faites), options.value(feuille), "PNG", &erreur);
 
     if (!ok) {
-        std::fprintf(stderr, "orvalis_dessins: %s\n", qPrintable(erreur));
+        std::fputs(qPrintable(QStringLiteral("orvalis_dessins: %1\n").arg(erreur)), stderr);
         return 1;
     }
     return 0;
