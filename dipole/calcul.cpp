@@ -112,7 +112,7 @@ double facteurK(double R)
 double inductance(double P, double f, double a, double D, double x)
 {
     const double g1 = std::log(24 * (234 / f - x) / D) - 1;
-    const double g2 = 1 - std::pow(f * x / 234, 2) - 1;  // that is -(f x / 234)²
+    const double g2 = std::pow(1 - f * x / 234, 2) - 1;
     const double g3 = 234 / f - x;
     const double h1 = std::log(24 * (a - x) / D) - 1;
     const double h2 = std::pow((f * a - f * x) / 234, 2) - 1;

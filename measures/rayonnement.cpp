@@ -1,14 +1,35 @@
 #include "measures/rayonnement.h"
 
+#include "measures/integrales.h"
 #include "shell/Module1.h"
 #include "shell/numbers.h"
 
 #include <cmath>
+#include <limits>
 
 namespace mesures {
 
 using nombres::enSimple;
 using nombres::fixe;
+
+double resistanceRayonnementVerticale(double hk)
+{
+    // A vertical of height h over perfect ground with a sinusoidal current radiates half of what
+    // a dipole of length 2h does (induced-EMF method); with x = 2hk, referred to the current
+    // maximum the dipole gives 60 [γ + ln x − Ci(x) + ½ sin x (Si(2x) − 2 Si(x))
+    // + ½ cos x (γ + ln(x/2) + Ci(2x) − 2 Ci(x))]; the base current is sin(hk) times the maximum.
+    // Written with Cin(x) = γ + ln x − Ci(x), the last bracket is 2 Cin(x) − Cin(2x), which keeps
+    // its digits for a short element.
+    const double x = 2 * hk;
+    const double base = std::sin(hk);
+    if (!(x > 0) || base == 0) return std::numeric_limits<double>::quiet_NaN();
+    const SinusCosinusIntegraux i1 = sinusCosinusIntegraux(x);
+    const SinusCosinusIntegraux i2 = sinusCosinusIntegraux(2 * x);
+    const double cin1 = cosinusIntegralEntier(x);
+    const double crochet = cin1 + 0.5 * std::sin(x) * (i2.si - 2 * i1.si) +
+                           0.5 * std::cos(x) * (2 * cin1 - cosinusIntegralEntier(2 * x));
+    return 30 * crochet / (base * base);
+}
 
 ResultatRayonnement calculerRayonnement(const Module1 &v, bool vueDeLaSource)
 {
@@ -32,10 +53,8 @@ ResultatRayonnement calculerRayonnement(const Module1 &v, bool vueDeLaSource)
                           + fixe(r.longueurMaximale, 2) + QStringLiteral(" m");
 
     r.nombreOnde = enSimple((pi + pi) / onde);
-    const double rapport = h / onde;
-    const double cosinus = std::cos(h * double(r.nombreOnde)) + 1;
-    r.resistanceRayonnement = enSimple(pi * pi * (double(v.Facteur_Type_Antenne) * 40)
-                                       * (rapport * rapport) * (cosinus * cosinus));
+    r.resistanceRayonnement = enSimple(double(v.Facteur_Type_Antenne) *
+                                       resistanceRayonnementVerticale(h * double(r.nombreOnde)));
     const double rr = r.resistanceRayonnement;
     r.resistancePerte = enSimple(double(v.Resistance_Mesuree) - rr);
     r.rendement = enSimple(rr / (rr + double(r.resistancePerte)));

@@ -34,6 +34,11 @@ struct ResultatRayonnement {
     QString texteRendementGlobal;
 };
 
+// Radiation resistance in ohms of a vertical over perfect ground, referred to its base current,
+// for the electrical height hk (radians; 2π h / λ): 36.5 at a quarter wave, 40π²(h/λ)² when short.
+// Not a number when it has none (hk of 0, or a whole number of half waves: no base current).
+double resistanceRayonnementVerticale(double hk);
+
 // `vueDeLaSource`: the VSWR was measured at the transmitter (the overall efficiency then uses
 // TOS_Source, otherwise TOS_Antenne).
 ResultatRayonnement calculerRayonnement(const Module1 &valeurs, bool vueDeLaSource);

@@ -191,11 +191,11 @@ private slots:
 
         QVERIFY(calculer().isEmpty());
         QCOMPARE(ligneGrille(grid, 1),
-                 QStringList({"1,50 ft", "13,5 ft", "13,70 µh", "3,25 In", "12,7", "1,62 In", "18,4 Mhz", " 760"}));
-        QCOMPARE(grid->item(7, 8)->text(), QStringLiteral(" 0"));
+                 QStringList({"1,50 ft", "13,5 ft", "13,02 µh", "3,19 In", "12,4", "1,60 In", "19,0 Mhz", " 755"}));
+        QCOMPARE(grid->item(7, 8)->text(), QStringLiteral(" 159"));
         QCOMPARE(grid->item(8, 8)->text(), QStringLiteral(" 0"));
         QCOMPARE(c(QStringLiteral("Text4"))->text(), QStringLiteral("11,50"));
-        QCOMPARE(c(QStringLiteral("Text5"))->text(), QStringLiteral("16,5"));
+        QCOMPARE(c(QStringLiteral("Text5"))->text(), QStringLiteral("15,0"));
         QVERIFY(note().startsWith(QStringLiteral("Un dipôle Full Size pour  7.1 Mhz nécessiterait  67ft (20,70 M)")));
     }
 

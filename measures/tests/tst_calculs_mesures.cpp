@@ -1,10 +1,13 @@
 // The two measurement calculations, from their inputs alone, with French regional settings.
+#include "measures/integrales.h"
 #include "measures/rayonnement.h"
 #include "measures/vswr.h"
 #include "shell/Module1.h"
 #include "tests/support/utilisateur.h"
 
 #include <QtTest>
+#include <cmath>
+#include <numbers>
 
 using mesures::Methode;
 
@@ -57,6 +60,9 @@ private slots:
     void rayonnement_data();
     void rayonnement();
     void rayonnementImpossible();
+    void integrales_data();
+    void integrales();
+    void rayonnementReference();
 };
 
 void CalculsMesures::rapportVswr_data()
@@ -196,22 +202,22 @@ void CalculsMesures::rayonnement_data()
     const QString trop = QStringLiteral("La longueur du brin d'antenne ne devrait pas être plus grand que ");
     QTest::newRow("plan de sol, 14 MHz")
         << 14.0f << 36.0f << 1.0f << true
-        << QStringList{"21,43 m", "26,15 Ohms", "9,85 Ohms", "72,65 %", "69,74 %"} << QString();
+        << QStringList{"21,43 m", "30,35 Ohms", "5,65 Ohms", "84,31 %", "80,94 %"} << QString();
     QTest::newRow("plan de sol, 14,2 MHz : brin trop long")
         << 14.2f << 36.0f << 1.0f << true
-        << QStringList{"21,13 m", "25,89 Ohms", "10,11 Ohms", "71,92 %", "69,04 %"} << trop + "5,02 m";
+        << QStringList{"21,13 m", "31,58 Ohms", "4,42 Ohms", "87,73 %", "84,22 %"} << trop + "5,02 m";
     QTest::newRow("Ground Plane")
         << 14.2f << 50.0f << float(50.0 / 36) << true
-        << QStringList{"21,13 m", "35,96 Ohms", "14,04 Ohms", "71,92 %", "69,04 %"} << trop + "5,02 m";
+        << QStringList{"21,13 m", "43,87 Ohms", "6,13 Ohms", "87,73 %", "84,22 %"} << trop + "5,02 m";
     QTest::newRow("dipôle : 75 ohms mesurés, facteur de 73")
         << 14.2f << 75.0f << float(73.0 / 36) << true
-        << QStringList{"21,13 m", "52,50 Ohms", "22,50 Ohms", "70,00 %", "67,20 %"} << trop + "5,02 m";
+        << QStringList{"21,13 m", "64,05 Ohms", "10,95 Ohms", "85,39 %", "81,98 %"} << trop + "5,02 m";
     QTest::newRow("sans mesure à la source : TOS à l'antenne")
         << 14.0f << 36.0f << 1.0f << false
-        << QStringList{"21,43 m", "26,15 Ohms", "9,85 Ohms", "72,65 %", "61,03 %"} << QString();
+        << QStringList{"21,43 m", "30,35 Ohms", "5,65 Ohms", "84,31 %", "70,82 %"} << QString();
     QTest::newRow("résistance mesurée sous la résistance de rayonnement")
         << 14.0f << 20.0f << 1.0f << true
-        << QStringList{"21,43 m", "26,15 Ohms", "-6,15 Ohms", "130,77 %", "125,54 %"} << QString();
+        << QStringList{"21,43 m", "30,35 Ohms", "-10,35 Ohms", "151,76 %", "145,69 %"} << QString();
 }
 
 void CalculsMesures::rayonnement()
@@ -246,13 +252,71 @@ void CalculsMesures::rayonnementImpossible()
     QVERIFY(!r.avertissement);
     QVERIFY(r.texteLongueurOnde.isEmpty() && r.texteRendementGlobal.isEmpty());
 
-    // An element so long that the radiation resistance overflows.
+    // An element of no height has no base current.
     m.Frequence_Mesure = 14;
+    m.Dimension_Brin = 0;
+    r = mesures::calculerRayonnement(m, true);
+    QVERIFY(r.erreur && r.erreur->startsWith(QStringLiteral("Calcul impossible")));
+    QVERIFY(r.texteRayonnement.isEmpty() && r.texteRendement.isEmpty());
+
+    // A type factor so large that the radiation resistance overflows a single.
     m.Dimension_Brin = 1e30f;
+    m.Facteur_Type_Antenne = 3e38f;
     r = mesures::calculerRayonnement(m, true);
     QVERIFY(r.avertissement);
     QVERIFY(r.erreur && r.erreur->startsWith(QStringLiteral("Calcul impossible")));
     QVERIFY(r.texteRayonnement.isEmpty() && r.texteRendement.isEmpty());
+}
+
+// Reference values of the sine and cosine integrals (Abramowitz and Stegun, table 5.1; GSL agrees
+// to the last digit).
+void CalculsMesures::integrales_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("si");
+    QTest::addColumn<double>("ci");
+    QTest::newRow("0.5") << 0.5 << 0.49310741804306674 << -0.17778407880661296;
+    QTest::newRow("1") << 1.0 << 0.946083070367183 << 0.3374039229009682;
+    QTest::newRow("2 (series limit)") << 2.0 << 1.6054129768026948 << 0.42298082877486504;
+    QTest::newRow("5") << 5.0 << 1.549931244944674 << -0.19002974965664385;
+    QTest::newRow("20") << 20.0 << 1.5482417010434397 << 0.044419820845353314;
+    QTest::newRow("100") << 100.0 << 1.5622254668890563 << -0.005148825142610493;
+}
+
+void CalculsMesures::integrales()
+{
+    QFETCH(double, x);
+    QFETCH(double, si);
+    QFETCH(double, ci);
+    const auto r = mesures::sinusCosinusIntegraux(x);
+    QVERIFY2(std::abs(r.si - si) <= 1e-14 * std::abs(si), qPrintable(QString::number(r.si, 'g', 17)));
+    QVERIFY2(std::abs(r.ci - ci) <= 1e-13 * std::abs(ci), qPrintable(QString::number(r.ci, 'g', 17)));
+    const double cin = mesures::kEuler + std::log(x) - ci;
+    QVERIFY(std::abs(mesures::cosinusIntegralEntier(x) - cin) <= 1e-13 * cin);
+}
+
+// The radiation resistance of a vertical against the textbook values: 36.5 ohms at a quarter wave
+// (half the half-wave dipole's 73.1), and the short monopole's 40π²(h/λ)².
+void CalculsMesures::rayonnementReference()
+{
+    const double pi = std::numbers::pi;
+    QVERIFY(std::abs(mesures::resistanceRayonnementVerticale(pi / 2) - 36.5) <= 0.1);
+    const double court = 40 * pi * pi / 400;  // h = λ/20
+    QVERIFY(std::abs(mesures::resistanceRayonnementVerticale(2 * pi / 20) / court - 1) <= 0.02);
+    const double tresCourt = 40 * pi * pi * 1e-6;  // h = λ/1000
+    QVERIFY(std::abs(mesures::resistanceRayonnementVerticale(2 * pi / 1000) / tresCourt - 1) <= 1e-4);
+    QVERIFY(std::isnan(mesures::resistanceRayonnementVerticale(0)));
+    // Towards a half wave the base current vanishes and the resistance referred to it grows.
+    QVERIFY(mesures::resistanceRayonnementVerticale(pi * 0.999) > 1e5);
+
+    // Through the calculation: a quarter-wave ground plane on 14 MHz (5.357 m).
+    Module1 m;
+    m.Frequence_Mesure = 14;
+    m.Dimension_Brin = float(300.0 / 14 / 4);
+    m.Facteur_Type_Antenne = 1;
+    m.Resistance_Mesuree = 36;
+    const auto r = mesures::calculerRayonnement(m, true);
+    QVERIFY(std::abs(r.resistanceRayonnement - 36.5) <= 0.1);
 }
 
 QTEST_GUILESS_MAIN(CalculsMesures)
