@@ -94,6 +94,7 @@ std::optional<Resultat> recalculer(int type, float F0, float K0, float L0, float
         r.horsLimites = true;
         r.longueurReference = r.facteurRecalcule = r.longueurRecalculee = r.correction = 0;
         r.facteur = r.longueur = r.action = messageHorsLimites();
+        r.cadre.clear();  // neither a length to cut nor one to add
         return r;
     }
     r.action = action(type, r.correction, saut);

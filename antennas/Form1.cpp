@@ -12,6 +12,7 @@
 #include "shell/Module1.h"
 #include "shell/numbers.h"
 
+#include <cmath>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <cmath>
 
 using namespace antennes;
 
@@ -402,12 +404,16 @@ void Form1::choisirCable()
     calculerFilaire();
 }
 
-bool Form1::frequencePrete(float frequence)
+bool Form1::frequencePrete(float frequence, bool saisissable)
 {
     if (frequenceUtilisable(frequence)) return true;
+    // Where the frequency cannot be typed, only the band table can give one.
+    const QString remede = saisissable
+        ? QStringLiteral("Choisissez une bande ou indiquez une fréquence d'accord.")
+        : QStringLiteral("Choisissez une bande dont la fréquence préférée est renseignée dans le "
+                         "tableau des bandes (menu « Paramètres »).");
     messages::afficher(this,
-                       QStringLiteral("Pas de fréquence d'accord utilisable pour ce calcul.") + store().Saut_Ligne
-                           + QStringLiteral("Choisissez une bande ou indiquez une fréquence d'accord."),
+                       QStringLiteral("Pas de fréquence d'accord utilisable pour ce calcul.") + store().Saut_Ligne + remede,
                        messages::kTitreProgramme, QMessageBox::Warning);
     return false;
 }
@@ -450,13 +456,13 @@ void Form1::calculerYagi()
 
 void Form1::calculerQuad()
 {
-    calculerModele(store().Frequence_Quad, Text8, Combo4, kTiretsQuad, antennes::calculerQuad);
+    calculerModele(store().Frequence_Quad, Text8, Combo4, kTiretsQuad, antennes::calculerQuad, false);
 }
 
 void Form1::calculerModele(float frequence, QLineEdit *champ, QComboBox *modeles, int nombreTirets,
-                           ResultatModele (*calcul)(const EntreeModele &))
+                           ResultatModele (*calcul)(const EntreeModele &), bool frequenceSaisissable)
 {
-    if (!frequencePrete(frequence)) return;
+    if (!frequencePrete(frequence, frequenceSaisissable)) return;
     Module1 &s = store();
     s.Calcul_Filaire_Fait = false;
     montrerFrequence(champ, frequence);
@@ -485,9 +491,17 @@ void Form1::choisirLongueurLevy()
 void Form1::choisirUnite(bool metres)
 {
     if (metres == levyEnMetres_) return;  // the unit in force: nothing to convert
-    levyEnMetres_ = metres;
     Module1 &s = store();
-    s.Longueur_Levy = metres ? piedsEnMetres(s.Longueur_Levy) : metresEnPieds(s.Longueur_Levy);
+    const float convertie = metres ? piedsEnMetres(s.Longueur_Levy) : metresEnPieds(s.Longueur_Levy);
+    if (!std::isfinite(convertie)) {
+        // Beyond what a single holds in feet: the unit in force stays, and says why.
+        (levyEnMetres_ ? Option2 : Option1)->setChecked(true);
+        Text3->setPlainText(QStringLiteral("Cette longueur ne peut pas être exprimée en pieds : elle "
+                                           "dépasse les limites du calcul. Le calcul reste en mètres."));
+        return;
+    }
+    levyEnMetres_ = metres;
+    s.Longueur_Levy = convertie;
     calculerLevy();
 }
 

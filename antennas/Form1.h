@@ -50,12 +50,15 @@ private:
     void calculerLevy();
     // A design of the Quad or Yagi tab: its frequency shown in `champ`, its list, its separator.
     void calculerModele(float frequence, QLineEdit *champ, QComboBox *modeles, int nombreTirets,
-                        antennes::ResultatModele (*calcul)(const antennes::EntreeModele &));
+                        antennes::ResultatModele (*calcul)(const antennes::EntreeModele &),
+                        bool frequenceSaisissable = true);
     // Leaves the result lines in the store and shows them under the header block.
     void ecrireResultats(float frequence, float longueurOnde, int nombreTirets, const antennes::Lignes &lignes);
 
     // False, after telling the user, when `frequence` cannot be calculated with.
-    bool frequencePrete(float frequence);
+    // Whether the frequency can be calculated with; otherwise a warning naming the remedy (typing a
+    // frequency, or for a designer whose frequency cannot be typed, the band table).
+    bool frequencePrete(float frequence, bool saisissable = true);
     void montrerFrequence(QLineEdit *champ, float frequence);
     // The drawing of the antenna: a picture file of the program directory, or a picture.
     void chargerDessin(const QString &nom);

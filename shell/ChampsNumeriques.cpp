@@ -109,7 +109,7 @@ void ChampsNumeriques::focusPerdu(QLineEdit *champ)
     if (!accepte) {
         champ->setText(sauves_.value(champ));
         for (QWidget *r : c->resultats) ecrireTexte(r, sauves_.value(r));
-        if (c->bipSiRefus && bip_) bip_();
+        if (c->bipSiRefus && !(c->bipSaufTexteVide && texte.isEmpty()) && bip_) bip_();
         return;
     }
     if (c->enregistrer) c->enregistrer(x);

@@ -44,6 +44,7 @@ public:
         QList<QWidget *> resultats;               // dependent result fields, in order
         std::function<void()> effets;             // side effects after acceptance, in order
         bool bipSiRefus = false;                  // sound the beep on a rejected entry
+        bool bipSaufTexteVide = false;            // with bipSiRefus: not when the text left is empty
         bool simple = true;                       // bound to a single: reject what a single cannot hold
         // Whether the field takes entries now (unset: always). While it does not, a click only
         // beeps and leaving the field does nothing (fields locked by another control's state).

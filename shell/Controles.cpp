@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -33,8 +34,21 @@ QComboBox *liste(const char *nom, const QStringList &entrees, const QString &tex
     c->addItems(entrees);
     if (saisieLibre) c->setInsertPolicy(QComboBox::NoInsert);
     c->setCurrentIndex(-1);
-    if (saisieLibre) c->setEditText(texteModele);
-    else c->setPlaceholderText(texteModele);
+    if (saisieLibre) {
+        c->setEditText(texteModele);
+        // Typed text that is not one of the entries leaves no entry chosen; typing an entry's own
+        // text chooses it. Either way no choice handler runs: only a choice from the list is one.
+        QObject::connect(c->lineEdit(), &QLineEdit::textEdited, c, [c](const QString &texte) {
+            const int index = c->findText(texte, Qt::MatchExactly);
+            if (index == c->currentIndex()) return;
+            const int curseur = c->lineEdit()->cursorPosition();
+            c->setCurrentIndex(index);
+            c->setEditText(texte);
+            c->lineEdit()->setCursorPosition(curseur);
+        });
+    } else {
+        c->setPlaceholderText(texteModele);
+    }
     return c;
 }
 

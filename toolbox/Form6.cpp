@@ -389,12 +389,9 @@ void Form6::declarerChamps()
     champs_->ajouter(bipant(montre(Text15, m.Diametre_Blindage, entre(0, true, 50000, false), mm, {Text16})));
 
     champs_->ajouter(enDecimales(Text12, m.Frequence_Cable, entre(0, true, 1000, true), 3, mhz, {Text17}));
-    // The velocity factor beeps only when something was typed: the test is not run on an empty text.
-    Champ velocite = enDecimales(Text13, m.Coefficient_Velocite, [this](double v) {
-        const bool bon = v > 0 && v < 1;
-        if (!bon) bip();
-        return bon;
-    }, 2, QString(), {Text17});
+    // The velocity factor beeps on a refusal only when something was typed.
+    Champ velocite = bipant(enDecimales(Text13, m.Coefficient_Velocite, entre(0, true, 1, true), 2, QString(), {Text17}));
+    velocite.bipSaufTexteVide = true;
     velocite.effets = [&m] { m.Nom_Cable = QStringLiteral("câble standard"); };
     champs_->ajouter(velocite);
     Champ demiOndes;
@@ -429,10 +426,13 @@ void Form6::preparer()
     Text5->setText(fixe(double(m.Diametre_Self), 2) + QStringLiteral(" cm"));
     Text6->setText(fixe(double(m.Diametre_Fil_Self), 2) + QStringLiteral(" cm"));
     Text9->setText(montrer(m.Nombre_Spires) + QStringLiteral(" spires"));
-    // Spaced turns, inductance mode (the mode captions and locks with it), then the coil.
+    // Choosing spaced turns runs the coil calculation in the mode in force (turns mode, if the user
+    // left it so: its messages come first); then inductance mode, its captions and locks, and the
+    // coil again.
+    Option1->setChecked(true);
+    calculerSelf();
     Check1->setChecked(false);
     appliquerMode();
-    Option1->setChecked(true);
     calculerSelf();
 
     Text11->setText(fixe(double(m.Frequence_Trappe), 3) + mhz);

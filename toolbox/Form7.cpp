@@ -43,7 +43,11 @@ Form7::Form7(MDIForm1 &principal)
     MSHFlexGrid1->verticalHeader()->hide();
     MSHFlexGrid1->verticalHeader()->setDefaultSectionSize(MSHFlexGrid1->fontMetrics().height() + 8);
     MSHFlexGrid1->horizontalHeader()->setMinimumSectionSize(1);
-    for (int c = 0; c < boite::kColonnesCables; ++c) MSHFlexGrid1->setColumnWidth(c, largeurMinimale(c));
+    for (int c = 0; c < boite::kColonnesCables; ++c) {
+        MSHFlexGrid1->setColumnWidth(c, largeurMinimale(c));
+        // Heading cells that the file's first line does not reach stay empty (not Qt's numbers).
+        MSHFlexGrid1->setHorizontalHeaderItem(c, new QTableWidgetItem);
+    }
 
     Label1 = new QLabel(QStringLiteral("Cliquer sur une ligne pour exporter le Coéficient de Vélocité"));
     Label1->setObjectName(QStringLiteral("Label1"));

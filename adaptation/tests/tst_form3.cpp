@@ -335,7 +335,9 @@ private slots:
         Adaptation w(*p);
         w.mesurer("13.9");
         w.appuyerCalculer();
-        for (const QString &refus : {QStringLiteral("0"), QStringLiteral("-2"), QStringLiteral("abc"), QString()}) {
+        // 1E-46 passes "above 0" but a single holds it as 0.
+        for (const QString &refus : {QStringLiteral("0"), QStringLiteral("-2"), QStringLiteral("abc"), QString(),
+                                     QStringLiteral("1E-46")}) {
             cliquer(w.t[4]);
             QVERIFY(w.t[4]->text().isEmpty() && w.t[5]->text().isEmpty() && w.t[6]->text().isEmpty());
             QVERIFY(w.action->toPlainText().isEmpty());
@@ -355,6 +357,26 @@ private slots:
         QCOMPARE(w.appuyerCalculer().size(), 0);
         QCOMPARE(w.cadre->title(), QStringLiteral("Longueur à rajouter"));
         QCOMPARE(p->beepCount(), 0);
+    }
+
+    // A measured frequency so small that the figures overflow: no length to cut or to add is named.
+    void mesureHorsLimites()
+    {
+        Session s(1, 14.2f, 0.95f);
+        s.ouvrir();
+        Adaptation w(*s.p);
+        w.mesurer("1E-38");
+        QCOMPARE(s.p->store().Frequence_Resonance_Mesuree, 1e-38f);
+        QVERIFY(w.appuyerCalculer().isEmpty());
+        const QString horsLimites = QStringLiteral("Résultat hors des limites du calcul");
+        QCOMPARE(w.t[5]->text(), horsLimites);
+        QCOMPARE(w.t[6]->text(), horsLimites);
+        QCOMPARE(w.texteAction(), horsLimites);
+        QCOMPARE(w.cadre->title(), QString());
+        // A measure within the limits names the action again.
+        w.mesurer("13.9");
+        w.appuyerCalculer();
+        QCOMPARE(w.cadre->title(), QStringLiteral("Longueur à supprimer"));
     }
 
     // Leaving hides the window; opening again rewrites the initial values and empties the rest.

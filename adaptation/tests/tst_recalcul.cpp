@@ -161,6 +161,7 @@ private slots:
         QCOMPARE(r->facteur, QStringLiteral("Résultat hors des limites du calcul"));
         QCOMPARE(r->longueur, r->facteur);
         QCOMPARE(r->action, r->facteur);
+        QVERIFY(r->cadre.isEmpty());  // neither a length to cut nor one to add
         QCOMPARE(r->longueurRecalculee, 0.0f);
         QCOMPARE(r->correction, 0.0f);
         QCOMPARE(r->plausibilite, Plausibilite::Correcte);

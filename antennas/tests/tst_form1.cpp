@@ -583,6 +583,30 @@ private slots:
         QVERIFY(!a.resultat().isEmpty());
     }
 
+    // A length a single holds in metres but not in feet: the unit change is refused and says so.
+    void levyTropLongPourLesPieds()
+    {
+        Donnees d;
+        Concepteur a(d);
+        a.onglet(3);
+        a.appuyer("Option2");
+        saisir(a.texte("Text11"), "3E38");
+        const QString longueur = a.texte("Text11")->text();
+        QVERIFY(longueur.endsWith(" m"));
+        QVERIFY(a.appuyer("Option1").isEmpty());
+        QCOMPARE(a.texte("Text11")->text(), longueur);
+        QVERIFY(std::isfinite(a.s().Longueur_Levy));
+        QCOMPARE(a.s().Longueur_Levy, 3e38f);
+        QVERIFY(a.c<QRadioButton>("Option2")->isChecked());
+        QVERIFY(!a.c<QRadioButton>("Option1")->isChecked());
+        QCOMPARE(a.resultat(), QStringLiteral("Cette longueur ne peut pas être exprimée en pieds : elle dépasse "
+                                              "les limites du calcul. Le calcul reste en mètres."));
+        // Still in metres: a length that converts goes to feet.
+        saisir(a.texte("Text11"), "12.92");
+        a.appuyer("Option1");
+        QCOMPARE(a.texte("Text11")->text(), QStringLiteral("42,39 ft"));
+    }
+
     void bandeSansFrequence()
     {
         Donnees d;
@@ -623,13 +647,18 @@ private slots:
         // No calculation runs on a frequency of 0, whatever starts it.
         const QString refus = QStringLiteral("Pas de fréquence d'accord utilisable pour ce calcul.\n"
                                              "Choisissez une bande ou indiquez une fréquence d'accord.");
-        for (const auto &action : QList<std::function<QList<Boite>()>>{
-                 [&] { return a.appuyer("Calculer_Filaire"); }, [&] { return a.onglet(1); },
-                 [&] { return a.choisir("Combo3", 1); }, [&] { return a.onglet(2); }, [&] { return a.onglet(3); },
-                 [&] { return a.choisir("Combo7", 2); }}) {
+        // The Quad frequency cannot be typed: only the band table can give one.
+        const QString refusQuad = QStringLiteral("Pas de fréquence d'accord utilisable pour ce calcul.\n"
+                                                 "Choisissez une bande dont la fréquence préférée est "
+                                                 "renseignée dans le tableau des bandes (menu « Paramètres »).");
+        for (const auto &[action, attendu] : QList<std::pair<std::function<QList<Boite>()>, QString>>{
+                 {[&] { return a.appuyer("Calculer_Filaire"); }, refus}, {[&] { return a.onglet(1); }, refus},
+                 {[&] { return a.choisir("Combo3", 1); }, refus}, {[&] { return a.onglet(2); }, refusQuad},
+                 {[&] { return a.appuyer("Calculer_Quad"); }, refusQuad}, {[&] { return a.onglet(3); }, refus},
+                 {[&] { return a.choisir("Combo7", 2); }, refus}}) {
             b = action();
             QCOMPARE(b.size(), 1);
-            QCOMPARE(b[0].texte, refus);
+            QCOMPARE(b[0].texte, attendu);
             QCOMPARE(b[0].icone, QMessageBox::Warning);
             QCOMPARE(a.resultat(), QStringLiteral("Text3"));
         }

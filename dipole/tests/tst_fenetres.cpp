@@ -284,6 +284,45 @@ private slots:
         QVERIFY(!c(QStringLiteral("Text5"))->text().isEmpty());
     }
 
+    // Text typed into a unit list that is none of its entries leaves no entry chosen: the
+    // calculation then works in feet and with an AWG number.
+    void texteTapeDansLesUnites()
+    {
+        const auto taperDans = [](QComboBox *liste, const QString &texte) {
+            liste->lineEdit()->setFocus(Qt::MouseFocusReason);
+            liste->lineEdit()->selectAll();
+            QTest::keyClicks(liste->lineEdit(), texte);
+        };
+        auto *combo1 = c<QComboBox>(QStringLiteral("Combo1"));
+        essai::choisir(combo1, 1);
+        QVERIFY(calculer().isEmpty());
+        QVERIFY(grille()->item(0, 1)->text().endsWith(QStringLiteral(" M")));
+        taperDans(combo1, QStringLiteral("pouces"));
+        QCOMPARE(combo1->currentIndex(), -1);
+        QCOMPARE(combo1->currentText(), QStringLiteral("pouces"));
+        QVERIFY(calculer().isEmpty());
+        QVERIFY(grille()->item(0, 1)->text().endsWith(QStringLiteral(" ft")));
+        QCOMPARE(c(QStringLiteral("Text2"))->text(), QStringLiteral("9,14"));  // nothing converted
+        taperDans(combo1, QStringLiteral("Feets"));
+        QCOMPARE(combo1->currentIndex(), 0);
+
+        // 1.6 typed as an AWG number, then as millimetres with the list's text typed over.
+        auto *combo2 = c<QComboBox>(QStringLiteral("Combo2"));
+        essai::choisir(combo2, 0);
+        entrer(QStringLiteral("Text6"), QStringLiteral("1.6"));
+        QVERIFY(calculer().isEmpty());
+        const QString awg = c(QStringLiteral("Text5"))->text();
+        essai::choisir(combo2, 2);
+        entrer(QStringLiteral("Text6"), QStringLiteral("1.6"));
+        QVERIFY(calculer().isEmpty());
+        QVERIFY(c(QStringLiteral("Text5"))->text() != awg);
+        taperDans(combo2, QStringLiteral("fil"));
+        QCOMPARE(combo2->currentIndex(), -1);
+        QCOMPARE(c(QStringLiteral("Text6"))->text(), QStringLiteral("1.6"));  // not a choice: kept
+        QVERIFY(calculer().isEmpty());
+        QCOMPARE(c(QStringLiteral("Text5"))->text(), awg);
+    }
+
     void premierChoixAwgVideLeFil()
     {
         essai::choisir(c<QComboBox>(QStringLiteral("Combo2")), 0);

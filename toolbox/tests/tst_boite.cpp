@@ -298,6 +298,10 @@ private slots:
         QCOMPARE(m().Coefficient_Velocite, 0.66f);
         quitter(e("Text13"));  // empty: refused without a beep
         QCOMPARE(p->beepCount(), 1);
+        // A number a single cannot hold is refused with the beep like any other.
+        saisir(e("Text13"), QStringLiteral("1e39"));
+        QCOMPARE(p->beepCount(), 2);
+        QCOMPARE(m().Coefficient_Velocite, 0.66f);
 
         m().Nom_Cable = QStringLiteral("RG58");
         saisir(e("Text13"), QStringLiteral("0.8"));
@@ -439,6 +443,58 @@ private slots:
         QCOMPARE(t("Text33"), rapport);
         QCOMPARE(f->focusWidget(), e("Text7"));
         QCOMPARE(m().Nombre_Spires, 8.0f);
+    }
+
+    // The preparation chooses spaced turns first, which calculates in the mode the user left (turns
+    // mode: the impossible coil is reported and 8 turns kept), then calculates in inductance mode.
+    void preparationApresModeSpires()
+    {
+        modeSpires();
+        saisir(e("Text7"), QStringLiteral("1"));
+        appuyer(c<QPushButton>("Retour_Menu"));
+        const QList<essai::Boite> b = menu(*p, "Calculs");
+        QCOMPARE(b.size(), 1);
+        QCOMPARE(b[0].titre, QStringLiteral("Attention!"));
+        QCOMPARE(b[0].texte, QStringLiteral("Cette self n'est pas réalisable.\nSa longueur doit être bien plus grande que 1,26 cm"));
+        QVERIFY(!c<QCheckBox>("Check1")->isChecked());
+        QCOMPARE(c<QCheckBox>("Check1")->text(), QStringLiteral("Calcul de la valeur de la self"));
+        QCOMPARE(m().Nombre_Spires, 8.0f);
+        const QStringList resultats{t("Text7"), t("Text8"), t("Text10"), t("Text33")};
+        QVERIFY(!resultats[2].isEmpty());
+        // The same as asking for 8 spaced turns by hand.
+        saisir(e("Text9"), QStringLiteral("8"));
+        appuyer(c<QPushButton>("Calculer_Self"));
+        QCOMPARE((QStringList{t("Text7"), t("Text8"), t("Text10"), t("Text33")}), resultats);
+    }
+
+    // Only the left button is the click that empties a field: the right one opens the context menu
+    // (to paste), the middle one pastes.
+    void seulLeBoutonGauche()
+    {
+        const QStringList avant{t("Text1"), t("Text2"), t("Text4")};
+        QVERIFY(!avant[0].isEmpty() && !avant[1].isEmpty() && !avant[2].isEmpty());
+        for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
+            QTest::mousePress(e("Text1"), b);
+            QTest::mouseRelease(e("Text1"), b);
+            QCOMPARE((QStringList{t("Text1"), t("Text2"), t("Text4")}), avant);
+        }
+        cliquer(e("Text1"));
+        QCOMPARE((QStringList{t("Text1"), t("Text2"), t("Text4")}), (QStringList{"", "", ""}));
+    }
+
+    // A single-precision value below 0.0001 is shown in exponent form, the single nearest 0.0001
+    // included.
+    void valeurMinuscule()
+    {
+        saisir(e("Text18"), QStringLiteral("0.0001"));
+        QCOMPARE(t("Text18"), QStringLiteral(" 1E-04 Ohms"));
+        QCOMPARE(m().Impedance_Trappe, 0.0001f);
+        saisir(e("Text18"), QStringLiteral("0.00011"));
+        QCOMPARE(t("Text18"), QStringLiteral(" .00011 Ohms"));
+        // Too small for a single: held as 0, refused like 0.
+        saisir(e("Text18"), QStringLiteral("1E-50"));
+        QCOMPARE(t("Text18"), QStringLiteral(" .00011 Ohms"));
+        QCOMPARE(m().Impedance_Trappe, 0.00011f);
     }
 
     void trappe()

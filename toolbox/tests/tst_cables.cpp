@@ -169,6 +169,12 @@ private slots:
             return i ? i->text() : QStringLiteral("<aucune>");
         };
         QCOMPARE(grille()->horizontalHeaderItem(4)->text(), QStringLiteral("Vel"));
+        // Heading cells beyond the first line's fields stay empty.
+        for (int c = 5; c < grille()->columnCount(); ++c) {
+            QVERIFY(grille()->horizontalHeaderItem(c));
+            QCOMPARE(grille()->horizontalHeaderItem(c)->text(), QString());
+            QCOMPARE(grille()->model()->headerData(c, Qt::Horizontal).toString(), QString());
+        }
         QCOMPARE((QStringList{cellule(0, 0), cellule(0, 4), cellule(0, 5)}), (QStringList{"RG58", "0.66", "<aucune>"}));
         QCOMPARE((QStringList{cellule(1, 0), cellule(1, 1), cellule(1, 2), cellule(1, 4)}),
                  (QStringList{"RG59", "<aucune>", "75", "0.82"}));
@@ -202,6 +208,9 @@ private slots:
         QCOMPARE(p->store().Dernier_Cable, short(-1));
         ouvrirDepuisLaBoite();
         QCOMPARE(grille()->rowCount(), 0);
+        // An empty heading, not Qt's column numbers.
+        for (int c = 0; c < grille()->columnCount(); ++c)
+            QCOMPARE(grille()->model()->headerData(c, Qt::Horizontal).toString(), QString());
         emit grille()->horizontalHeader()->sectionClicked(0);
         emit grille()->cellClicked(0, 0);
         QCOMPARE(t(choix(), "Text1"), QString());
