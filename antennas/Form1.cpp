@@ -7,6 +7,7 @@
 #include "antennas/yagi.h"
 #include "shell/ChampsNumeriques.h"
 #include "shell/Controles.h"
+#include "shell/Images.h"
 #include "shell/MDIForm1.h"
 #include "shell/Messages.h"
 #include "shell/Module1.h"
@@ -225,7 +226,7 @@ void Form1::construire()
     // The drawings keep their place whatever is shown. A box of fixed size also spares the window
     // a new layout each time a drawing is changed.
     Picture1->setFixedSize(kImageMax + 2 * QSize(Picture1->frameWidth(), Picture1->frameWidth()));
-    montrerImage(QPixmap(QStringLiteral(":/dessins/Form1.png")));  // a generic antenna, until a calculation
+    montrerImage(images::ressource(QStringLiteral(":/dessins/Form1.png"), Picture1->devicePixelRatioF()));  // a generic antenna, until a calculation
     Retour_Menu = bouton("Retour_Menu", QStringLiteral("Retour au menu"));
 
     auto *bande = new QHBoxLayout;
@@ -246,8 +247,7 @@ void Form1::construire()
 
 void Form1::montrerImage(const QPixmap &image)
 {
-    const bool grande = image.width() > kImageMax.width() || image.height() > kImageMax.height();
-    Picture1->setPixmap(grande ? image.scaled(kImageMax, Qt::KeepAspectRatio, Qt::SmoothTransformation) : image);
+    Picture1->setPixmap(images::reduire(image, kImageMax, Picture1->devicePixelRatioF()));
 }
 
 void Form1::chargerDessin(const QString &nom)

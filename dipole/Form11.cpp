@@ -2,6 +2,7 @@
 
 #include "dipole/tableau.h"
 #include "dipole/twips.h"
+#include "shell/Images.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 
@@ -66,7 +67,7 @@ Form11::Form11(MDIForm1 &principal)
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAlignment(Qt::AlignCenter);
-    const QPixmap dessin(QStringLiteral(":/dessins/Form11.png"));
+    const QPixmap dessin = images::ressource(QStringLiteral(":/dessins/Form11.png"), Picture1->devicePixelRatioF());
     if (!dessin.isNull()) Picture1->setPixmap(dessin);
 
     auto *page = new QHBoxLayout(this);

@@ -6,6 +6,7 @@
 #include "dipole/twips.h"
 #include "shell/ChampsNumeriques.h"
 #include "shell/Controles.h"
+#include "shell/Images.h"
 #include "shell/MDIForm1.h"
 #include "shell/Messages.h"
 #include "shell/Module1.h"
@@ -35,13 +36,17 @@ namespace {
 
 const QString kMhz = QStringLiteral(" Mhz");
 
-// A picture stored with the window; the box stays empty until the drawing is built in.
+// The two drawings stand beside the fields, at most this size.
+constexpr QSize kTailleDessins(400, 230);
+
+// A picture stored with the window, brought to the height of the fields from its copy at twice
+// the resolution; the box stays empty until the drawing is built in.
 QLabel *dessin(const char *nom, const QString &ressource, QWidget *parent)
 {
     auto *l = controles::creer<QLabel>(nom, parent);
     l->setAlignment(Qt::AlignCenter);
-    const QPixmap p(ressource);
-    if (!p.isNull()) l->setPixmap(p);
+    const QPixmap p = images::ressource(ressource, 2);
+    if (!p.isNull()) l->setPixmap(images::reduire(p, kTailleDessins, l->devicePixelRatioF()));
     return l;
 }
 
@@ -122,7 +127,10 @@ void Form8::construire()
 
     Text7->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text7->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    Text7->setMinimumHeight(fontMetrics().lineSpacing() * 6);
+    Text7->setMinimumHeight(fontMetrics().lineSpacing() * 4 + 2 * Text7->frameWidth() +
+                            int(2 * Text7->document()->documentMargin()));
+    Text7->setMaximumHeight(fontMetrics().lineSpacing() * 6 + 2 * Text7->frameWidth() +
+                            int(2 * Text7->document()->documentMargin()));
 
     // The positions grid: a heading row, the position numbers in a narrow first column.
     QTableWidget *g = MSHFlexGrid1;
@@ -130,22 +138,32 @@ void Form8::construire()
     g->verticalHeader()->hide();
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
     for (int c = 0; c < dipole::kColonnes; ++c) {
         g->setHorizontalHeaderItem(c, new QTableWidgetItem);
         for (int r = 0; r < dipole::kPositions; ++r) {
             auto *item = new QTableWidgetItem;
             item->setTextAlignment(c == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+            if (c == 0) {
+                // Column 0 is a heading column like row 0: its look, and no selection.
+                item->setFlags(Qt::ItemIsEnabled);
+                item->setBackground(g->palette().brush(QPalette::Button));
+                item->setForeground(g->palette().brush(QPalette::ButtonText));
+                item->setFont(g->horizontalHeader()->font());
+            }
             g->setItem(r, c, item);
         }
     }
     g->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    const int largeurCellule = fontMetrics().horizontalAdvance(QStringLiteral("0 000,0 Mhz")) + 12;
+    // Each column as narrow as its longest text allows ("102,82 µh", "10 000,0 Mhz").
+    const int largeurCellule = fontMetrics().horizontalAdvance(QStringLiteral("10 000,0 Mhz")) + 10;
     g->setMinimumWidth(twipsEnPixels(this, 500) + (dipole::kColonnes - 1) * largeurCellule +
                        2 * g->frameWidth());
     g->setMinimumHeight(g->horizontalHeader()->sizeHint().height() +
                         dipole::kPositions * g->verticalHeader()->defaultSectionSize() +
                         2 * g->frameWidth());
+    g->setMaximumHeight(g->minimumHeight());
 
     // Layout: the inputs and results beside the two drawings, then the note and the grid.
     auto *saisie = new QGridLayout;
@@ -173,8 +191,8 @@ void Form8::construire()
     saisie->setRowStretch(7, 1);
 
     auto *dessins = new QHBoxLayout;
-    dessins->addWidget(Picture1);
-    dessins->addWidget(Picture2);
+    dessins->addWidget(Picture1, 0, Qt::AlignTop);
+    dessins->addWidget(Picture2, 0, Qt::AlignTop);
 
     auto *haut = new QHBoxLayout;
     haut->addLayout(saisie, 1);
@@ -192,7 +210,7 @@ void Form8::construire()
                                        QStringLiteral("Valeurs des éléments pour une position de "
                                                       "la self dans un interval de 1 à 9"),
                                        MSHFlexGrid1, this));
-    page->addWidget(MSHFlexGrid1, 1);
+    page->addWidget(MSHFlexGrid1);
     page->addLayout(bas);
 
     connect(Command1, &QPushButton::clicked, this, &Form8::calculer);
@@ -318,7 +336,10 @@ void Form8::montrerResultat(const dipole::Resultat &r)
 
 void Form8::ecrireEnTetes()
 {
-    MSHFlexGrid1->setColumnWidth(0, twipsEnPixels(this, 500));
+    // 500 twips, widened only if the heading "Ant" would not fit.
+    MSHFlexGrid1->setColumnWidth(0, std::max(twipsEnPixels(this, 500),
+                                             MSHFlexGrid1->horizontalHeader()->fontMetrics().horizontalAdvance(
+                                                 QString::fromUtf16(dipole::kEnTetes[0])) + 12));
     for (int c = 0; c < dipole::kColonnes; ++c)
         MSHFlexGrid1->horizontalHeaderItem(c)->setText(QString::fromUtf16(dipole::kEnTetes[c]));
     for (int r = 0; r < dipole::kPositions; ++r) MSHFlexGrid1->item(r, 0)->setText(QString::number(r + 1));

@@ -21,7 +21,7 @@ void FenetreTravail::cacher() { principal_.cacher(this); }
 
 bool FenetreTravail::chargerImage(QLabel *cadre, const QString &nom) const
 {
-    const QPixmap image = principal_.image(nom);
+    const QPixmap image = principal_.image(nom, cadre->devicePixelRatioF());
     if (image.isNull()) {
         cadre->clear();
         return false;

@@ -6,6 +6,7 @@
 #include "dipole/Form8.h"
 #include "measures/Form9.h"
 #include "shell/Form10.h"
+#include "shell/Images.h"
 #include "shell/Messages.h"
 #include "shell/Module1.h"
 #include "shell/StyleCadres.h"
@@ -20,6 +21,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
 
 MDIForm1::MDIForm1(const QString &dataDir, QWidget *parent)
     : QMainWindow(parent), store_(std::make_unique<Module1>()), repertoire_(dataDir)
@@ -66,7 +69,15 @@ MDIForm1::MDIForm1(const QString &dataDir, QWidget *parent)
                                .arg(p.fichier, p.raison, store_->Saut_Ligne),
                            messages::kTitreProgramme, QMessageBox::Warning);
 
-    resize(1100, 800);
+    // Room for the largest working window where the screen has it; maximized on a smaller screen.
+    // (With room for the frame a window manager puts around it.)
+    const QRect ecran = screen()->availableGeometry();
+    if (ecran.width() >= kTailleVoulue.width() + 40 && ecran.height() >= kTailleVoulue.height() + 60) {
+        resize(kTailleVoulue);
+    } else {
+        resize(kTailleVoulue.boundedTo(ecran.size()));
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
 }
 
 MDIForm1::~MDIForm1()
@@ -113,15 +124,30 @@ void MDIForm1::presenter(QWidget *fenetre)
     fenetre->show();
     if (!cadre) return;
     if (!montre) {
-        // Each showing fits the window to its contents; the main window's area scrolls to
-        // reach a window larger than itself.
+        // Each showing fits the window to its contents and places it in the visible area; the
+        // area scrolls only to reach a window larger than itself.
         cadre->adjustSize();
+        cadre->move(placeLibre(cadre));
         cadre->show();
-        // A window wider or taller than the area starts at its left or top edge, not cut there.
-        cadre->move(std::max(cadre->x(), 0), std::max(cadre->y(), 0));
     }
     cadre->raise();
     zone_->setActiveSubWindow(cadre);
+}
+
+QPoint MDIForm1::placeLibre(const QMdiSubWindow *cadre) const
+{
+    // The top-left corner, or cascaded from it past the corners of the windows shown.
+    QList<QPoint> coins;
+    for (const QMdiSubWindow *autre : zone_->subWindowList())
+        if (autre != cadre && autre->isVisible()) coins << autre->pos();
+    const int pas = std::max(16, cadre->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, cadre));
+    QPoint p(0, 0);
+    while (coins.contains(p)) p += QPoint(pas, pas);
+    // Never past an edge: pulled back inside, to the top-left corner when it is larger.
+    const QSize zone = zone_->viewport()->size();
+    p.setX(std::max(0, std::min(p.x(), zone.width() - cadre->width())));
+    p.setY(std::max(0, std::min(p.y(), zone.height() - cadre->height())));
+    return p;
 }
 
 void MDIForm1::cacher(QWidget *fenetre)
@@ -131,16 +157,17 @@ void MDIForm1::cacher(QWidget *fenetre)
     else fenetre->hide();
 }
 
-QPixmap MDIForm1::image(const QString &nom)
+QPixmap MDIForm1::image(const QString &nom, qreal echelle)
 {
     QString fichier = nom;
     while (fichier.startsWith(u'\\') || fichier.startsWith(u'/')) fichier.remove(0, 1);
-    auto it = images_.constFind(fichier);
+    const QString cle = fichier + u'@' + QString::number(echelle);
+    auto it = images_.constFind(cle);
     if (it != images_.constEnd()) return *it;
-    const QString chemin = QDir(repertoire_).filePath(fichier);
+    QFile f(QDir(repertoire_).filePath(fichier));
     QPixmap p;
-    if (QFileInfo(chemin).isFile()) p.load(chemin);
-    images_.insert(fichier, p);
+    if (QFileInfo(f).isFile() && f.open(QIODevice::ReadOnly)) p = images::depuisFichier(fichier, f.readAll(), echelle);
+    images_.insert(cle, p);
     return p;
 }
 

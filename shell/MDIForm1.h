@@ -9,12 +9,17 @@
 
 struct Module1;
 class QMdiArea;
+class QMdiSubWindow;
 class FenetreTravail;
 
 class MDIForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit MDIForm1(const QString &dataDir, QWidget *parent = nullptr);
+
+    // The size the main window opens at when the screen allows (with room for a window frame
+    // around it): it holds the largest working window (the shortened dipole's) with its frame.
+    static constexpr QSize kTailleVoulue{1360, 760};
     ~MDIForm1() override;
 
     Module1 &store() { return *store_; }
@@ -33,8 +38,9 @@ public:
     // True while presenter() or cacher() moves the focus from one working window to another.
     bool changementDeFenetre() const { return changement_ > 0; }
 
-    // A picture of the program directory, loaded once; null when the file is missing.
-    QPixmap image(const QString &nom);
+    // A picture of the program directory for a screen of device pixel ratio `echelle`, loaded
+    // once; null when the file is missing.
+    QPixmap image(const QString &nom, qreal echelle = 1);
 
     // The working window of type F, created on first use.
     template <class F>
@@ -60,6 +66,8 @@ public:
 
 private:
     void installer(QWidget *fenetre);
+    // Where a window shown anew goes: the area's top-left corner if free, else cascaded.
+    QPoint placeLibre(const QMdiSubWindow *cadre) const;
 
     std::unique_ptr<Module1> store_;
     QString repertoire_;

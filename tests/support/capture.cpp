@@ -1,6 +1,7 @@
 // Screenshots of the real windows, offscreen: builds the main window on a data directory,
 // triggers the given menu entries (answering any message box with its default), then writes the
 // main window's picture. An argument "onglet=N" shows tab N (from 0) of the window last opened.
+// Under a real X server (QT_QPA_PLATFORM=xcb), the main window is as the program opens it there.
 // Usage: orvalis_capture <data dir> <out.png> [entry | onglet=N ...]
 #include "shell/MDIForm1.h"
 #include "tests/support/utilisateur.h"
@@ -12,7 +13,9 @@
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // By default offscreen, on a 1366 x 768 screen: the main window sizes itself as on a small laptop.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" ORVALIS_ECRANS "/portable.json");
     QApplication app(argc, argv);
     if (argc < 3) {
         qWarning("usage: orvalis_capture <data dir> <out.png> [menu entry | onglet=N ...]");
@@ -20,7 +23,6 @@ int main(int argc, char *argv[])
     }
     essai::reglagesFrancais();
     MDIForm1 principal(QString::fromLocal8Bit(argv[1]));
-    principal.resize(1280, 960);
     principal.show();
     for (int i = 3; i < argc; ++i) {
         const QString a = QString::fromLocal8Bit(argv[i]);

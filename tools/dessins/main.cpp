@@ -4,6 +4,7 @@
 //   orvalis_dessins --programme DIR --ressources DIR [--svg FILE] [--planche FILE] [--apercus DIR]
 
 #include <QCommandLineParser>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -41,9 +42,11 @@ bool enregistrerImage(const QImage &image, const QString &chemin, const char *fo
     return false;
 }
 
-QImage tracer(const dessin::Dessin &d)
+// `echelle` pixels a unit: 2 for the copy a high-density screen shows at the same size, sharp.
+QImage tracer(const dessin::Dessin &d, int echelle = 1)
 {
-    QImage image(d.taille, QImage::Format_RGB32);
+    QImage image(d.taille * echelle, QImage::Format_RGB32);
+    image.setDevicePixelRatio(echelle);
     {
         dessin::Trace trace(image);
         d.tracer(trace);
@@ -119,6 +122,7 @@ int main(int argc, char *argv[])
 
     QString erreur;
     QList<QPair<QString, QImage>> faites;
+    QString empreintes;  // "Yagi.gif <SHA-256 of the file written>", a line each
     bool ok = true;
     for (const dessin::Dessin &d : dessin::tous()) {
         const QImage image = tracer(d);
@@ -137,7 +141,28 @@ int main(int argc, char *argv[])
         }
         if (!ok) break;
         faites << qMakePair(d.fichier, QImage(chemin));
+
+        // The copy at twice the resolution, built into the program: shown on a high-density
+        // screen in place of the file as delivered (a file the user put there instead is shown as
+        // it is, so the fingerprint of the delivered file goes with it).
+        const QString double_ = QStringLiteral("2x/") + QFileInfo(d.fichier).path() + u'/' +
+                                QFileInfo(d.fichier).completeBaseName() + QStringLiteral(".png");
+        ok = enregistrerImage(tracer(d, 2), repRessources.filePath(QDir::cleanPath(double_)), "PNG", &erreur);
+        if (!ok) break;
+        if (suffixe != QStringLiteral("png")) {
+            QFile livre(chemin);
+            if (!livre.open(QIODevice::ReadOnly)) {
+                ok = false;
+                erreur = chemin + QStringLiteral(" : ") + livre.errorString();
+                break;
+            }
+            empreintes += d.fichier + u' ' +
+                          QString::fromLatin1(QCryptographicHash::hash(livre.readAll(), QCryptographicHash::Sha256).toHex()) +
+                          u'\n';
+        }
     }
+    if (ok)
+        ok = ecrire(repRessources.filePath(QStringLiteral("2x/empreintes.txt")), empreintes.toUtf8(), &erreur);
 
     if (ok) {
         const QString chemin = repRessources.filePath(QStringLiteral("orvalis/orvalis.png"));

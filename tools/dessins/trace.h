@@ -53,8 +53,9 @@ class Trace {
 public:
     explicit Trace(QImage &image);
     QPainter &peintre() { return p_; }
-    double largeur() const { return image_.width(); }
-    double hauteur() const { return image_.height(); }
+    // In the drawing's own units: a picture drawn at twice the resolution has the same size.
+    double largeur() const { return image_.deviceIndependentSize().width(); }
+    double hauteur() const { return image_.deviceIndependentSize().height(); }
 
     // Title in the top left corner, with an optional second line in smaller type.
     void titre(const QString &texte, const QString &sousTitre = {});
