@@ -31,6 +31,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 using nombres::fixe;
@@ -487,6 +488,10 @@ QString Form8::demanderFichierPdf()
     dialogue.setLabelText(QFileDialog::Accept, QStringLiteral("Enregistrer"));
     dialogue.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
     const QFileInfo propose(solutions::cheminPdfPropose());
+    // Places of the side bar: the home folder and the proposed one (Qt's own list names "Computer").
+    QList<QUrl> raccourcis{QUrl::fromLocalFile(QDir::homePath())};
+    if (propose.absolutePath() != QDir::homePath()) raccourcis << QUrl::fromLocalFile(propose.absolutePath());
+    dialogue.setSidebarUrls(raccourcis);
     dialogue.setDirectory(propose.absolutePath());
     dialogue.selectFile(propose.fileName());
     while (dialogue.exec() == QDialog::Accepted && !dialogue.selectedFiles().isEmpty()) {
