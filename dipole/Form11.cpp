@@ -27,13 +27,12 @@ constexpr int kColonnes = Module1::kColonnesSolutions;
 Form11::Form11(MDIForm1 &principal)
     : FenetreTravail(principal, QStringLiteral("Form11"), QStringLiteral("Tableau des solutions retenues"))
 {
-    static constexpr const char16_t *enTetes[kColonnes] = {
-        u"N°", u"Sel.", u"Sys.", u"Bande", u"Frq.Mhz", u"Lg.A", u"Lg.B", u"Lg.C", u"Self µH"};
+    const QStringList enTetes = solutions::enTetes();
     static constexpr int largeurs[kColonnes] = {300, 400, 400, 600, 800, 700, 700, 700, 700};
 
     MSHFlexGrid1 = new QTableWidget(kLignes, kColonnes, this);
     MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
-    MSHFlexGrid1->setToolTip(QStringLiteral("Pour info: F=feet; M=mètre; D=dipôle; Q=quart d'onde."));
+    MSHFlexGrid1->setToolTip(solutions::kLegende);
     MSHFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSHFlexGrid1->verticalHeader()->hide();
     MSHFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -43,7 +42,7 @@ Form11::Form11(MDIForm1 &principal)
     QHeaderView *entete = MSHFlexGrid1->horizontalHeader();
     int largeurTotale = 2 * MSHFlexGrid1->frameWidth();
     for (int c = 0; c < kColonnes; ++c) {
-        const QString texte = QString::fromUtf16(enTetes[c]);
+        const QString &texte = enTetes[c];
         MSHFlexGrid1->setHorizontalHeaderItem(c, new QTableWidgetItem(texte));
         const int utile = entete->fontMetrics().horizontalAdvance(texte + QStringLiteral("MM"));
         const int largeur = std::max(twipsEnPixels(this, largeurs[c]), utile);

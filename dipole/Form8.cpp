@@ -2,6 +2,7 @@
 
 #include "dipole/Form11.h"
 #include "dipole/calcul.h"
+#include "dipole/pdf.h"
 #include "dipole/tableau.h"
 #include "dipole/twips.h"
 #include "shell/ChampsNumeriques.h"
@@ -17,7 +18,10 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -28,6 +32,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 using nombres::fixe;
@@ -86,6 +91,8 @@ void Form8::construire()
                                  &Form8::sauvegarderTableau);
     Imprimer_Tableau = entree("Imprimer_Tableau", QStringLiteral("Imprimer le tableau"),
                               &Form8::imprimerTableau);
+    Exporter_Tableau = entree("Exporter_Tableau", QStringLiteral("Exporter en PDF…"),
+                              &Form8::exporterTableau);
     Effacer_Tableau = entree("Effacer_Tableau", QStringLiteral("Effacer le tableau"),
                              &Form8::effacerTableau);
 
@@ -262,8 +269,7 @@ void Form8::preparer()
     choisirBande(3);
 
     Voir_Tableau->setChecked(false);
-    for (QAction *a : {Ajouter_Au_Tableau, Sauvegarder_Tableau, Imprimer_Tableau, Effacer_Tableau})
-        a->setEnabled(false);
+    activerEntreesTableau(false);
 
     presenter();
     calculer();
@@ -422,8 +428,14 @@ void Form8::voirTableau(bool coche)
 {
     if (coche) tableau()->presenter();
     else quitterFenetre();
-    for (QAction *a : {Ajouter_Au_Tableau, Sauvegarder_Tableau, Imprimer_Tableau, Effacer_Tableau})
-        a->setEnabled(coche);
+    activerEntreesTableau(coche);
+}
+
+void Form8::activerEntreesTableau(bool actives)
+{
+    for (QAction *a : {Ajouter_Au_Tableau, Sauvegarder_Tableau, Imprimer_Tableau, Exporter_Tableau,
+                       Effacer_Tableau})
+        a->setEnabled(actives);
 }
 
 void Form8::ajouterAuTableau()
@@ -478,6 +490,57 @@ void Form8::imprimerTableau()
 {
     if (!tableau()->imprimer())
         messages::afficher(this, QStringLiteral("Impossible d'imprimer la feuille."));
+}
+
+// The Qt save dialog, with French labels (its overwrite question is asked here, in French); an
+// answer of No to that question comes back to the dialog. Empty when the user cancels.
+QString Form8::demanderFichierPdf()
+{
+    QFileDialog dialogue(this, QStringLiteral("Exporter en PDF"));
+    dialogue.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setFileMode(QFileDialog::AnyFile);
+    dialogue.setViewMode(QFileDialog::List);
+    dialogue.setNameFilter(QStringLiteral("Documents PDF (*.pdf)"));
+    dialogue.setDefaultSuffix(QStringLiteral("pdf"));
+    dialogue.setLabelText(QFileDialog::LookIn, QStringLiteral("Dossier :"));
+    dialogue.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
+    dialogue.setLabelText(QFileDialog::FileType, QStringLiteral("Type :"));
+    dialogue.setLabelText(QFileDialog::Accept, QStringLiteral("Enregistrer"));
+    dialogue.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    const QFileInfo propose(solutions::cheminPdfPropose());
+    // Places of the side bar: the home folder and the proposed one (Qt's own list names "Computer").
+    QList<QUrl> raccourcis{QUrl::fromLocalFile(QDir::homePath())};
+    if (propose.absolutePath() != QDir::homePath()) raccourcis << QUrl::fromLocalFile(propose.absolutePath());
+    dialogue.setSidebarUrls(raccourcis);
+    dialogue.setDirectory(propose.absolutePath());
+    dialogue.selectFile(propose.fileName());
+    while (dialogue.exec() == QDialog::Accepted && !dialogue.selectedFiles().isEmpty()) {
+        const QString chemin = dialogue.selectedFiles().constFirst();
+        if (!QFileInfo::exists(chemin)) return chemin;
+        const auto reponse = messages::afficher(
+            this,
+            QStringLiteral("Le fichier %1 existe déjà.%2Voulez-vous le remplacer ?")
+                .arg(QDir::toNativeSeparators(chemin), store().Saut_Ligne),
+            QStringLiteral("Exporter en PDF"), QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No);
+        if (reponse == QMessageBox::Yes) return chemin;
+        dialogue.selectFile(QFileInfo(chemin).fileName());
+    }
+    return {};
+}
+
+void Form8::exporterTableau()
+{
+    const QString chemin = demanderFichierPdf();
+    if (chemin.isEmpty()) return;
+    const Module1 &m = store();
+    QString raison;
+    if (!solutions::exporterPdf(solutions::feuille(m.Tableau_Solutions, QDate::currentDate()), chemin, &raison))
+        messages::afficher(this,
+                           QStringLiteral("Le fichier %1 n'a pas pu être enregistré : %2.%3"
+                                          "Rien n'a été écrit ; le tableau reste tel quel.")
+                               .arg(QDir::toNativeSeparators(chemin), raison, m.Saut_Ligne),
+                           messages::kTitreProgramme, QMessageBox::Warning);
 }
 
 void Form8::effacerTableau()

@@ -39,6 +39,7 @@ public:
     void ajouterAuTableau();
     void sauvegarderTableau();
     void imprimerTableau();
+    void exporterTableau();
     void effacerTableau();
 
 protected:
@@ -53,6 +54,9 @@ private:
     void quitterFenetre();
     void afficherDimensions();
     Form11 *tableau();
+    // The entries of the menu "Tableau" that showing the table enables.
+    void activerEntreesTableau(bool actives);
+    QString demanderFichierPdf();
 
     QLineEdit *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr,
               *Text5 = nullptr, *Text6 = nullptr;
@@ -63,7 +67,7 @@ private:
     QTableWidget *MSHFlexGrid1 = nullptr;
     QLabel *Picture1 = nullptr, *Picture2 = nullptr;
     QAction *Voir_Tableau = nullptr, *Ajouter_Au_Tableau = nullptr, *Sauvegarder_Tableau = nullptr,
-            *Imprimer_Tableau = nullptr, *Effacer_Tableau = nullptr;
+            *Imprimer_Tableau = nullptr, *Exporter_Tableau = nullptr, *Effacer_Tableau = nullptr;
     ChampsNumeriques *champs_ = nullptr;
 
     // Index of the last processed choice of Combo1 and Combo2 (-1: nothing chosen yet).

@@ -2,6 +2,13 @@
 
 namespace solutions {
 
+QStringList enTetes()
+{
+    return {QStringLiteral("N°"),   QStringLiteral("Sel."),    QStringLiteral("Sys."),
+            QStringLiteral("Bande"), QStringLiteral("Frq.Mhz"), QStringLiteral("Lg.A"),
+            QStringLiteral("Lg.B"), QStringLiteral("Lg.C"),    QStringLiteral("Self µH")};
+}
+
 int premiereLigneLibre(const Tableau &t)
 {
     for (int r = 1; r <= Module1::kMaxSolutions; ++r)

@@ -19,6 +19,12 @@ using Tableau = decltype(Module1::Tableau_Solutions);
 
 inline const QString kVide = QStringLiteral("-");
 
+// The headings of the nine columns, as the solutions window shows them.
+QStringList enTetes();
+
+// What the letters of the table stand for (the tooltip of the solutions window).
+inline const QString kLegende = QStringLiteral("Pour info: F=feet; M=mètre; D=dipôle; Q=quart d'onde.");
+
 // The first free row (1..10), or 0 when the table is full.
 int premiereLigneLibre(const Tableau &t);
 

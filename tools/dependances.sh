@@ -2,8 +2,9 @@
 # Installs the Debian packages the build and the tests need, only those missing; further
 # packages named as arguments too (the fuzzing script asks for clang's).
 set -euo pipefail
+# poppler-utils: the tests read the exported PDF documents back with pdftotext.
 paquets=(g++ cmake ninja-build qt6-base-dev libgl-dev libgif-dev fonts-dejavu-core xvfb xauth libbenchmark-dev
-         locales)
+         locales poppler-utils)
 manquants=()
 paquets+=("$@")
 for p in "${paquets[@]}"; do

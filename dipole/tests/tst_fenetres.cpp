@@ -3,17 +3,20 @@
 #include "dipole/calcul.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
+#include "tests/support/pdf.h"
 #include "tests/support/utilisateur.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -61,11 +64,43 @@ QByteArray contenu(const QString &chemin)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A home folder of its own (without documents folder) for the life of the object.
+class Maison {
+public:
+    Maison() : home_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME"))
+    {
+        qputenv("HOME", dir_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", QDir(dir_.path()).filePath(QStringLiteral(".config")).toLocal8Bit());
+    }
+    ~Maison()
+    {
+        qputenv("HOME", home_);
+        config_.isEmpty() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config_);
+    }
+    QString chemin() const { return dir_.path(); }
+    // What it holds, apart from the settings Qt's file dialog keeps in .config.
+    QStringList contenu() const
+    {
+        QStringList c = QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        c.removeAll(QStringLiteral(".config"));
+        return c;
+    }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray home_, config_;
+};
+
+const QString kPdf = QStringLiteral("Solutions-retenues.pdf");
+
 }  // namespace
 
 class TestFenetres : public QObject {
     Q_OBJECT
 
+    // A home folder of its own: the export proposes its file there, Qt's file dialog keeps its
+    // settings there.
+    std::unique_ptr<Maison> maison;
     std::unique_ptr<essai::Donnees> donnees;
     std::unique_ptr<MDIForm1> principal;
     QWidget *f8 = nullptr;
@@ -108,6 +143,24 @@ class TestFenetres : public QObject {
         if (champ->hasFocus()) c<QPushButton>(QStringLiteral("Command1"))->setFocus(Qt::TabFocusReason);
         else essai::quitter(champ);
     }
+    // "Exporter en PDF…", the file dialog answered with `fichiers` (a null name cancels it).
+    QList<essai::Boite> exporter(const QStringList &fichiers, QStringList *proposes = nullptr,
+                                 QList<QMessageBox::StandardButton> r = {})
+    {
+        return essai::repondreFichiers([&] { action(QStringLiteral("Exporter_Tableau"))->trigger(); }, fichiers,
+                                       proposes, r);
+    }
+    // The table as the solutions window shows it, and as the store holds it.
+    QList<QStringList> tableauVu()
+    {
+        QList<QStringList> t;
+        for (int r = 0; r < grille11()->rowCount(); ++r) {
+            QStringList l;
+            for (int col = 0; col < 9; ++col) l << grille11()->item(r, col)->text() << store().Tableau_Solutions[r + 1][col];
+            t << l;
+        }
+        return t;
+    }
     QWidget *form11() { return principal->findChild<QWidget *>(QStringLiteral("Form11")); }
     QTableWidget *grille11() { return controle<QTableWidget>(form11(), QStringLiteral("MSHFlexGrid1")); }
     bool menuPrincipalActif()
@@ -127,6 +180,7 @@ private slots:
     void initTestCase() { essai::reglagesFrancais(); }
     void init()
     {
+        maison = std::make_unique<Maison>();
         donnees = std::make_unique<essai::Donnees>();
         ouvrir();
     }
@@ -134,6 +188,7 @@ private slots:
     {
         principal.reset();
         donnees.reset();
+        maison.reset();
     }
 
     void ouverture()
@@ -160,7 +215,8 @@ private slots:
 
         QVERIFY(!action(QStringLiteral("Voir_Tableau"))->isChecked());
         QVERIFY(action(QStringLiteral("Voir_Tableau"))->isEnabled());
-        for (const char *nom : {"Ajouter_Au_Tableau", "Sauvegarder_Tableau", "Imprimer_Tableau", "Effacer_Tableau"})
+        for (const char *nom : {"Ajouter_Au_Tableau", "Sauvegarder_Tableau", "Imprimer_Tableau", "Exporter_Tableau",
+                                "Effacer_Tableau"})
             QVERIFY(!action(QString::fromLatin1(nom))->isEnabled());
 
         // The grid is filled at once, for 7.05 MHz.
@@ -451,7 +507,8 @@ private slots:
         QVERIFY(voir->isChecked());
         QVERIFY(form11()->isVisible());
         QCOMPARE(form11()->windowTitle(), QStringLiteral("Tableau des solutions retenues"));
-        for (const char *nom : {"Ajouter_Au_Tableau", "Sauvegarder_Tableau", "Imprimer_Tableau", "Effacer_Tableau"})
+        for (const char *nom : {"Ajouter_Au_Tableau", "Sauvegarder_Tableau", "Imprimer_Tableau", "Exporter_Tableau",
+                                "Effacer_Tableau"})
             QVERIFY(action(QString::fromLatin1(nom))->isEnabled());
         QTableWidget *g = grille11();
         QCOMPARE(g->rowCount(), 10);
@@ -643,6 +700,110 @@ private slots:
 #endif
     }
 
+    void entreeExporter()
+    {
+        QMenu *menu = controle<QMenu>(f8, QStringLiteral("Tableau"));
+        QStringList noms;
+        for (QAction *a : menu->actions()) noms << a->objectName();
+        QCOMPARE(noms, QStringList({"Voir_Tableau", "Ajouter_Au_Tableau", "Sauvegarder_Tableau", "Imprimer_Tableau",
+                                    "Exporter_Tableau", "Effacer_Tableau"}));
+        QCOMPARE(action(QStringLiteral("Exporter_Tableau"))->text(), QStringLiteral("Exporter en PDF…"));
+        QCOMPARE(action(QStringLiteral("Imprimer_Tableau"))->text(), QStringLiteral("Imprimer le tableau"));
+    }
+
+    // After two adds, the document holds the title, the date, the headings and every row.
+    void exporterEnPdf()
+    {
+        menuTableau(QStringLiteral("Voir_Tableau"));
+        menuTableau(QStringLiteral("Effacer_Tableau"));
+        QVERIFY(menuTableau(QStringLiteral("Ajouter_Au_Tableau")).isEmpty());
+        essai::choisir(c<QComboBox>(QStringLiteral("Combo3")), 5);  // 20 m
+        QVERIFY(menuTableau(QStringLiteral("Ajouter_Au_Tableau")).isEmpty());
+        const auto avant = tableauVu();
+        const QString cible = donnees->fichier(QStringLiteral("mes solutions.pdf"));
+        QStringList proposes;
+        QVERIFY(exporter({cible}, &proposes).isEmpty());
+        // Proposed in the home folder, which has no documents folder.
+        QCOMPARE(proposes, QStringList{QDir(maison->chemin()).filePath(kPdf)});
+        QCOMPARE(essai::debutFichier(cible, 5), QByteArray("%PDF-"));
+        QCOMPARE(tableauVu(), avant);
+        QVERIFY2(maison->contenu().isEmpty(), qPrintable(maison->contenu().join(' ')));
+        if (!essai::pdftotextPresent()) QSKIP(essai::kSansPdftotext);
+
+        const QString texte = essai::texteDuPdf(cible);
+        QVERIFY2(texte.contains(QStringLiteral("Orvalis — solutions retenues")), qPrintable(texte));
+        QVERIFY(texte.contains(QLocale().toString(QDate::currentDate(), QLocale::LongFormat)));
+        QVERIFY2(essai::ligneAvec(texte, {"N°", "Sel.", "Sys.", "Bande", "Frq.Mhz", "Lg.A", "Lg.B", "Lg.C", "Self µH"}),
+                 qPrintable(texte));
+        const QString L40 = store().Tableau_Solutions[1][8], L20 = store().Tableau_Solutions[2][8];
+        QVERIFY(!L40.isEmpty() && !L20.isEmpty());
+        QVERIFY2(essai::ligneAvec(texte, {"1", "D", "F", "40", "7.050", "30,00", "3,50", "11,50", L40}), qPrintable(texte));
+        QVERIFY2(essai::ligneAvec(texte, {"2", "D", "F", "20", "14.200", "30,00", "3,50", store().Tableau_Solutions[2][7], L20}),
+                 qPrintable(texte));
+        for (int r = 3; r <= 10; ++r) QVERIFY(essai::ligneAvec(texte, {QString::number(r)}));
+    }
+
+    void exportVersDossierAbsent()
+    {
+        menuTableau(QStringLiteral("Voir_Tableau"));
+        menuTableau(QStringLiteral("Ajouter_Au_Tableau"));
+        const auto avant = tableauVu();
+        const QString absent = QDir(donnees->chemin()).filePath(QStringLiteral("absent"));
+        const QString cible = QDir(absent).filePath(kPdf);
+        const auto boites = exporter({cible});
+        QCOMPARE(boites.size(), 1);
+        QCOMPARE(boites[0].titre, QStringLiteral("Orvalis"));
+        QCOMPARE(boites[0].icone, QMessageBox::Warning);
+        QVERIFY2(boites[0].texte.contains(QDir::toNativeSeparators(cible)), qPrintable(boites[0].texte));
+        QVERIFY(boites[0].texte.contains(QStringLiteral("n'existe pas")));
+        QVERIFY(!QFileInfo::exists(absent));
+        QCOMPARE(tableauVu(), avant);
+        QVERIFY(form11()->isVisible());
+    }
+
+    void exportAnnule()
+    {
+        QVERIFY(QDir(maison->chemin()).mkdir(QStringLiteral("Documents")));
+        menuTableau(QStringLiteral("Voir_Tableau"));
+        menuTableau(QStringLiteral("Ajouter_Au_Tableau"));
+        const auto avant = tableauVu();
+        const QStringList fichiersAvant = QDir(donnees->chemin()).entryList(QDir::Files);
+        QStringList proposes;
+        QVERIFY(exporter({QString()}, &proposes).isEmpty());
+        QCOMPARE(proposes, QStringList{QDir(maison->chemin()).filePath(QStringLiteral("Documents/") + kPdf)});
+        QCOMPARE(maison->contenu(), QStringList{"Documents"});
+        QVERIFY(QDir(QDir(maison->chemin()).filePath(QStringLiteral("Documents"))).isEmpty());
+        QCOMPARE(QDir(donnees->chemin()).entryList(QDir::Files), fichiersAvant);
+        QCOMPARE(tableauVu(), avant);
+    }
+
+    // An existing file: replaced after Yes; after No the dialog comes back, and cancelling it keeps
+    // the old file.
+    void exportSurUnFichierExistant()
+    {
+        menuTableau(QStringLiteral("Voir_Tableau"));
+        const QString cible = donnees->fichier(kPdf);
+        {
+            QFile ancien(cible);
+            QVERIFY(ancien.open(QIODevice::WriteOnly));
+            ancien.write("ancien");
+        }
+        QStringList proposes;
+        auto boites = exporter({cible, QString()}, &proposes, {QMessageBox::No});
+        QCOMPARE(boites.size(), 1);
+        QCOMPARE(boites[0].titre, QStringLiteral("Exporter en PDF"));
+        QCOMPARE(boites[0].texte, QStringLiteral("Le fichier %1 existe déjà.\nVoulez-vous le remplacer ?")
+                                      .arg(QDir::toNativeSeparators(cible)));
+        QCOMPARE(boites[0].boutons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(proposes.size(), 2);
+        QCOMPARE(proposes[1], cible);
+        QCOMPARE(contenu(cible), QByteArray("ancien"));
+
+        boites = exporter({cible}, nullptr, {QMessageBox::Yes});
+        QCOMPARE(boites.size(), 1);
+        QCOMPARE(essai::debutFichier(cible, 5), QByteArray("%PDF-"));
+    }
+
     void legendesEtOrdreDeSaisie()
     {
         for (auto [legende, champ] : {std::pair{"Label1", "Text1"}, std::pair{"Label2", "Text2"},
@@ -676,6 +837,15 @@ private slots:
         QVERIFY(p8.save(QDir(dossier).filePath(QStringLiteral("Form8.png"))));
         QVERIFY(p11.save(QDir(dossier).filePath(QStringLiteral("Form11.png"))));
         QVERIFY(principal->grab().save(QDir(dossier).filePath(QStringLiteral("MDIForm1.png"))));
+        // The menu "Tableau" opened, the table shown.
+        QMenu *menu = controle<QMenu>(f8, QStringLiteral("Tableau"));
+        menu->popup(f8->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QVERIFY(menu->grab().save(QDir(dossier).filePath(QStringLiteral("Form8-Tableau.png"))));
+        menu->hide();
+        // The exported document.
+        QFile::remove(QDir(dossier).filePath(kPdf));
+        QVERIFY(exporter({QDir(dossier).filePath(kPdf)}).isEmpty());
     }
 };
 

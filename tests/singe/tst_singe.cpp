@@ -35,7 +35,7 @@ const QStringList kTextes = {
 // Controls and actions a random user may touch: never the save commands (which are allowed to
 // write the files) nor the quit prompt (which would end the run).
 const QStringList kInterdits = {"Valider_Sauvegarder", "Sauvegarder_Tableau", "Quitter",
-                                "Imprimer_Tableau"};
+                                "Imprimer_Tableau", "Exporter_Tableau"};
 
 const QRegularExpression kNonNombre(QStringLiteral("\\b(nan|inf|infinity)\\b|1\\.#"),
                                     QRegularExpression::CaseInsensitiveOption |

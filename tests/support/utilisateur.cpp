@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTimer>
@@ -60,6 +61,28 @@ QList<Boite> repondre(const std::function<void()> &action, QList<QMessageBox::St
     action();
     QCoreApplication::processEvents();
     return vues;
+}
+
+QList<Boite> repondreFichiers(const std::function<void()> &action, QStringList fichiers,
+                              QStringList *proposes, QList<QMessageBox::StandardButton> reponses)
+{
+    QTimer minuterie;
+    QObject::connect(&minuterie, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *dialogue = qobject_cast<QFileDialog *>(w);
+            if (!dialogue || !dialogue->isVisible()) continue;
+            if (proposes) *proposes << dialogue->selectedFiles().value(0);
+            const QString fichier = fichiers.isEmpty() ? QString() : fichiers.takeFirst();
+            if (fichier.isNull()) {
+                dialogue->reject();
+                continue;
+            }
+            dialogue->selectFile(fichier);
+            static_cast<QDialog *>(dialogue)->accept();  // what its accept button does
+        }
+    });
+    minuterie.start(5);
+    return repondre(action, reponses);
 }
 
 std::unique_ptr<MDIForm1> demarrer(const Donnees &donnees, QList<Boite> *boites)

@@ -46,6 +46,12 @@ struct Boite {
 QList<Boite> repondre(const std::function<void()> &action,
                       QList<QMessageBox::StandardButton> reponses = {});
 
+// Runs `action`, answering each file dialog it opens with the next name of `fichiers` (chosen and
+// accepted; a null name, or a dialog beyond the list, is cancelled) and message boxes as `repondre`
+// does; `proposes` receives the file each dialog proposed when it opened.
+QList<Boite> repondreFichiers(const std::function<void()> &action, QStringList fichiers,
+                              QStringList *proposes = nullptr,
+                              QList<QMessageBox::StandardButton> reponses = {});
 
 // The main window built from `donnees`, shown.
 std::unique_ptr<MDIForm1> demarrer(const Donnees &donnees, QList<Boite> *boites = nullptr);
