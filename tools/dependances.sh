@@ -2,8 +2,9 @@
 # Installs the Debian packages the build and the tests need, only those missing; further
 # packages named as arguments too (the fuzzing script asks for clang's).
 set -euo pipefail
-paquets=(g++ cmake ninja-build qt6-base-dev libgl-dev libgif-dev fonts-dejavu-core xvfb xauth libbenchmark-dev
-         locales)
+# Qt Charts needs the OpenGL module's development files, which its package does not pull in.
+paquets=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libgif-dev fonts-dejavu-core
+         xvfb xauth libbenchmark-dev locales)
 manquants=()
 paquets+=("$@")
 for p in "${paquets[@]}"; do
