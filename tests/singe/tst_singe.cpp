@@ -98,7 +98,7 @@ private slots:
 
         // Message boxes are answered at random by a timer, whatever action raised them; a file
         // dialog is cancelled or given one of the test sweeps.
-        int boites = 0;
+        int boites = 0, dialogues = 0;
         QTimer repondeur;
         const QDir mesures(QStringLiteral(ORVALIS_DONNEES_ESSAI));
         const QStringList fichiers = mesures.entryList({"*.s1p", "*.s2p"}, QDir::Files);
@@ -111,6 +111,7 @@ private slots:
                     else boutons.at(hasard.bounded(boutons.size()))->click();
                 } else if (auto *d = qobject_cast<QFileDialog *>(w);
                            d && d->isVisible() && QApplication::activeModalWidget() == d) {
+                    ++dialogues;
                     const int k = int(hasard.bounded(fichiers.size() + 1));
                     if (k == fichiers.size()) {
                         d->reject();
@@ -195,7 +196,7 @@ private slots:
                              qPrintable("shown: \"" + t + "\" after:\n" + journal.join("\n")));
         }
         repondeur.stop();
-        qInfo("%d actions, %d message boxes answered, seed %u", actions, boites, graine);
+        qInfo("%d actions, %d message boxes and %d file dialogs answered, seed %u", actions, boites, dialogues, graine);
 
         // Every window still answers: each menu entry opens its window again.
         principal->activerMenu(true);
