@@ -233,7 +233,9 @@ bool Lecteur::point(int n, const double *v)
     if (std::isfinite(g) && g < 1) {
         q.impedance = R0() * (1.0 + q.gamma) / (1.0 - q.gamma);
         q.ros = (1 + g) / (1 - g);
-        q.valide = std::isfinite(q.impedance.real()) && std::isfinite(q.impedance.imag()) && std::isfinite(q.ros);
+        // A resistance above 0, as |gamma| < 1 gives, unless rounding says otherwise next to 1.
+        q.valide = std::isfinite(q.impedance.real()) && std::isfinite(q.impedance.imag()) &&
+                   q.impedance.real() > 0 && std::isfinite(q.ros);
     }
     p.push_back(q);
     return true;
@@ -326,14 +328,15 @@ bool Lecteur::motCle(int n, std::string_view brute)
     const size_t ouvre = brute.find('[');
     size_t ferme = 0;
     const std::string cle = cleDe(brute, ferme);
-    if (ferme == std::string_view::npos)
-        return echec(n, QStringLiteral("« %1 » : crochet fermant manquant").arg(montre(brute.substr(ouvre))));
-    const std::string_view valeur = brute.substr(ferme + 1);
-    const QString nomCle = montre(brute.substr(ouvre, ferme - ouvre + 1));
+    // Anything may stand in the information block, up to its end.
     if (information_) {
         if (cle == "end information") information_ = false;
         return true;
     }
+    if (ferme == std::string_view::npos)
+        return echec(n, QStringLiteral("« %1 » : crochet fermant manquant").arg(montre(brute.substr(ouvre))));
+    const std::string_view valeur = brute.substr(ferme + 1);
+    const QString nomCle = montre(brute.substr(ouvre, ferme - ouvre + 1));
     if (version_ == 1) return echec(n, QStringLiteral("mot-clé %1 dans un fichier Touchstone 1 (sans [Version])").arg(nomCle));
     if (referencesAttendues_ > 0) return echec(n, QStringLiteral("[Reference] incomplet"));
     long long x = 0;

@@ -259,7 +259,7 @@ private slots:
             << 50.0;
         QTest::newRow("information, casse, bruit")
             << "! a comment first\n[VERSION] 2.0\n# hz s ri r 50\n[number  of   ports] 1\n"
-               "[Begin Information]\nanything [at all] 1 2 3\n[End Information]\n"
+               "[Begin Information]\nanything [at all] 1 2 3\nno bracket here\n[End Information]\n"
                "[Number of Frequencies] 21\n[Network Data]\n" + lignes(50, 1) +
                "[Noise Data]\n1 2 3 4 5\n[End]\ntext after the end\n"
             << 50.0;
@@ -376,6 +376,11 @@ private slots:
         QVERIFY(qAbs(m.resonance.bandeDebut - 3e6) < 1e-6);
         QVERIFY(qAbs(m.resonance.bandeFin - 5e6) < 1e-6);
         QCOMPARE(pointsATracer(m.points, 100), (std::vector<size_t>{0, 2, 3, 4, 6}));
+        // Next to |S11| = 1 a point keeps a resistance above 0, or has no SWR.
+        const Mesure bord = lu("# MHz S RI R 50\n1 0.1 0\n2 0.99999999999999989 0.0000000001\n3 -0.99999999999999989 0\n4 0.1 0\n");
+        for (const Point &p : bord.points)
+            QVERIFY(!p.valide || (p.impedance.real() > 0 && p.ros >= 1 && std::isfinite(p.ros)));
+        QVERIFY(bord.resonance.ros >= 1 && std::isfinite(bord.resonance.ros));
     }
 
     // A long sweep is drawn with at most the points asked, the dip kept.
