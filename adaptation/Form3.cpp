@@ -1,21 +1,35 @@
 #include "adaptation/Form3.h"
 
 #include "adaptation/recalcul.h"
+#include "adaptation/touchstone.h"
 #include "shell/ChampsNumeriques.h"
+#include "shell/Controles.h"
 #include "shell/MDIForm1.h"
 #include "shell/Messages.h"
 #include "shell/Module1.h"
 #include "shell/numbers.h"
 
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -66,8 +80,8 @@ Form3::Form3(MDIForm1 &principal)
     auto *mesure = new QVBoxLayout(Frame2);
     mesure->addWidget(Text4);
 
-    auto *Calculer_adaptation = new QPushButton(QStringLiteral("Calculer"), this);
-    Calculer_adaptation->setObjectName(QStringLiteral("Calculer_adaptation"));
+    Lire_Mesure = controles::bouton("Lire_Mesure", QStringLiteral("Lire une mesure (Touchstone)…"), this);
+    auto *Calculer_adaptation = controles::bouton("Calculer_adaptation", QStringLiteral("Calculer"), this);
 
     auto *Frame1 = new QGroupBox(QStringLiteral("Nouveaux paramètres"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -89,14 +103,32 @@ Form3::Form3(MDIForm1 &principal)
     auto *action = new QVBoxLayout(Frame4);
     action->addWidget(Text7);
 
-    auto *Retour_Menu = new QPushButton(QStringLiteral("Retour au menu"), this);
-    Retour_Menu->setObjectName(QStringLiteral("Retour_Menu"));
+    // The SWR curve of the file read and the resonance found in it, hidden until a file is read.
+    Cadre_Mesure = controles::nomme(new QGroupBox(QStringLiteral("Mesure lue"), this), "Cadre_Mesure");
+    Courbe_ROS = controles::creer<QChartView>("Courbe_ROS", Cadre_Mesure);
+    Courbe_ROS->setAccessibleName(QStringLiteral("Courbe du ROS mesuré selon la fréquence"));
+    Courbe_ROS->setRenderHint(QPainter::Antialiasing);
+    Courbe_ROS->setFocusPolicy(Qt::NoFocus);
+    Courbe_ROS->setMinimumSize(560, 220);
+    Resume_Mesure = controles::creer<QLabel>("Resume_Mesure", Cadre_Mesure);
+    Resume_Mesure->setAccessibleName(QStringLiteral("Résonance mesurée"));
+    Resume_Mesure->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *courbe = new QVBoxLayout(Cadre_Mesure);
+    courbe->addWidget(Courbe_ROS, 1);
+    courbe->addWidget(Resume_Mesure);
+    Cadre_Mesure->hide();
+
+    auto *Retour_Menu = controles::bouton("Retour_Menu", QStringLiteral("Retour au menu"), this);
 
     // Left, what is known and what was measured; right, what follows from it.
     auto *gauche = new QVBoxLayout;
     gauche->addWidget(Frame3);
     gauche->addWidget(Frame2);
-    gauche->addWidget(Calculer_adaptation, 0, Qt::AlignRight);
+    auto *boutons = new QHBoxLayout;
+    boutons->addWidget(Lire_Mesure);
+    boutons->addStretch(1);
+    boutons->addWidget(Calculer_adaptation);
+    gauche->addLayout(boutons);
     gauche->addStretch(1);
     auto *droite = new QVBoxLayout;
     droite->addWidget(Frame1);
@@ -106,7 +138,8 @@ Form3::Form3(MDIForm1 &principal)
     page->addWidget(Label4, 0, 0, 1, 2);
     page->addLayout(gauche, 1, 0);
     page->addLayout(droite, 1, 1);
-    page->addWidget(Retour_Menu, 2, 1, Qt::AlignRight);
+    page->addWidget(Cadre_Mesure, 2, 0, 1, 2);
+    page->addWidget(Retour_Menu, 3, 1, Qt::AlignRight);
     page->setColumnStretch(0, 1);
     page->setColumnStretch(1, 1);
     page->setRowStretch(1, 1);
@@ -123,6 +156,7 @@ Form3::Form3(MDIForm1 &principal)
     champs_->ajouter(frequence);
 
     connect(Calculer_adaptation, &QPushButton::clicked, this, &Form3::Calculer_adaptation_Click);
+    connect(Lire_Mesure, &QPushButton::clicked, this, &Form3::Lire_Mesure_Click);
     connect(Retour_Menu, &QPushButton::clicked, this, &FenetreTravail::cacher);
 }
 
@@ -153,6 +187,8 @@ void Form3::preparer()
         informer(adaptation::messageT2FD(m.Saut_Ligne), kTitreInformation);
         return;
     }
+    // A new opening starts without the curve of an earlier one.
+    Cadre_Mesure->hide();
     presenter();
     Label4->setText(m.Lignes_Resultat[0]);
     Text1->setText(nombres::fixe(double(m.Frequence_Accord), 3) + QStringLiteral(" Mhz"));
@@ -198,4 +234,117 @@ void Form3::Calculer_adaptation_Click()
     Text6->setText(r->longueur);
     const QString doute = adaptation::messagePlausibilite(*r, m.Saut_Ligne);
     if (!doute.isEmpty()) informer(doute, kTitreInformation);
+}
+
+void Form3::Lire_Mesure_Click()
+{
+    // As a click on the button does, the focus leaves the field being typed in first.
+    Lire_Mesure->setFocus(Qt::MouseFocusReason);
+    QFileDialog dialogue(this, QStringLiteral("Lire une mesure (Touchstone)"),
+                         dossierMesures_.isEmpty() ? QDir::homePath() : dossierMesures_);
+    dialogue.setOption(QFileDialog::DontUseNativeDialog);
+    dialogue.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogue.setFileMode(QFileDialog::ExistingFile);
+    dialogue.setNameFilter(QStringLiteral("Mesures Touchstone (*.s1p *.s2p)"));
+    dialogue.setLabelText(QFileDialog::LookIn, QStringLiteral("Chercher dans :"));
+    dialogue.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
+    dialogue.setLabelText(QFileDialog::FileType, QStringLiteral("Type de fichier :"));
+    dialogue.setLabelText(QFileDialog::Accept, QStringLiteral("Ouvrir"));
+    dialogue.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return;
+    const QString chemin = dialogue.selectedFiles().constFirst();
+    dossierMesures_ = QFileInfo(chemin).absolutePath();
+    lireMesure(chemin);
+}
+
+void Form3::lireMesure(const QString &chemin)
+{
+    const QString nom = QFileInfo(chemin).fileName();
+    const touchstone::Lecture lecture = touchstone::lireFichier(chemin);
+    if (!lecture.mesure) {
+        informer(touchstone::message(nom, lecture.erreur, store().Saut_Ligne), messages::kTitreProgramme);
+        return;
+    }
+    // Entered as the user types it, through the field's own rules.
+    const touchstone::Resonance &r = lecture.mesure->resonance;
+    if (!champs_->entrer(Text4, touchstone::frequenceSaisie(r))) {
+        informer(touchstone::messageRefus(nom, r, store().Saut_Ligne), messages::kTitreProgramme);
+        return;
+    }
+    montrerCourbe(*lecture.mesure, nom);
+}
+
+void Form3::montrerCourbe(const touchstone::Mesure &m, const QString &nomFichier)
+{
+    const touchstone::Resonance &r = m.resonance;
+    auto *graphe = new QChart;
+    graphe->legend()->hide();
+    graphe->setLocalizeNumbers(true);
+    graphe->setLocale(QLocale());
+    graphe->setMargins(QMargins(2, 2, 2, 2));
+    graphe->setBackgroundRoundness(0);
+
+    auto *ros = new QLineSeries(graphe);
+    ros->setName(QStringLiteral("ROS"));
+    double haut = 3;
+    for (size_t i : touchstone::pointsATracer(m.points, 2000)) {
+        const touchstone::Point &p = m.points[i];
+        ros->append(p.frequence / 1e6, p.ros);
+        haut = std::max(haut, p.ros);
+    }
+    // Up to an SWR of 10: the dip is what matters.
+    haut = std::min(10.0, std::ceil(haut));
+    const double fr = r.frequence / 1e6;
+
+    auto *axeF = new QValueAxis(graphe);
+    axeF->setTitleText(QStringLiteral("Fréquence (Mhz)"));
+    axeF->setRange(m.points.front().frequence / 1e6, m.points.back().frequence / 1e6);
+    axeF->setLabelFormat(QStringLiteral("%.3f"));
+    axeF->setTickCount(6);
+    auto *axeR = new QValueAxis(graphe);
+    axeR->setTitleText(QStringLiteral("ROS"));
+    axeR->setRange(1, haut);
+    axeR->setTickCount(int(haut));  // one line per unit of SWR
+    axeR->setLabelFormat(QStringLiteral("%.0f"));
+    graphe->addAxis(axeF, Qt::AlignBottom);
+    graphe->addAxis(axeR, Qt::AlignLeft);
+    auto ajouter = [&](QAbstractSeries *s) {
+        graphe->addSeries(s);
+        s->attachAxis(axeF);
+        s->attachAxis(axeR);
+    };
+
+    if (r.bande) {
+        auto *dessus = new QLineSeries(graphe), *dessous = new QLineSeries(graphe);
+        *dessus << QPointF(r.bandeDebut / 1e6, haut) << QPointF(r.bandeFin / 1e6, haut);
+        *dessous << QPointF(r.bandeDebut / 1e6, 1) << QPointF(r.bandeFin / 1e6, 1);
+        auto *bande = new QAreaSeries(dessus, dessous);
+        bande->setName(QStringLiteral("ROS < 2"));
+        bande->setColor(QColor(40, 170, 60, 60));
+        bande->setBorderColor(Qt::transparent);
+        ajouter(bande);
+    }
+    ros->setPen(QPen(QColor(20, 60, 170), 2));
+    ajouter(ros);
+    auto *repere = new QLineSeries(graphe);
+    repere->setName(QStringLiteral("Résonance"));
+    *repere << QPointF(fr, 1) << QPointF(fr, haut);
+    repere->setPen(QPen(QColor(200, 30, 30), 1, Qt::DashLine));
+    ajouter(repere);
+    auto *point = new QScatterSeries(graphe);
+    point->setMarkerSize(9);
+    point->setColor(QColor(200, 30, 30));
+    point->setBorderColor(QColor(200, 30, 30));
+    *point << QPointF(fr, std::min(r.ros, haut));
+    ajouter(point);
+
+    QChart *ancien = Courbe_ROS->chart();
+    Courbe_ROS->setChart(graphe);
+    delete ancien;
+    const QString resume = touchstone::resume(r);
+    Resume_Mesure->setText(resume);
+    Courbe_ROS->setAccessibleDescription(resume);
+    Cadre_Mesure->setTitle(QStringLiteral("Mesure lue : ") + nomFichier);
+    Cadre_Mesure->show();
+    agrandir();
 }

@@ -95,24 +95,38 @@ void ChampsNumeriques::clic(QLineEdit *champ)
     }
 }
 
+bool ChampsNumeriques::accepte(const Champ &c, const QString &texte)
+{
+    const double x = nombres::lireNombre(texte);
+    const bool lisible = c.simple ? nombres::tientEnSimple(x) : std::isfinite(x);
+    // A number too small for a single is held as 0: 1E-50 passes "above 0", but the 0 held is
+    // what the test exists to keep out, so it must pass the test too.
+    const bool tombeAZero = c.simple && x != 0 && float(x) == 0;
+    return !texte.isEmpty() && lisible && (!c.test || (c.test(x) && (!tombeAZero || c.test(0))));
+}
+
+bool ChampsNumeriques::entrer(QLineEdit *champ, const QString &texte)
+{
+    const Champ *c = trouver(champ);
+    if (!c || (c->actif && !c->actif()) || !accepte(*c, texte)) return false;
+    clic(champ);
+    champ->setText(texte);
+    focusPerdu(champ);
+    return true;
+}
+
 void ChampsNumeriques::focusPerdu(QLineEdit *champ)
 {
     Champ *c = trouver(champ);
     if (!c || (c->actif && !c->actif())) return;
     const QString texte = champ->text();
-    const double x = nombres::lireNombre(texte);
-    const bool lisible = c->simple ? nombres::tientEnSimple(x) : std::isfinite(x);
-    // A number too small for a single is held as 0: 1E-50 passes "above 0", but the 0 held is
-    // what the test exists to keep out, so it must pass the test too.
-    const bool tombeAZero = c->simple && x != 0 && float(x) == 0;
-    const bool accepte = !texte.isEmpty() && lisible && (!c->test || (c->test(x) && (!tombeAZero || c->test(0))));
-    if (!accepte) {
+    if (!accepte(*c, texte)) {
         champ->setText(sauves_.value(champ));
         for (QWidget *r : c->resultats) ecrireTexte(r, sauves_.value(r));
         if (c->bipSiRefus && !(c->bipSaufTexteVide && texte.isEmpty()) && bip_) bip_();
         return;
     }
-    if (c->enregistrer) c->enregistrer(x);
+    if (c->enregistrer) c->enregistrer(nombres::lireNombre(texte));
     if (c->affichage) champ->setText(c->affichage());
     if (c->sauverAccepte) sauves_[champ] = champ->text();
     // Copy: a side effect may add fields to this window.

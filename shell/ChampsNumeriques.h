@@ -66,6 +66,9 @@ public:
     // The events, as the user interface delivers them (public for windows that drive a field).
     void clic(QLineEdit *champ);
     void focusPerdu(QLineEdit *champ);
+    // `texte` entered into a field as if the user had clicked in it, typed it and left it, when the
+    // field would accept it; otherwise nothing changes and the answer is false.
+    bool entrer(QLineEdit *champ, const QString &texte);
 
     // The saved text of a field or result field (empty until a click saved one).
     QString texteSauve(const QWidget *w) const { return sauves_.value(w); }
@@ -75,6 +78,7 @@ protected:
 
 private:
     Champ *trouver(QObject *o);
+    static bool accepte(const Champ &c, const QString &texte);
     std::list<Champ> champs_;  // stable addresses: windows keep references to their fields
     QHash<const QWidget *, QString> sauves_;
     std::function<void()> bip_;

@@ -3,6 +3,7 @@
 #include "shell/MDIForm1.h"
 
 #include <QLabel>
+#include <algorithm>
 
 FenetreTravail::FenetreTravail(MDIForm1 &principal, const QString &nom, const QString &titre)
     : QWidget(nullptr), principal_(principal)
@@ -18,6 +19,18 @@ void FenetreTravail::bip() const { principal_.bip(); }
 void FenetreTravail::presenter() { principal_.presenter(this); }
 
 void FenetreTravail::cacher() { principal_.cacher(this); }
+
+void FenetreTravail::agrandir()
+{
+    // The frame in the main window's area, or the window itself when it stands alone.
+    QWidget *cadre = parentWidget() ? parentWidget() : this;
+    // What the contents need at least, not what they would like: the window must stay within a
+    // small screen.
+    cadre->resize(cadre->size().expandedTo(cadre->minimumSizeHint()));
+    if (const QWidget *zone = cadre->parentWidget())
+        cadre->move(std::max(0, std::min(cadre->x(), zone->width() - cadre->width())),
+                    std::max(0, std::min(cadre->y(), zone->height() - cadre->height())));
+}
 
 bool FenetreTravail::chargerImage(QLabel *cadre, const QString &nom) const
 {

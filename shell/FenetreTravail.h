@@ -22,6 +22,9 @@ public:
     void presenter();
     // Hides the window (its texts stay as they are until it is shown again).
     void cacher();
+    // Grows the window to the least size of its contents after some were shown, keeping it
+    // within the main window's area when it fits there.
+    void agrandir();
 
     // Shows the picture file `nom` of the program directory in `cadre`; a leading "\" is the
     // directory separator of the names the designers use. A missing file empties the picture box.

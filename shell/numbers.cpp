@@ -165,9 +165,11 @@ std::string chiffresArrondis(double mag, int decimals)
     return digits;
 }
 
-// The double nearest a decimal number "[-]digits[.digits][e[+-]digits]"; beyond the range of a
-// double, an infinity or a zero of the number's sign, as the C library's conversion gives.
-double convertir(const std::string &num)
+}  // namespace
+
+// Beyond the range of a double: an infinity or a zero of the number's sign, as the C library's
+// conversion gives.
+double depuisDecimal(const std::string &num)
 {
     double v = 0;
     const auto [fin, erreur] = std::from_chars(num.data(), num.data() + num.size(), v);
@@ -200,8 +202,6 @@ double convertir(const std::string &num)
     return negatif ? -grand : grand;
 }
 
-}  // namespace
-
 double lireNombre(const QString &text)
 {
     const QString s = sansBlancs(text);
@@ -232,7 +232,7 @@ double lireNombre(const QString &text)
         while (j < n && s[j] >= u'0' && s[j] <= u'9') { e.push_back(char(s[j++].unicode())); expChiffres = true; }
         if (expChiffres) num += e;
     }
-    return convertir(num);
+    return depuisDecimal(num);
 }
 
 bool tientEnSimple(double value)

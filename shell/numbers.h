@@ -10,11 +10,16 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 namespace nombres {
 
 // Reads the leading number of a text. Never throws; returns 0 when no number leads the text.
 double lireNombre(const QString &text);
+
+// The double nearest a decimal number written in the C form "[-]digits[.digits][e[+-]digits]"
+// (no plus sign, no blank); beyond the range of a double, an infinity or a zero of its sign.
+double depuisDecimal(const std::string &num);
 
 // Same, but tells whether the text read overflows a single (|x| beyond FLT_MAX) or is not finite.
 bool tientEnSimple(double value);

@@ -2,9 +2,10 @@
 # Installs the Debian packages the build and the tests need, only those missing; further
 # packages named as arguments too (the fuzzing script asks for clang's).
 set -euo pipefail
-# poppler-utils: the tests read the exported PDF documents back with pdftotext.
-paquets=(g++ cmake ninja-build qt6-base-dev libgl-dev libgif-dev fonts-dejavu-core xvfb xauth libbenchmark-dev
-         locales poppler-utils)
+# poppler-utils: the tests read the exported PDF documents back with pdftotext. Qt Charts needs
+# the OpenGL module's development files, which its package does not pull in.
+paquets=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libgif-dev fonts-dejavu-core
+         xvfb xauth libbenchmark-dev locales poppler-utils)
 manquants=()
 paquets+=("$@")
 for p in "${paquets[@]}"; do

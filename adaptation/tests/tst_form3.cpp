@@ -1,14 +1,17 @@
 // The adaptation window as the user drives it from the menu entry "Adaptation", after a wire
 // calculation of the antenna designer. The designer's results are put in the store as its wire
-// calculation leaves them, and its wire-type list is stood in for by a list of the same name.
+// calculation leaves them, and its wire-type list is stood in for by a list of the same name. The
+// measured resonance is typed, or read from an antenna analyser's file chosen in the file dialog.
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "tests/support/utilisateur.h"
 
+#include <QChartView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,6 +27,12 @@ const QString kT2FD = QStringLiteral("Cette antenne n'a pas besoin d'être corri
 const QString kSansMesure = QStringLiteral("Entrez la fréquence de résonnance\nréellement mesurée de l'antenne");
 const QString kSansCalcul = QStringLiteral("Ce module fonctionne seulement après avoir calculer une Antenne "
                                            "Filaire. Reportez-vous au menu [ Les antennes ]");
+// The sweeps of tests/donnees, made from a series RLC dipole resonant at 7.023 MHz with 56 Ohms
+// there; its SWR is 2 at 6.8298 and 7.2217 MHz.
+const QString kResumeDipole = QStringLiteral("Résonance : 7,023 Mhz — ROS 1,12 — Z = 56,0 + j0,0 Ohms — "
+                                             "ROS < 2 de 6,830 à 7,222 Mhz");
+QString donnees(const QString &nom) { return QDir(QStringLiteral(ORVALIS_DONNEES_ESSAI)).filePath(nom); }
+
 const QString kTropHaut = QStringLiteral("Verifiez vos mesures\nLe coéficient d'antenne ne devrait pas être "
                                          "suppérieur à 0,96");
 
@@ -81,6 +90,24 @@ struct Adaptation {
         action = controle<QPlainTextEdit>(f, "Text7");
         cadre = controle<QGroupBox>(f, "Frame4");
         calculer = controle<QPushButton>(f, "Calculer_adaptation");
+        lire = controle<QPushButton>(f, "Lire_Mesure");
+        mesure = controle<QGroupBox>(f, "Cadre_Mesure");
+        courbe = controle<QChartView>(f, "Courbe_ROS");
+        resume = controle<QLabel>(f, "Resume_Mesure");
+    }
+    // Presses "Lire une mesure (Touchstone)…" and chooses `chemin` in the file dialog.
+    QList<Boite> lireMesure(const QString &chemin, QList<DialogueFichier> *dialogues = nullptr)
+    {
+        return repondreFichier([this] { QTest::mouseClick(lire, Qt::LeftButton); }, chemin, dialogues);
+    }
+    // Everything the window shows and the value it stores.
+    QStringList etat(MDIForm1 &p) const
+    {
+        QStringList e = {type->text(), texteAction(), cadre->title(), mesure->title(), resume->text(),
+                         QString::number(mesure->isVisible()),
+                         QString::number(double(p.store().Frequence_Resonance_Mesuree), 'g', 9)};
+        for (int i = 1; i <= 6; ++i) e << t[i]->text();
+        return e;
     }
     // Types the measured frequency, then goes to the button as a click on it does.
     void mesurer(const QString &texte)
@@ -100,6 +127,10 @@ struct Adaptation {
     QPlainTextEdit *action = nullptr;
     QGroupBox *cadre = nullptr;
     QPushButton *calculer = nullptr;
+    QPushButton *lire = nullptr;
+    QGroupBox *mesure = nullptr;
+    QChartView *courbe = nullptr;
+    QLabel *resume = nullptr;
 };
 
 void verifierBoite(const Boite &b, const QString &titre, const QString &texte)
@@ -407,6 +438,156 @@ private slots:
         QCOMPARE(p->findChildren<QWidget *>("Form3").size(), 1);
     }
 
+    // The resonance read from an analyser's file is entered as if typed: shown with 3 decimals,
+    // stored, the results emptied until "Calculer"; the SWR curve appears under the window.
+    void lireMesure_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("points");
+        QTest::newRow("s1p, version 1.1, DB") << "dipole_7023.s1p" << 201;
+        QTest::newRow("s2p, version 2.0, RI") << "dipole_7023.s2p" << 161;
+    }
+    void lireMesure()
+    {
+        QFETCH(QString, nom);
+        QFETCH(int, points);
+        Session s(1, 7.1f, 0.95f);
+        auto &p = s.p;
+        s.ouvrir();
+        Adaptation w(*p);
+        QCOMPARE(w.lire->text(), QStringLiteral("Lire une mesure (Touchstone)…"));
+        QVERIFY(!w.mesure->isVisible());
+        w.mesurer("7.05");
+        QVERIFY(w.appuyerCalculer().isEmpty());
+        QVERIFY(!w.t[5]->text().isEmpty());
+
+        QList<DialogueFichier> dialogues;
+        QVERIFY(w.lireMesure(donnees(nom), &dialogues).isEmpty());
+        QCOMPARE(dialogues.size(), 1);
+        QCOMPARE(dialogues[0].titre, QStringLiteral("Lire une mesure (Touchstone)"));
+        QVERIFY(!dialogues[0].natif);
+        QCOMPARE(dialogues[0].filtres, QStringList{QStringLiteral("Mesures Touchstone (*.s1p *.s2p)")});
+        QCOMPARE(w.t[4]->text(), QStringLiteral("7,023 Mhz"));
+        QCOMPARE(p->store().Frequence_Resonance_Mesuree, 7.023f);
+        QVERIFY(w.t[5]->text().isEmpty() && w.t[6]->text().isEmpty() && w.texteAction().isEmpty());
+        QVERIFY(QApplication::focusWidget() != w.t[4]);
+        QVERIFY(w.mesure->isVisible());
+        QCOMPARE(w.mesure->title(), QStringLiteral("Mesure lue : ") + nom);
+        QCOMPARE(w.resume->text(), kResumeDipole);
+        QVERIFY(!w.courbe->accessibleName().isEmpty() && !w.resume->accessibleName().isEmpty());
+        QCOMPARE(w.courbe->accessibleDescription(), kResumeDipole);
+        QLineSeries *ros = nullptr;
+        for (QAbstractSeries *serie : w.courbe->chart()->series())
+            if (serie->name() == QLatin1String("ROS")) ros = qobject_cast<QLineSeries *>(serie);
+        QVERIFY(ros);
+        QCOMPARE(ros->count(), points);
+        QVERIFY(w.courbe->isVisible() && w.courbe->height() >= 200);
+
+        // A click then an empty field brings the read value back, as after typing it.
+        cliquer(w.t[4]);
+        quitter(w.t[4]);
+        QCOMPARE(w.t[4]->text(), QStringLiteral("7,023 Mhz"));
+
+        // "Calculer" gives what typing 7.023 gives.
+        const QList<Boite> lues = w.appuyerCalculer();
+        Session tapee(1, 7.1f, 0.95f);
+        tapee.ouvrir();
+        Adaptation a(*tapee.p);
+        a.mesurer("7.023");
+        const QList<Boite> tapees = a.appuyerCalculer();
+        QCOMPARE(lues.size(), tapees.size());
+        QVERIFY(!w.t[5]->text().isEmpty());
+        QCOMPARE(w.etat(*p).mid(0, 3), a.etat(*tapee.p).mid(0, 3));
+        QCOMPARE(w.etat(*p).mid(6), a.etat(*tapee.p).mid(6));
+        QCOMPARE(p->beepCount(), 0);
+    }
+
+    // A bad file, or a resonance the field refuses, changes nothing and says why, naming the file
+    // and the line.
+    void mauvaiseMesure_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QString>("texte");
+        const QByteArray debut = "! sweep\r\n# MHz S MA R 50\r\n";
+        QTest::newRow("illisible") << "illisible.s1p" << QByteArray() << "Le fichier ne peut pas être lu.";
+        QTest::newRow("pas Touchstone") << "lettre.s1p" << QByteArray("Bonjour\r\n")
+                                        << "Ligne 1 : « Bonjour » : ce n'est pas un fichier Touchstone.";
+        QTest::newRow("deux mesures") << "court.s1p" << debut + "7 0.1 0\r\n7.1 0.1 0\r\n"
+                                      << "Le fichier ne contient que 2 mesures ; il en faut au moins 3.";
+        QTest::newRow("pas un nombre") << "lettres.s1p" << debut + "7 0.1 0\r\n7.1 abc 0\r\n7.2 0.1 0\r\n"
+                                       << "Ligne 4 : « abc » n'est pas un nombre.";
+        QTest::newRow("non fini") << "nan.s2p" << debut + "7 nan 0 0 0 0 0 0 0\r\n"
+                                  << "Ligne 3 : « nan » n'est pas une valeur finie.";
+        QTest::newRow("ROS nulle part") << "ouvert.s1p" << debut + "7 1 0\r\n7.1 1 10\r\n7.2 1 20\r\n"
+                                        << "|S11| vaut 1 ou plus à toutes les fréquences : le ROS n'y est défini "
+                                           "nulle part.";
+        QTest::newRow("fréquences qui baissent") << "baisse.s1p" << debut + "7 0.1 0\r\n7.1 0.1 0\r\n7.05 0.1 0\r\n"
+                                                 << "Ligne 5 : la fréquence n'est pas supérieure à celle de la ligne 4 : "
+                                                    "les fréquences doivent croître.";
+        QTest::newRow("plus de 16 Mio") << "enorme.s1p" << QByteArray()
+                                        << "Le fichier dépasse 16 Mio : ce n'est pas une mesure d'analyseur.";
+        QTest::newRow("résonance refusée") << "bas.s1p" << QByteArray("# Hz S RI R 50\n100 0.2 0\n400 0 0\n700 0.2 0\n")
+                                           << "Sa résonance, 0,000 Mhz, ne peut pas être prise comme fréquence mesurée.";
+    }
+    void mauvaiseMesure()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QByteArray, contenu);
+        QFETCH(QString, texte);
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath(nom);
+        if (nom == QLatin1String("illisible.s1p")) {
+            // Memory that the process has not mapped: opened, but every read fails.
+            QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), chemin));
+        } else {
+            QFile f(chemin);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (nom == QLatin1String("enorme.s1p")) QVERIFY(f.resize(16 * 1024 * 1024 + 1));
+            else f.write(contenu);
+        }
+        Session s(1, 7.1f, 0.95f);
+        auto &p = s.p;
+        s.ouvrir();
+        Adaptation w(*p);
+        QVERIFY(w.lireMesure(donnees("dipole_7023.s1p")).isEmpty());
+        w.appuyerCalculer();
+        const QStringList avant = w.etat(*p);
+        const QList<Boite> b = w.lireMesure(chemin);
+        QCOMPARE(b.size(), 1);
+        verifierBoite(b[0], QStringLiteral("Orvalis"), QStringLiteral("La mesure « %1 » n'a pas été lue.\n").arg(nom) + texte);
+        QCOMPARE(w.etat(*p), avant);
+        QCOMPARE(w.resume->text(), kResumeDipole);
+        // Nor before any file was read.
+        Session neuve(1, 7.1f, 0.95f);
+        neuve.ouvrir();
+        Adaptation n(*neuve.p);
+        const QStringList vierge = n.etat(*neuve.p);
+        QCOMPARE(n.lireMesure(chemin).size(), 1);
+        QCOMPARE(n.etat(*neuve.p), vierge);
+        QVERIFY(!n.mesure->isVisible());
+    }
+
+    // Cancelling the dialog changes nothing; a new opening of the window hides the curve.
+    void annulerEtRouvrir()
+    {
+        Session s(1, 7.1f, 0.95f);
+        auto &p = s.p;
+        s.ouvrir();
+        Adaptation w(*p);
+        w.mesurer("7.3");
+        const QStringList avant = w.etat(*p);
+        QList<DialogueFichier> dialogues;
+        QVERIFY(w.lireMesure(QString(), &dialogues).isEmpty());
+        QCOMPARE(dialogues.size(), 1);
+        QCOMPARE(w.etat(*p), avant);
+        QVERIFY(w.lireMesure(donnees("dipole_7023.s2p")).isEmpty());
+        QVERIFY(w.mesure->isVisible());
+        QVERIFY(s.ouvrir().isEmpty());
+        QVERIFY(!w.mesure->isVisible());
+        QVERIFY(w.t[4]->text().isEmpty());
+    }
+
     void controles()
     {
         Session s(0, 7.1f, 0.95f);
@@ -432,6 +613,9 @@ private slots:
         QCOMPARE(controle<QGroupBox>(w.f, "Frame1")->title(), QStringLiteral("Nouveaux paramètres"));
         QCOMPARE(w.calculer->text(), QStringLiteral("Calculer"));
         QCOMPARE(controle<QPushButton>(w.f, "Retour_Menu")->text(), QStringLiteral("Retour au menu"));
+        // Tab order follows reading order: the measure, its file, then the calculation.
+        QCOMPARE(w.t[4]->nextInFocusChain(), w.lire);
+        QCOMPARE(w.lire->nextInFocusChain(), w.calculer);
     }
 
     // The window as it looks after a calculation; every text fits its control.
@@ -443,12 +627,15 @@ private slots:
         Adaptation w(*p);
         w.mesurer("7.3");
         w.appuyerCalculer();
+        QVERIFY(w.lireMesure(donnees("dipole_7023.s1p")).isEmpty());
+        w.appuyerCalculer();
         QApplication::processEvents();
         for (QWidget *c : w.f->findChildren<QWidget *>()) {
             if (!c->isVisible() || c->objectName().isEmpty() || c->objectName().startsWith("qt_")) continue;
             QVERIFY2(c->width() >= c->minimumSizeHint().width(), qPrintable(c->objectName()));
             QVERIFY2(c->height() >= c->minimumSizeHint().height(), qPrintable(c->objectName()));
         }
+        QVERIFY(w.resume->fontMetrics().horizontalAdvance(w.resume->text()) <= w.resume->width());
         for (int i = 1; i <= 6; ++i)
             QVERIFY2(w.t[i]->fontMetrics().horizontalAdvance(w.t[i]->text()) < w.t[i]->width(), qPrintable(w.t[i]->text()));
         QVERIFY(w.action->document()->size().height() <= w.action->viewport()->height());
@@ -456,6 +643,13 @@ private slots:
         QVERIFY(!image.isNull());
         const QString dossier = qEnvironmentVariable("ORVALIS_CAPTURES");
         if (!dossier.isEmpty()) QVERIFY(image.save(QDir(dossier).filePath("Form3.png")));
+        // The window with its curve, in its frame, fits the main window's area on a 1366 x 768
+        // screen (less the desktop's panel, the title bar, the menu bar and the area's frame).
+        const QSize taille = w.f->parentWidget()->frameGeometry().size();
+        QVERIFY2(taille.width() <= 1366 && taille.height() <= 768 - 110,
+                 qPrintable(QStringLiteral("%1 x %2").arg(taille.width()).arg(taille.height())));
+        QVERIFY(w.f->parentWidget()->geometry().bottom() < w.f->parentWidget()->parentWidget()->height() ||
+                w.f->parentWidget()->y() == 0);
     }
 };
 

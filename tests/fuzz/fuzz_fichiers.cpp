@@ -1,7 +1,10 @@
-// The start-up readers on arbitrary file contents: the three data files filled with the same
-// bytes, read into the store, then the band table written back and read again.
+// The file readers on arbitrary file contents: the three data files filled with the same bytes,
+// read into the store, then the band table written back and read again; and the same bytes as an
+// antenna analyser's Touchstone file.
+#include "adaptation/touchstone.h"
 #include "shell/Module1.h"
 #include "shell/datafiles.h"
+#include "tests/fuzz/octets.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,18 +13,55 @@
 #include <cstdlib>
 
 namespace {
-void verifier(bool ok, const char *quoi)
+
+using fuzz::verifier;
+
+// A Touchstone file is refused with a message naming it, or gives a sweep of at least three
+// increasing frequencies and a resonance within it, all finite, told in a clean text.
+void touchstone(const QByteArray &octets, const QString &nom)
 {
-    if (!ok) {
-        qFatal("invariant broken: %s", quoi);
+    const touchstone::Lecture l = touchstone::lire(octets, nom);
+    if (!l.mesure) {
+        verifier(!l.erreur.texte.isEmpty() && l.erreur.ligne >= 0, "Touchstone refused without a reason");
+        fuzz::texte(touchstone::message(nom, l.erreur, QStringLiteral("\r\n")), "Touchstone message");
+        return;
     }
+    const touchstone::Mesure &m = *l.mesure;
+    verifier(m.points.size() >= 3 && (m.ports == 1 || m.ports == 2) && m.reference > 0, "Touchstone sweep");
+    for (size_t i = 0; i < m.points.size(); ++i) {
+        const touchstone::Point &p = m.points[i];
+        fuzz::fini(p.frequence, "Touchstone frequency");
+        verifier(p.frequence >= 0 && (i == 0 || p.frequence > m.points[i - 1].frequence), "Touchstone order");
+        if (p.valide) {
+            verifier(std::abs(p.gamma) < 1 && p.ros >= 1, "Touchstone SWR");
+            fuzz::fini(p.impedance.real(), "Touchstone resistance");
+            fuzz::fini(p.impedance.imag(), "Touchstone reactance");
+        }
+    }
+    const touchstone::Resonance &r = m.resonance;
+    verifier(r.frequence >= m.points.front().frequence && r.frequence <= m.points.back().frequence,
+             "resonance within the sweep");
+    verifier(r.ros >= 1 && std::isfinite(r.ros), "SWR at the resonance");
+    fuzz::fini(r.impedance.real(), "resistance at the resonance");
+    fuzz::fini(r.impedance.imag(), "reactance at the resonance");
+    if (r.bande)
+        verifier(r.bandeDebut <= r.frequence && r.frequence <= r.bandeFin && std::isfinite(r.bandeDebut) &&
+                     std::isfinite(r.bandeFin),
+                 "SWR < 2 band around the resonance");
+    fuzz::texte(touchstone::resume(r), "resonance text");
+    fuzz::texte(touchstone::messageRefus(nom, r, QStringLiteral("\r\n")), "refused resonance text");
+    for (size_t i : touchstone::pointsATracer(m.points, 100))
+        verifier(i < m.points.size() && m.points[i].valide, "points drawn");
 }
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static QTemporaryDir dir;
     const QByteArray octets(reinterpret_cast<const char *>(data), int(size));
+    fuzz::reglagesFrancais();
+    for (const char *nom : {"mesure.s1p", "mesure.s2p", "mesure"}) touchstone(octets, QString::fromLatin1(nom));
     for (const char *nom : {"Bande_bdfcp.dat", "Câbles.dat", "Tableau.dat"}) {
         QFile f(QDir(dir.path()).filePath(QString::fromUtf8(nom)));
         verifier(f.open(QIODevice::WriteOnly | QIODevice::Truncate), "temporary file");

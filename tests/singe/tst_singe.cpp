@@ -1,5 +1,6 @@
 // Thousands of random user actions over every window: menu entries, clicks and garbage typed into
-// fields, combo choices, tab changes, buttons, grid clicks, message boxes answered at random.
+// fields, combo choices, tab changes, buttons, grid clicks, message boxes and file dialogs answered
+// at random.
 // Afterwards: no "nan" or "inf" shown anywhere, every window still answers, and the data files
 // are exactly as they were (only the explicit save commands may write them, and they are left out).
 // ORVALIS_SINGE_GRAINE and ORVALIS_SINGE_ACTIONS change the seed and the number of actions.
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCryptographicHash>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,17 +96,32 @@ private slots:
                                 : 4000;
         QRandomGenerator hasard(graine);
 
-        // Message boxes are answered at random by a timer, whatever action raised them.
-        int boites = 0;
+        // Message boxes are answered at random by a timer, whatever action raised them; a file
+        // dialog is cancelled or given one of the test sweeps.
+        int boites = 0, dialogues = 0;
         QTimer repondeur;
+        const QDir mesures(QStringLiteral(ORVALIS_DONNEES_ESSAI));
+        const QStringList fichiers = mesures.entryList({"*.s1p", "*.s2p"}, QDir::Files);
         connect(&repondeur, &QTimer::timeout, [&] {
-            for (QWidget *w : QApplication::topLevelWidgets())
+            for (QWidget *w : QApplication::topLevelWidgets()) {
                 if (auto *b = qobject_cast<QMessageBox *>(w); b && b->isVisible()) {
                     const auto boutons = b->buttons();
                     ++boites;
                     if (boutons.isEmpty()) b->reject();
                     else boutons.at(hasard.bounded(boutons.size()))->click();
+                } else if (auto *d = qobject_cast<QFileDialog *>(w);
+                           d && d->isVisible() && QApplication::activeModalWidget() == d) {
+                    ++dialogues;
+                    const int k = int(hasard.bounded(fichiers.size() + 1));
+                    if (k == fichiers.size()) {
+                        d->reject();
+                        continue;
+                    }
+                    d->selectFile(mesures.filePath(fichiers.at(k)));
+                    static_cast<QDialog *>(d)->accept();
+                    if (d->isVisible()) d->reject();
                 }
+            }
         });
         repondeur.start(2);
 
@@ -179,7 +196,7 @@ private slots:
                              qPrintable("shown: \"" + t + "\" after:\n" + journal.join("\n")));
         }
         repondeur.stop();
-        qInfo("%d actions, %d message boxes answered, seed %u", actions, boites, graine);
+        qInfo("%d actions, %d message boxes and %d file dialogs answered, seed %u", actions, boites, dialogues, graine);
 
         // Every window still answers: each menu entry opens its window again.
         principal->activerMenu(true);

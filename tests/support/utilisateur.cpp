@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
 
 namespace essai {
@@ -83,6 +84,38 @@ QList<Boite> repondreFichiers(const std::function<void()> &action, QStringList f
     });
     minuterie.start(5);
     return repondre(action, reponses);
+}
+
+QList<Boite> repondreFichier(const std::function<void()> &action, const QString &chemin,
+                             QList<DialogueFichier> *dialogues)
+{
+    QList<DialogueFichier> vus;
+    QList<QPointer<QFileDialog>> repondus;
+    QTimer minuterie;
+    QObject::connect(&minuterie, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *d = qobject_cast<QFileDialog *>(w);
+            if (!d || !d->isVisible() || QApplication::activeModalWidget() != d) continue;
+            // Still open after its answer: the dialog did not take the file.
+            if (repondus.contains(QPointer<QFileDialog>(d))) {
+                d->reject();
+                continue;
+            }
+            vus << DialogueFichier{d->windowTitle(), d->nameFilters(),
+                                   !d->testOption(QFileDialog::DontUseNativeDialog)};
+            repondus << d;
+            if (chemin.isEmpty()) {
+                d->reject();
+                continue;
+            }
+            d->selectFile(chemin);
+            static_cast<QDialog *>(d)->accept();  // QFileDialog's own is protected
+        }
+    });
+    minuterie.start(5);
+    const QList<Boite> boites = repondre(action);
+    if (dialogues) *dialogues = vus;
+    return boites;
 }
 
 std::unique_ptr<MDIForm1> demarrer(const Donnees &donnees, QList<Boite> *boites)

@@ -53,6 +53,19 @@ QList<Boite> repondreFichiers(const std::function<void()> &action, QStringList f
                               QStringList *proposes = nullptr,
                               QList<QMessageBox::StandardButton> reponses = {});
 
+// A file dialog seen during an action.
+struct DialogueFichier {
+    QString titre;
+    QStringList filtres;
+    bool natif = true;  // the desktop's own dialog, which a test cannot answer
+};
+
+// Runs `action`, answering the file dialogs it opens with the file `chemin` (cancelling them when
+// `chemin` is empty, or when the dialog does not take it) and its message boxes as `repondre`
+// does; returns the boxes seen, and the dialogs seen in `dialogues`.
+QList<Boite> repondreFichier(const std::function<void()> &action, const QString &chemin,
+                             QList<DialogueFichier> *dialogues = nullptr);
+
 // The main window built from `donnees`, shown.
 std::unique_ptr<MDIForm1> demarrer(const Donnees &donnees, QList<Boite> *boites = nullptr);
 
