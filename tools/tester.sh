@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test, offscreen (no display needed): once in build/, then once
 # more in build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer, which must stay silent.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a staging directory, starts the installed program with a fresh HOME, and checks
 # that it seeds the user's data directory from the installed defaults and leaves the installation
 # untouched. Usage: installation.sh <build dir> <work dir>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a staging directory and checks that every picture lies with the data files and
 # that the desktop icon is in place. Usage: installation_dessins.sh <build dir> <work dir>
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures the windows load: the files beside the executable, the drawings compiled into the
 // windows, the icon; and the GIF writer and palette reduction that make the GIF files.
 #include <QtTest>
