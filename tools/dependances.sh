@@ -5,6 +5,8 @@
 set -euo pipefail
 paquets=(g++ cmake ninja-build qt6-base-dev libgl-dev libgif-dev fonts-dejavu-core xvfb xauth libbenchmark-dev
          locales)
+# The package test: cpack needs dpkg-shlibdeps; the validators and what lintian calls.
+paquets+=(dpkg-dev file man-db lintian desktop-file-utils appstream)
 manquants=()
 paquets+=("$@")
 for p in "${paquets[@]}"; do

@@ -15,4 +15,4 @@ if [ ! -f build-asan/build.ninja ]; then
 fi
 cmake --build build-asan -j "$(nproc)"
 export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir build-asan --output-on-failure -j "$(nproc)" -E '^(installation|metainfo_valide)$' "$@"
+ctest --test-dir build-asan --output-on-failure -j "$(nproc)" -E '^(installation|metainfo_valide|paquet)$' "$@"
