@@ -50,6 +50,7 @@ QImage dessinDegrade()
     degrade.setColorAt(0, QColor(0, 255, 0));
     degrade.setColorAt(1, QColor(255, 0, 255));
     p.fillRect(0, 70, 120, 10, degrade);
+    p.end();
     return image;
 }
 
