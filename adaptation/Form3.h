@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adapting a wire antenna to where it is installed: from the last wire calculation of the antenna
 // designer and the resonance measured on the real antenna, the real shortening factor, the
 // corrected length and how much wire to cut or add. The measured resonance may also be read from

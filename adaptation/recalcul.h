@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Correcting a wire antenna after its resonance was measured where it is installed: the shortening
 // factor the installation really gives, the corrected length, and how much wire to cut or add, and
 // where, for each kind of wire antenna of the designer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The antenna designer: one band for four designers (wire, Yagi, Quad and Delta-Loop, Levy), each
 // in its own tab, writing into one result box beside a drawing of the antenna.
 #pragma once

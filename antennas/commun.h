@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the antenna designers share: the result lines, the header block of the result box, the
 // band text of a typed frequency and the test that a frequency can be calculated with.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wire antennas: the eight types of the wire tab, dimensioned from the tuning frequency by fixed
 // fractions of the wavelength 300 / F, times the shortening factor.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Levy antenna: which lengths of tuned twin line put a current maximum (or, to avoid, a
 // voltage maximum) at the tuner end of a centre-fed dipole of any length. Worked in feet; shown
 // in feet or in metres.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quad and Delta-Loop antennas: element circumferences, spacings, boom and gamma match of eight
 // loop designs (one element, radiator and director, radiator and reflector, three elements).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Yagi antennas: element lengths, spacings and boom of four book designs (three, four and five
 // elements of one book, nine elements of another).
 #pragma once

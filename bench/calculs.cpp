@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of every calculation of the program, without any window: each gives the texts a window
 // shows, in the French regional settings.
 #include "adaptation/recalcul.h"

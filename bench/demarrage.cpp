@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-process start-up: wall time from exec to a shown, idle main window that then quits, and
 // peak resident memory, for the program and for a bare Qt main window; median of the runs.
 // Usage: bench_demarrage [runs]   (uses the current QT_QPA_PLATFORM, offscreen when unset)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of the windows, run offscreen as a user drives them: opening each window from its menu
 // entry the first time and again, and the handlers that rewrite a window's texts. Each time
 // includes the events that follow (layout and painting), and message boxes are counted: a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: a bare Qt main window with a menu bar of ten entries, shown, then idle.
 #include <QApplication>
 #include <QMainWindow>

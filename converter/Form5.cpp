@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "converter/Form5.h"
 
 #include "converter/conversions.h"

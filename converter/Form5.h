@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit converter: one number, six conversions between feet, inches, metres and millimetres.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Converting one length between feet, inches, metres and millimetres (39.37 inches per metre,
 // 25.4 millimetres per inch, 12 inches per foot), in double precision.
 #pragma once

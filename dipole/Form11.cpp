@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dipole/Form11.h"
 
 #include "dipole/tableau.h"

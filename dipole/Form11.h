@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The retained-solutions window: the ten rows of the table, beside the drawing of a coil tapped
 // for each band. The shortened-dipole window drives it through its menu "Tableau".
 #pragma once

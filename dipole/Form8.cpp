@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dipole/Form8.h"
 
 #include "dipole/Form11.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shortened-dipole window: centre frequency (typed or from a band), shortened length A, coil
 // distance B and wire size give the loading coil, the wire beyond it, nine trial coil positions
 // and a note. While it is shown the main menu is locked; its own menu "Tableau" keeps chosen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loaded (coil-shortened) dipole: two equal coils, one in each arm at the same distance from
 // the feed point, bring a dipole shorter than a half wave back to resonance. A quarter-wave
 // radiator over ground is worked as one arm of a dipole twice its length.

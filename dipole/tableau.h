@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of retained solutions: up to ten loaded dipoles kept side by side (typically one per
 // band, for a coil tapped for each band), held in the program-wide store and in Tableau.dat.
 //

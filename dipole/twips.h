@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Column widths of the grids are given in twips, 1/1440 of an inch of the screen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The measurements window: standing waves and power budget from wattmeter readings (page
 // "VSWR"), radiation resistance and efficiency of the antenna (second page).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Radiation resistance, loss resistance and efficiency of a vertical radiator or of one half of
 // a dipole, from its length, the transmit frequency and the resistance measured at its feed point;
 // the overall efficiency also discounts the power reflected at the last VSWR calculation.

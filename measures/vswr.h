@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Standing waves and power budget along the feed line, from the readings of a directional
 // wattmeter: VSWR (ROS), reflected percentage (TOS), reflection coefficient K, return loss, cable
 // loss or estimated antenna powers, and the two feed-point impedances that match the VSWR.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric entry field, shared by every window.
 //
 // A click in a non-empty field saves its text and the texts of its result fields, then empties

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small factories of named controls, shared by the windows: every control carries its name in the
 // program (Text2, Combo1, Calculer_Filaire...) as its object name, which is also how tests find it.
 #pragma once

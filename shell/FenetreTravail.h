@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base of every working window: it belongs to the main window, reaches the program-wide store
 // through it, sounds the program's beep, loads pictures from the program directory, and leaves by
 // hiding itself ("Retour au menu"), never by being destroyed.

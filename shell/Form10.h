@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameters window: the band table in a grid, edited by placing a typed value in a cell, and
 // saved back to Bande_bdfcp.dat on request.
 #pragma once

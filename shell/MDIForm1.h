@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the frame of the program. It owns the program-wide store and every working
 // window, and its menu bar is the only way to open them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes of the program: modal, with the program's name as title when none is given.
 #pragma once
 

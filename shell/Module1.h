@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program-wide store: every value the windows share, with its default, for one run.
 // It belongs to the main window; windows exchange values only through it.
 #pragma once

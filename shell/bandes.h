@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing the band table: what a value typed in the parameters window becomes before it is placed
 // in the table, whether it suits the band, and writing the table back to Bande_bdfcp.dat.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the program's data files: 8-bit Windows-1252 text, lines ended by CR LF,
 // fields separated by single blanks.
 #pragma once

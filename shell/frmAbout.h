@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: program title, version, author and contact lines, and the warning text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's text <-> number rules, shared by every window and calculation.
 //
 //  - lireNombre: the leading decimal number of a text ("." is always the decimal point,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation toolbox: seven small calculators on the pages of one tab strip (shortened whip,
 // coil, trap, line impedance, cable lengths, balun, matching networks) beside the drawing of the
 // circuit of the page shown.

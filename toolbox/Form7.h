@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cable chooser: the cable list file in a grid, one cable a row. Opened from the menu to
 // browse it, or from the toolbox to take a cable's velocity factor into the cut-length calculator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Networks matching two resistances at one frequency: the L network of "Tuning and Matching"
 // (feeder above the antenna resistance), the L network of "Networks" (input below output) and the
 // PI network (R1 above R2). Capacitances in pF, inductances in µH, 2 pi taken as 6.28.

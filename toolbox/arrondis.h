@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small rules shared by the toolbox calculators.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cut lengths of a feed line, and the cable list shown by the cable chooser (one cable a line,
 // fields separated by blanks: the name in column 0, the velocity factor in column 4).
 #pragma once

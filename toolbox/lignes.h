@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Characteristic impedance of a coaxial cable, a twin line or a wire over a ground plane, and the
 // secondary turns of an impedance transformer (balun).
 #pragma once

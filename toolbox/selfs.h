@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading coil of a shortened vertical whip, and single-layer air coils (Wheeler's multilayer
 // formula in centimetres, the winding depth taken as one wire diameter).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parallel LC trap of a multiband antenna: L and C of the wanted reactance at the resonance, and
 // two ways to make the capacitor (double-sided board at 3.5 pF/cm², 6 mm coax at 101 pF/m).
 #pragma once

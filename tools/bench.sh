@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks optimised in build-bench/ and prints the program's figures, offscreen:
 # every calculation, the windows' opening and handlers, then start-up against a bare Qt window.
 # Arguments go to both Google Benchmark programs (e.g. --benchmark_filter=Form8).

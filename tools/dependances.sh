@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build and the tests need, only those missing; further
 # packages named as arguments too (the fuzzing script asks for clang's).
 set -euo pipefail
@@ -6,6 +7,8 @@ set -euo pipefail
 # the OpenGL module's development files, which its package does not pull in.
 paquets=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libgif-dev fonts-dejavu-core
          xvfb xauth libbenchmark-dev locales poppler-utils)
+# The package test: cpack needs dpkg-shlibdeps; the validators and what lintian calls.
+paquets+=(dpkg-dev file man-db lintian desktop-file-utils appstream)
 manquants=()
 paquets+=("$@")
 for p in "${paquets[@]}"; do

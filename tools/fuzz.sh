@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang, AddressSanitizer and UndefinedBehaviorSanitizer, and runs
 # each for a fixed time on its seed corpus (tests/fuzz/corpus/<target>). Usage: tools/fuzz.sh [seconds]
 set -euo pipefail

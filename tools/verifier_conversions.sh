@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C or C++ library conversion between numbers and text that follows the C library's
 # locale appears in the sources (the program, its tests and its tools; not the benchmarks, whose
 # figures are developer output). Under French or German settings those read "14.2" as 14 and write

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The adaptation window as the user drives it from the menu entry "Adaptation", after a wire
 // calculation of the antenna designer. The designer's results are put in the store as its wire
 // calculation leaves them, and its wire-type list is stood in for by a list of the same name. The

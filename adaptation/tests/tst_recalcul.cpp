@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recalculation from the measured resonance, for each kind of wire antenna, under French
 // regional settings.
 #include "adaptation/recalcul.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quad and Delta-Loop designs, Yagi designs: every line of every design under French settings.
 #include "antennas/quad.h"
 #include "antennas/yagi.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wire antennas and the result box they share with the Quad and Yagi designers, read line by line
 // under French settings.
 #include "antennas/commun.h"

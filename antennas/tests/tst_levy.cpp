@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Levy antenna's twin-line lengths, in feet and in metres, for every length choice and line.
 #include "antennas/levy.h"
 #include "tests/support/utilisateur.h"

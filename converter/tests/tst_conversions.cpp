@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six conversions, with their decimals and units, under French regional settings.
 #include "converter/conversions.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit converter as the user drives it, from the menu entry "Convertir".
 #include "converter/Form5.h"
 #include "shell/MDIForm1.h"

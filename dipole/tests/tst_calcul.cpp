@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loaded-dipole calculation on its own, under French regional settings: the texts the user
 // reads, the building blocks, and every way the inputs can make the arithmetic impossible.
 #include "dipole/calcul.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shortened-dipole window and the retained-solutions window, driven through the main menu
 // as a user does, under French regional settings.
 #include "dipole/calcul.h"

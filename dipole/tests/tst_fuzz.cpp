@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random and extreme inputs: the calculation always ends quickly, never writes a
 // text holding NaN or infinity, and either gives a whole result or a reason with nothing else.
 #include "dipole/calcul.h"

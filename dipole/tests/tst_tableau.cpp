@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The retained-solutions table and its file, without windows: free rows, clearing, the ten
 // written lines, and fields that read back into the same cells whatever they hold.
 #include "dipole/tableau.h"

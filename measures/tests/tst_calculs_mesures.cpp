@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two measurement calculations, from their inputs alone, with French regional settings.
 #include "measures/integrales.h"
 #include "measures/rayonnement.h"

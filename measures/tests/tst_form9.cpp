@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The measurements window driven as a user does, through the menu entry "VSWR", with French
 // regional settings.
 #include "shell/MDIForm1.h"

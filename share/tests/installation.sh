@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a staging directory, starts the installed program with a fresh HOME, and checks
 # that it seeds the user's data directory from the installed defaults and leaves the installation
 # untouched. Usage: installation.sh <build dir> <work dir>
@@ -12,8 +13,8 @@ echec() { echo "FAIL: $*"; exit 1; }
 for f in Bande_bdfcp.dat "Câbles.dat" Tableau.dat; do
   [ -f "$racine/share/orvalis/$f" ] || echec "share/orvalis/$f missing"
 done
-[ -f "$racine/share/applications/org.orvalis.Orvalis.desktop" ] || echec "desktop entry missing"
-[ -f "$racine/share/metainfo/org.orvalis.Orvalis.metainfo.xml" ] || echec "metainfo missing"
+[ -f "$racine/share/applications/org.orvalis.orvalis.desktop" ] || echec "desktop entry missing"
+[ -f "$racine/share/metainfo/org.orvalis.orvalis.metainfo.xml" ] || echec "metainfo missing"
 chmod -R a-w "$racine"   # an installation the user cannot write into
 avant=$(cd "$racine" && find . -type f -exec md5sum {} + | sort)
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric entry field on real line edits: click saves and empties, focus lost accepts or
 // restores, with the field's dependents and side effects.
 #include "shell/ChampsNumeriques.h"

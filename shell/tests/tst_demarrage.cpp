@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the store filled from the three data files, the field splitter, the file encoding,
 // missing or oversized files.
 #include "shell/Module1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules: every digit the user reads comes through them.
 #include "shell/numbers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frames of group boxes and tab pages, drawn from a copy, must be the pixels Fusion draws
 // itself (to one level in 255), at any size, with or without a title, enabled or not.
 #include "shell/MDIForm1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The band table editing rules: what a typed value may be, how it is cut to three decimals,
 // whether it suits a band, and the file written back read the same way at the next start.
 #include "shell/Module1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameters window as the user drives it: opening from the menu, edit mode, placing values in
 // the grid, cancelling, saving (and what the next start reads), leaving.
 #include "shell/MDIForm1.h"

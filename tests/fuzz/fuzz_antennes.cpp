@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The antenna designers on arbitrary inputs: the wire types, the Quad/Delta-Loop and Yagi designs,
 // the Levy antenna and the shared header block. Whatever comes in, nothing crashes; on inputs the
 // window can give, every text is free of nan/inf and the dimensions are finite.

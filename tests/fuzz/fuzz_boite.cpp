@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbox calculators on arbitrary inputs: shortened whip, coils, trap, line impedance, balun,
 // cable lengths (with the cable list's blank splitter and velocity cell) and matching networks.
 // Nothing crashes or hangs; on inputs the window can give, no text reads nan/inf and every figure

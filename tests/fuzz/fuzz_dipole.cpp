@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loaded dipole on arbitrary inputs, and the table of retained solutions written to its file
 // and read back. Nothing crashes or hangs; on inputs the window can give, no text reads nan/inf;
 // a row that the file can hold comes back as it was written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smaller calculations on arbitrary inputs: the wire antenna recalculation after a measured
 // resonance, the length converter, and the band table rules of the parameters window. Nothing
 // crashes; on inputs the windows can give, no text reads nan/inf.

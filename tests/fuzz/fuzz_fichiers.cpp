@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file readers on arbitrary file contents: the three data files filled with the same bytes,
 // read into the store, then the band table written back and read again; and the same bytes as an
 // antenna analyser's Touchstone file.

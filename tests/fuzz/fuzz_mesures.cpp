@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The measures window's calculations on arbitrary readings: the VSWR and power budget by each
 // method, then the radiation resistance and efficiency from what the VSWR run kept. Nothing
 // crashes; on readings the window can hold, no text reads nan/inf and what is kept is finite.

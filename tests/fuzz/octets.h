@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the calculation targets share: arbitrary inputs decoded from the fuzzer's bytes, and the
 // invariants every result must keep.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random user actions over every window: menu entries, clicks and garbage typed into
 // fields, combo choices, tab changes, buttons, grid clicks, message boxes and file dialogs answered
 // at random.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of the real windows, offscreen: builds the main window on a data directory,
 // triggers the given menu entries (answering any message box with its default), then writes the
 // main window's picture. An argument "onglet=N" shows tab N (from 0) of the window last opened.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The French regional settings of the tests, with no widget: the calculation tests include it alone.
 #pragma once
 

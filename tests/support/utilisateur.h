@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Acting on the real windows as a user would, for the GUI tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stand-in pictures for the toolbox tests: each file of its own size, so that a test can tell
 // which one a picture box shows.
 #pragma once

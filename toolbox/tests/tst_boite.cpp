@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbox window driven through the menu as a user would, under French settings: opening and
 // reopening, the pages and their pictures, the entry fields and every calculator's results.
 #include "images.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cable chooser: the cable list in its grid, choosing a cable and exporting it to the toolbox,
 // browsing it from the menu, and the odd lines a hand-edited list may hold.
 #include "images.h"

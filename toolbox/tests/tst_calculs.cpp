@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbox calculators alone, under French regional settings: the worked examples, the
 // rounding points and the values at the edges of what the entry fields let through.
 #include "shell/numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The antenna designer's pictures: one per wire type, the Levy antenna, the Quad, the Delta-Loop
 // and the Yagi, all 640 by 480 like the drawing the window shows before its first calculation.
 // Dimensions carry the names the result lines use; proportions are indicative, not to scale.

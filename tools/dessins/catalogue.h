@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every picture the program shows, with the file it goes into and its size in pixels.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbox's pictures, 400 by 300: the loaded whip, the single-layer coil, the trap, the line
 // cross-sections, the cable lengths, the balun and the three matching networks. Each shows the
 // quantities its calculator asks for or gives, under the names of the window's fields.

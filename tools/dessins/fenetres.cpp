@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawings that belong to windows rather than to a calculation: the shortened dipole and the
 // shortened quarter-wave radiator, with the dimensions A, B and C the window asks for, and the
 // tapped coil of a multiband loaded dipole shown beside the table of retained solutions.

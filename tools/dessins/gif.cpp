@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/dessins/gif.h"
 
 #include <QFile>
@@ -47,8 +48,11 @@ QImage enPalette(const QImage &source, const QList<QColor> &couleurs, const QCol
         QList<QPair<int, QRgb>> parFrequence;
         for (auto it = effectifs.cbegin(); it != effectifs.cend(); ++it)
             parFrequence << qMakePair(it.value(), it.key());
-        std::sort(parFrequence.begin(), parFrequence.end(),
-                  [](const auto &a, const auto &b) { return a.first > b.first; });
+        // Equal counts in colour order: the hash's order changes from one run to the next, and
+        // the files must not.
+        std::sort(parFrequence.begin(), parFrequence.end(), [](const auto &a, const auto &b) {
+            return a.first != b.first ? a.first > b.first : a.second < b.second;
+        });
         for (const auto &[n, c] : parFrequence) {
             if (table.size() >= 256) break;
             const bool proche = std::any_of(table.cbegin(), table.cend(),

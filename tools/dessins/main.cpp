@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the program: the GIF and BMP files that lie beside the executable, the
 // drawings compiled into the windows, the icon (bitmap and SVG) and a contact sheet of them all.
 //

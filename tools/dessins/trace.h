@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing kit shared by every picture of the program: one palette, one font, three line
 // weights, and the handful of symbols the antennas and circuits are made of. Every drawing is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures the windows load: the files beside the executable, the drawings compiled into the
 // windows, the icon; and the GIF writer and palette reduction that make the GIF files.
 #include <QtTest>
@@ -40,6 +41,19 @@ QImage dessinEnCouleurs()
     return image;
 }
 
+// Antialiased drawing on white plus a gradient: far more than 256 colours.
+QImage dessinDegrade()
+{
+    QImage image = dessinEnCouleurs();
+    QPainter p(&image);
+    QLinearGradient degrade(0, 0, 120, 0);
+    degrade.setColorAt(0, QColor(0, 255, 0));
+    degrade.setColorAt(1, QColor(255, 0, 255));
+    p.fillRect(0, 70, 120, 10, degrade);
+    p.end();
+    return image;
+}
+
 }  // namespace
 
 class TestDessins : public QObject {
@@ -57,6 +71,7 @@ private slots:
     void gifDansUnRepertoireAbsent();
     void paletteExacteSiPeuDeCouleurs();
     void paletteProcheSinon();
+    void paletteIndependanteDuHachage();
 };
 
 void TestDessins::fichiersDuProgramme_data()
@@ -242,15 +257,7 @@ void TestDessins::paletteExacteSiPeuDeCouleurs()
 
 void TestDessins::paletteProcheSinon()
 {
-    // Antialiased drawing on white plus a gradient: far more than 256 colours.
-    QImage image = dessinEnCouleurs();
-    {
-        QPainter p(&image);
-        QLinearGradient degrade(0, 0, 120, 0);
-        degrade.setColorAt(0, QColor(0, 255, 0));
-        degrade.setColorAt(1, QColor(255, 0, 255));
-        p.fillRect(0, 70, 120, 10, degrade);
-    }
+    const QImage image = dessinDegrade();
     QVERIFY(couleursDistinctes(image) > 256);
     const QImage palette = dessin::enPalette(image, dessin::style::couleurs(), dessin::style::fond);
     QVERIFY(palette.colorCount() <= 256);
@@ -266,6 +273,21 @@ void TestDessins::paletteProcheSinon()
     QVERIFY2(pire <= 24, qPrintable(QString::number(pire)));
     // The background stays exactly white.
     QCOMPARE(rendue.pixel(0, 0), dessin::style::fond.rgb());
+}
+
+void TestDessins::paletteIndependanteDuHachage()
+{
+    // The same drawing gives the same file on every run: the palette does not follow the order
+    // of a hash table, whose seed changes from one process to the next.
+    const QImage image = dessinDegrade();
+    QHashSeed::setDeterministicGlobalSeed();
+    const QImage reference = dessin::enPalette(image, dessin::style::couleurs(), dessin::style::fond);
+    for (int essai = 0; essai < 5; ++essai) {
+        QHashSeed::resetRandomGlobalSeed();
+        const QImage palette = dessin::enPalette(image, dessin::style::couleurs(), dessin::style::fond);
+        QCOMPARE(palette.colorTable(), reference.colorTable());
+        QCOMPARE(palette, reference);
+    }
 }
 
 QTEST_MAIN(TestDessins)
