@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the sweep an antenna analyser saves as a Touchstone file (.s1p, or .s2p whose S11 is the
 // antenna), versions 1.0/1.1 and 2.0, and finding the antenna's resonance in it: the frequency
 // where the reactance crosses zero nearest the SWR minimum, the SWR and the impedance there, and

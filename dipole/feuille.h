@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of retained solutions as a sheet to keep or share: a title, the day, the nine
 // headings and the ten rows as the solutions window shows them, and what the letters stand for.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sheet of retained solutions written as a PDF document: A4 pages laid out from the page's
 // size, every text real text (selectable, searchable). No widgets.
 #pragma once

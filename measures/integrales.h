@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sine and cosine integrals, to full double precision:
 //   Si(x) = ∫0..x sin t / t dt,  Ci(x) = γ + ln x + ∫0..x (cos t − 1) / t dt,
 // and Cin(x) = γ + ln x − Ci(x) = ∫0..x (1 − cos t) / t dt, which has no logarithm and stays exact

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures at the density of the screen they are shown on. Every drawing of the program also
 // exists, built in, at twice the resolution: on a high-density screen (a device pixel ratio above
 // 1) that copy is shown instead of the delivered file, at the same size and sharp. A picture file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of the antenna analyser's Touchstone files, on sweeps written here from a series RLC
 // model of a dipole, Z = R + j(wL - 1/(wC)), whose resonance 1/(2 pi sqrt(LC)), impedance R there
 // and SWR < 2 band (where |Z - R0| = |Z + R0| / 3) are known in closed form, in every format, unit,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of retained solutions as a sheet and as a PDF document, without windows: what the
 // sheet holds, its rich text, the A4 pages read back by poppler's pdftotext, and writing all or
 // nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every working window on a small screen: the main window as it opens on a 1366 x 768 screen
 // holds each window inside its visible area, nothing cut and no scrolling; and on a high-density
 // screen (run with QT_SCALE_FACTOR=2) the drawings are shown at the screen's resolution.

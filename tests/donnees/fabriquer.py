@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the two test sweeps of this folder, as an antenna analyser would save them, from a series
 RLC model of a half-wave dipole resonant at 7.023 MHz: Z = R + j(wL - 1/(wC)), Gamma = (Z - R0) /
 (Z + R0) with R0 = 50 Ohms. Run from this folder: python3 fabriquer.py"""

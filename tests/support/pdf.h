@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading back the PDF documents the program writes, with poppler's command-line tools (Debian
 // package poppler-utils, installed by tools/dependances.sh).
 #pragma once
