@@ -2,6 +2,7 @@
 
 #include "dipole/tableau.h"
 #include "dipole/twips.h"
+#include "shell/Controles.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 
@@ -32,6 +33,7 @@ Form11::Form11(MDIForm1 &principal)
 
     MSHFlexGrid1 = new QTableWidget(kLignes, kColonnes, this);
     MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
+    MSHFlexGrid1->setAccessibleName(QStringLiteral("Solutions retenues"));
     MSHFlexGrid1->setToolTip(QStringLiteral("Pour info: F=feet; M=mètre; D=dipôle; Q=quart d'onde."));
     MSHFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSHFlexGrid1->verticalHeader()->hide();
@@ -68,6 +70,7 @@ Form11::Form11(MDIForm1 &principal)
     Picture1->setAlignment(Qt::AlignCenter);
     const QPixmap dessin(QStringLiteral(":/dessins/Form11.png"));
     if (!dessin.isNull()) Picture1->setPixmap(dessin);
+    controles::nommerDessin(Picture1, controles::sujetDessin(QStringLiteral(":/dessins/Form11.png")));
 
     auto *page = new QHBoxLayout(this);
     page->addWidget(MSHFlexGrid1, 1);

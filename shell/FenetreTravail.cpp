@@ -1,5 +1,6 @@
 #include "shell/FenetreTravail.h"
 
+#include "shell/Controles.h"
 #include "shell/MDIForm1.h"
 
 #include <QLabel>
@@ -24,8 +25,10 @@ bool FenetreTravail::chargerImage(QLabel *cadre, const QString &nom) const
     const QPixmap image = principal_.image(nom);
     if (image.isNull()) {
         cadre->clear();
+        controles::nommerDessin(cadre, controles::sujetDessin(nom) + QStringLiteral(" (image absente)"));
         return false;
     }
+    controles::nommerDessin(cadre, controles::sujetDessin(nom));
     cadre->setPixmap(image);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "shell/frmAbout.h"
 
+#include "shell/Controles.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 
@@ -40,6 +41,7 @@ frmAbout::frmAbout(MDIForm1 &principal)
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setPixmap(iconeProgramme().pixmap(64, 64));
+    controles::nommerDessin(picIcon, QStringLiteral("icône d'Orvalis"));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     lblTitle_ = new QLabel(QStringLiteral("Titre"), this);
