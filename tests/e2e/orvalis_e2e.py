@@ -273,10 +273,15 @@ class Zone:
         self.programme.saisir(champ, valeur)
         return champ
 
-    def choisir(self, entree, liste=None, rang=0):
-        """Opens a drop-down list and clicks its entry `entree`. The list is the `rang`-th
-        visible one, or the one showing `liste`."""
-        self.programme.choisir(self.trouver(LISTE_DEROULANTE, liste, rang), entree)
+    def liste(self, legende):
+        """The visible drop-down list described by `legende` (its caption)."""
+        return attendre(lambda: next(iter(descendants(
+            self.acc, lambda a: role(a) == LISTE_DEROULANTE and description(a) == legende)), None),
+            message=f"drop-down list « {legende} » in « {self.titre} »")
+
+    def choisir(self, legende, entree):
+        """Opens the drop-down list described by `legende` and picks its entry `entree`."""
+        self.programme.choisir(self.liste(legende), entree)
 
     def onglet(self, legende):
         """Clicks the tab `legende`; the tab strip then bears its name."""
@@ -335,7 +340,7 @@ class Orvalis:
         self.ecran.xdotool("key", "--delay", "20", *touches)
 
     def taper(self, texte_tape):
-        self.ecran.xdotool("type", "--delay", "15", texte_tape)
+        self.ecran.xdotool("type", "--delay", "15", "--", texte_tape)
 
     def saisir(self, champ, valeur):
         self.cliquer(champ)
