@@ -3,7 +3,9 @@
 # packages named as arguments too (the fuzzing script asks for clang's).
 set -euo pipefail
 paquets=(g++ cmake ninja-build qt6-base-dev libgl-dev libgif-dev fonts-dejavu-core xvfb xauth libbenchmark-dev
-         locales)
+         locales
+         # the end-to-end suite (tests/e2e): pytest, the AT-SPI reader and bus, D-Bus, X input
+         python3 python3-pytest python3-pyatspi at-spi2-core dbus xdotool imagemagick)
 manquants=()
 paquets+=("$@")
 for p in "${paquets[@]}"; do
