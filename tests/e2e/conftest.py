@@ -3,6 +3,7 @@ for each test a fresh X server and a fresh home directory, in which the test sta
 program as often as it needs (`demarrer`)."""
 import filecmp
 import os
+import re
 
 import pytest
 
@@ -94,7 +95,8 @@ def demarrer(prefixe, ecran, bus, tmp_path, request):
 
 
 def decimales(langue):
-    """Writes a French number as the locale does: a comma, or a point under US English."""
+    """Writes the numbers of a French text as the locale does: a decimal comma, or a point under
+    US English (a comma between two digits is a decimal separator)."""
     if langue.startswith("en_"):
-        return lambda s: s.replace(",", ".")
+        return lambda s: re.sub(r"(?<=\d),(?=\d)", ".", s)
     return lambda s: s

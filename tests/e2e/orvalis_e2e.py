@@ -10,7 +10,6 @@ import os
 import shutil
 import signal
 import subprocess
-import tempfile
 import time
 
 DELAI = 10.0        # seconds a control or a text may take to appear
@@ -25,7 +24,6 @@ LISTE_DEROULANTE = "combo box"
 LISTE = "list"
 ELEMENT = "list item"
 GRILLE = "table"
-CELLULE = "table cell"
 ONGLET = "page tab"
 OPTION = "radio button"
 CASE = "check box"
@@ -53,7 +51,7 @@ def attendre(condition, delai=DELAI, message="condition"):
             return r
         if time.monotonic() > fin:
             texte = message() if callable(message) else message
-            raise Echec(f"pas obtenu en {delai} s : {texte}" + (f" ({dernier!r})" if dernier else ""))
+            raise Echec(f"not reached in {delai} s: {texte}" + (f" ({dernier!r})" if dernier else ""))
         time.sleep(PAS)
 
 
@@ -87,7 +85,7 @@ class Bus:
         self.adresse = _sortie_de(lecture)
         os.close(lecture)
         if not self.adresse:
-            raise Echec("dbus-daemon n'a pas démarré")
+            raise Echec("dbus-daemon did not start")
         # The accessibility bus, started now and asked for its address.
         r = subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
                             "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
@@ -96,7 +94,7 @@ class Bus:
         self.adresse_a11y = r.stdout.strip()
         if r.returncode != 0 or not self.adresse_a11y:
             self.arreter()
-            raise Echec(f"pas de bus d'accessibilité : {r.stderr.strip()}")
+            raise Echec(f"no accessibility bus: {r.stderr.strip()}")
 
     def environnement(self, lecteur=False):
         """The variables that lead to these buses. The program finds the accessibility bus through
@@ -138,7 +136,7 @@ class Ecran:
                 return
             proc.kill()
             proc.wait()
-        raise Echec(f"aucun affichage libre de :{premier} à :{dernier}")
+        raise Echec(f"no free display from :{premier} to :{dernier}")
 
     def xdotool(self, *args):
         subprocess.run(["xdotool", *args], env={"DISPLAY": self.affichage, "PATH": os.environ["PATH"]},
@@ -223,6 +221,11 @@ def texte(acc):
     return t.getText(0, -1)
 
 
+def lignes(acc):
+    """The lines of a field's text."""
+    return texte(acc).splitlines()
+
+
 def rectangle(acc):
     e = acc.queryComponent().getExtents(_atspi().DESKTOP_COORDS)
     return e.x, e.y, e.width, e.height
@@ -246,7 +249,7 @@ class Zone:
         def cherche():
             l = self.tous(roles, nom)
             return l[rang] if len(l) > rang else None
-        return attendre(cherche, delai, lambda: f"{roles} « {nom} » dans « {self.titre} »")
+        return attendre(cherche, delai, lambda: f"{roles} « {nom} » in « {self.titre} »")
 
     def champ(self, legende, rang=0):
         return self.trouver(CHAMP, legende, rang)
@@ -257,14 +260,14 @@ class Zone:
     def cliquer(self, legende, roles=BOUTON, rang=0):
         self.programme.cliquer(self.trouver(roles, legende, rang))
 
-    def texte(self, roles, nom=None, rang=0):
-        return texte(self.trouver(roles, nom, rang))
-
     def attendre_texte(self, acc, attendu, delai=DELAI):
         """Waits until the text of `acc` equals `attendu` (or satisfies it, when callable)."""
         ok = attendu if callable(attendu) else (lambda t: t == attendu)
-        return attendre(lambda: ok(texte(acc)) and texte(acc), delai,
-                        lambda: f"texte attendu {attendu!r}, lu {texte(acc)!r}")
+
+        def lu():
+            t = texte(acc)
+            return (t,) if ok(t) else None
+        return attendre(lu, delai, lambda: f"expected text {attendu!r}, read {texte(acc)!r}")[0]
 
     def saisir(self, legende, valeur, rang=0):
         """Clicks the entry field captioned `legende`, types `valeur` and leaves the field with
@@ -272,6 +275,10 @@ class Zone:
         champ = self.champ(legende, rang)
         self.programme.saisir(champ, valeur)
         return champ
+
+    def dessin(self):
+        """The accessible name of the picture shown: "Dessin : " and what it shows."""
+        return nom(self.trouver(IMAGE, lambda n: n.startswith("Dessin : ")))
 
     def liste(self, legende):
         """The visible drop-down list described by `legende` (its caption)."""
@@ -306,16 +313,16 @@ class Orvalis:
 
         def application():
             if self.proc.poll() is not None:
-                raise Echec(f"orvalis s'est arrêté au démarrage (statut {self.proc.returncode})")
+                raise Echec(f"orvalis stopped while starting (status {self.proc.returncode})")
             bureau = pyatspi.Registry.getDesktop(0)
             for a in enfants(bureau):
                 if a.get_process_id() == self.proc.pid:
                     return a
             return None
-        self.app = attendre(application, 20, "orvalis dans l'arbre d'accessibilité")
+        self.app = attendre(application, 20, "orvalis in the accessibility tree")
         self.principale = Zone(self, attendre(
             lambda: next((w for w in enfants(self.app) if role(w) == FENETRE and nom(w) == "Orvalis"
-                          and visible(w)), None), message="la fenêtre principale"))
+                          and visible(w)), None), message="the main window"))
         # The user makes the main window fill the screen, so the larger working windows fit in it
         # (there is no window manager to do it).
         ecran.xdotool("search", "--sync", "--onlyvisible", "--pid", str(self.proc.pid), "--name", "^Orvalis$",
@@ -330,7 +337,7 @@ class Orvalis:
 
     # Real input.
     def cliquer(self, acc):
-        x, y, l, h = attendre(lambda: visible(acc) and rectangle(acc), message=f"{role(acc)} « {nom(acc)} » visible")
+        x, y, l, h = attendre(lambda: visible(acc) and rectangle(acc), message=f"{role(acc)} « {nom(acc)} » shown")
         x, y = x + l // 2, y + h // 2
         if not (0 <= x < LARGEUR and 0 <= y < HAUTEUR):
             raise Echec(f"{role(acc)} « {nom(acc)} » is off the screen, at {x}, {y}")
@@ -345,12 +352,12 @@ class Orvalis:
     def saisir(self, champ, valeur):
         self.cliquer(champ)
         # A click empties a field that held a text; the focus is in it once it has the caret.
-        attendre(lambda: champ.getState().contains(_atspi().STATE_FOCUSED), message=f"le champ « {nom(champ)} » a le focus")
+        attendre(lambda: champ.getState().contains(_atspi().STATE_FOCUSED), message=f"field « {nom(champ)} » focused")
         self.touches("ctrl+a", "BackSpace")  # what a click leaves (an empty field keeps its text)
         self.taper(valeur)
-        attendre(lambda: texte(champ) == valeur, message=lambda: f"« {valeur} » tapé, lu {texte(champ)!r}")
+        attendre(lambda: texte(champ) == valeur, message=lambda: f"« {valeur} » typed, read {texte(champ)!r}")
         self.touches("Tab")
-        attendre(lambda: not champ.getState().contains(_atspi().STATE_FOCUSED), message="le champ quitté")
+        attendre(lambda: not champ.getState().contains(_atspi().STATE_FOCUSED), message="the field left")
 
     def choisir(self, liste, entree):
         """Opens the drop-down `liste` with a click and picks `entree` in the list it shows."""
@@ -360,16 +367,16 @@ class Orvalis:
             for l in descendants(liste, lambda a: role(a) == LISTE):
                 return l
             return None
-        deroulee = attendre(ouverte, message=f"la liste de « {nom(liste)} » ouverte")
+        deroulee = attendre(ouverte, message=f"the list of « {nom(liste)} » open")
         noms = [nom(e) for e in enfants(deroulee)]
         if entree not in noms:
-            raise Echec(f"« {entree} » absent de la liste : {noms}")
+            raise Echec(f"« {entree} » not in the list: {noms}")
         element = enfants(deroulee)[noms.index(entree)]
         if visible(element) and rectangle(element)[3] > 0:
             self.cliquer(element)
         else:  # out of sight in a long list: by the keyboard, from the top
             self.touches("Home", *(["Down"] * noms.index(entree)), "Return")
-        attendre(lambda: nom(liste) == entree, message=lambda: f"« {entree} » choisi, lu « {nom(liste)} »")
+        attendre(lambda: nom(liste) == entree, message=lambda: f"« {entree} » chosen, read « {nom(liste)} »")
 
     # The windows.
     def menu(self, legende):
@@ -393,7 +400,7 @@ class Orvalis:
         """A message box (or any top-level dialog) of the program, by its title."""
         return Zone(self, attendre(
             lambda: next((w for w in enfants(self.app) if role(w) in BOITE and nom(w) == titre and visible(w)), None),
-            delai, f"la boîte « {titre} »"))
+            delai, f"message box « {titre} »"))
 
     def message(self, boite):
         """The text of a message box: its labels, joined by line feeds."""
@@ -418,7 +425,7 @@ class Orvalis:
         try:
             return self.proc.wait(timeout=delai)
         except subprocess.TimeoutExpired:
-            raise Echec("orvalis ne s'est pas arrêté") from None
+            raise Echec("orvalis did not stop") from None
 
     def arreter(self):
         if self.proc.poll() is None:
@@ -430,14 +437,10 @@ class Orvalis:
 def installer(construction, prefixe):
     """Installs the program built in `construction` under `prefixe`, as a package would."""
     if not os.path.isfile(os.path.join(construction, "bin", "orvalis")):
-        raise Echec(f"pas de programme construit dans {construction}/bin")
+        raise Echec(f"no program built in {construction}/bin")
     shutil.rmtree(prefixe, ignore_errors=True)
     r = subprocess.run(["cmake", "--install", construction, "--prefix", prefixe],
                        capture_output=True, text=True, timeout=120)
     if r.returncode != 0:
-        raise Echec(f"cmake --install a échoué : {r.stderr}")
+        raise Echec(f"cmake --install failed: {r.stderr}")
     return prefixe
-
-
-def dossier_temporaire(prefixe="orvalis-e2e-"):
-    return tempfile.mkdtemp(prefix=prefixe)

@@ -31,7 +31,7 @@ def sans_nom(fenetre):
             return False
         parent = acc.parent
         return not (parent is not None and e2e.role(parent) == e2e.LISTE_DEROULANTE)
-    return [f"{fenetre.titre} / {e2e.role(a)} {a.getIndexInParent()} de {e2e.role(a.parent)} « {e2e.nom(a.parent)} »"
+    return [f"{fenetre.titre} / {e2e.role(a)} {a.getIndexInParent()} of {e2e.role(a.parent)} « {e2e.nom(a.parent)} »"
             for a in e2e.descendants(fenetre.acc, manque)]
 
 
@@ -65,4 +65,4 @@ def test_recensement(demarrer):
     f = o.fenetre("Dipole raccourci")
     o.sous_menu(f, "Tableau", "Voir le tableau")
     manques += recenser(o, o.fenetre("Tableau des solutions retenues"))
-    assert not manques, "sans nom ni description :\n" + "\n".join(sorted(set(manques)))
+    assert not manques, "without a name or a description:\n" + "\n".join(sorted(set(manques)))

@@ -5,10 +5,6 @@ from conftest import LANGUES, decimales
 import orvalis_e2e as e2e
 
 
-def dessin(f):
-    return e2e.nom(f.trouver(e2e.IMAGE, lambda n: n.startswith("Dessin : ")))
-
-
 @pytest.mark.parametrize("langue", LANGUES)
 def test_chaque_onglet_de_la_boite(demarrer, langue):
     n = decimales(langue)
@@ -16,7 +12,7 @@ def test_chaque_onglet_de_la_boite(demarrer, langue):
     f = o.ouvrir("Calculs", "La boite à Calculs")
 
     # Loading coil of a 0.9 m whip at 50 MHz: 1.26 x cot(54°) µH.
-    assert dessin(f) == "Dessin : antenne raccourcie et sa self"
+    assert f.dessin() == "Dessin : antenne raccourcie et sa self"
     f.saisir("Fréquence Mhz", "50")
     f.saisir("Hauteur souhaitée de votre fouet d'antenne", "0.9")
     f.cliquer("Calculer L(µh)")
@@ -24,7 +20,7 @@ def test_chaque_onglet_de_la_boite(demarrer, langue):
 
     # A close-wound coil of 10 turns of 0.14 cm wire: 1.4 cm plus one wire, ratio 1.
     f.onglet("Calcul d'une self")
-    assert dessin(f) == "Dessin : self à une couche"
+    assert f.dessin() == "Dessin : self à une couche"
     f.cliquer("Spires jointes", e2e.OPTION)
     f.cliquer("Calculer la self")
     f.attendre_texte(f.champ("Longueur de la self (cm)"), n("1,54 cm"))
@@ -32,7 +28,7 @@ def test_chaque_onglet_de_la_boite(demarrer, langue):
 
     # A trap at 21 MHz with 800 ohms: L = X / w, C = 1 / (w X).
     f.onglet("Calcul d'une trappe")
-    assert dessin(f) == "Dessin : trappe"
+    assert f.dessin() == "Dessin : trappe"
     f.saisir("Impédance  de L ou C", "800")
     f.cliquer("Calculer la trappe")
     f.attendre_texte(f.champ("Valeur de L"), n("6,06 µH"))
@@ -40,14 +36,14 @@ def test_chaque_onglet_de_la_boite(demarrer, langue):
 
     # Twin line of 1 mm wires 8 mm apart in air (1.00068): 276 log10(2D/d) / sqrt(1.00068).
     f.onglet("Impédance des lignes")
-    assert dessin(f) == "Dessin : impédance des lignes"
+    assert f.dessin() == "Dessin : impédance des lignes"
     f.saisir("espacement des fils", "8")
     f.cliquer("Calculer l'impédance")
     f.attendre_texte(f.champ("Impédance du câble"), n("332,22 Ohms"))
 
     # Three half-waves of a 0.66 cable at 14.12 MHz: 3 x 150 / 14.12 x 0.66.
     f.onglet("Longueur des lignes")
-    assert dessin(f) == "Dessin : longueur des lignes"
+    assert f.dessin() == "Dessin : longueur des lignes"
     # The tab change puts the focus in the frequency field, whose "14,120 Mhz" would read back as
     # 14 under a comma locale once the focus leaves it: the frequency is typed first.
     f.saisir("Fréquence d'utilisation", "14.12")
@@ -57,7 +53,7 @@ def test_chaque_onglet_de_la_boite(demarrer, langue):
 
     # A balun from 50 to 200 ohms with 5 primary turns: 5 x 2.
     f.onglet("Transformateur d'impédance")
-    assert dessin(f) == "Dessin : transformateur d'impédance"
+    assert f.dessin() == "Dessin : transformateur d'impédance"
     f.saisir("Impédance de sortie", "200")
     f.saisir("Nbre de spires au primaire", "5")
     f.cliquer("Calculer")
@@ -66,7 +62,7 @@ def test_chaque_onglet_de_la_boite(demarrer, langue):
     # An L network from 50 to 300 ohms at 7 MHz: Q = sqrt(300 / 50 - 1).
     f.onglet("Adaptateur d'impédances")
     f.choisir("Type d'adaptateur", "Adaptateur en L (Networks)")
-    assert dessin(f) == "Dessin : adaptateur en L série-parallèle"
+    assert f.dessin() == "Dessin : adaptateur en L série-parallèle"
     f.attendre_texte(f.champ("Q"), n("2,24"))
     resultat = f.trouver(e2e.CHAMP, "Adaptation d'impédance")
     f.attendre_texte(resultat, lambda t: "C1 = 169 pf" in t and n("L1 = 2,54 µH") in t)

@@ -7,10 +7,6 @@ from conftest import LANGUES, decimales
 import orvalis_e2e as e2e
 
 
-def lignes(acc):
-    return e2e.texte(acc).splitlines()
-
-
 @pytest.mark.parametrize("langue", LANGUES)
 def test_vswr_chaque_option(demarrer, langue):
     """The defaults: 50 ohms, 100 W forward and 4 W reflected at the source, 50 W and 8 W at the
@@ -23,13 +19,13 @@ def test_vswr_chaque_option(demarrer, langue):
 
     f.cliquer("mesure vue de la source", e2e.OPTION)
     f.attendre_texte(rapport, lambda t: t.startswith("Calcul du ROS-TOS-K-RL"))
-    assert lignes(rapport) == ["Calcul du ROS-TOS-K-RL", n("ROS = 1,5 : 1"), n("TOS = 4,0 %"), n("K = 0,200"),
+    assert e2e.lignes(rapport) == ["Calcul du ROS-TOS-K-RL", n("ROS = 1,5 : 1"), n("TOS = 4,0 %"), n("K = 0,200"),
                                n("Return Loss = 13,98 dB"), "", "Impédance de l'antenne",
                                n("     si Ra + Jx = 75,00 Ohms"), n("     si Ra - Jx = 33,33 Ohms")]
 
     f.cliquer("mesure vue à l'antenne", e2e.OPTION)
     f.attendre_texte(rapport, lambda t: n("Pertes estimées à l'antenne 3,01 dB") in t.splitlines())
-    assert lignes(rapport) == ["Estimation des valeurs à l'antenne", n("Rapport de puissance = 2,0"),
+    assert e2e.lignes(rapport) == ["Estimation des valeurs à l'antenne", n("Rapport de puissance = 2,0"),
                                n("ROS estimé à l'antenne = 2,3 : 1"), n("TOS estimé à l'antenne = 16,0 %"),
                                n("K = 0,400"), n("Pertes estimées à l'antenne 3,01 dB"),
                                n("Return Loss à l'antenne = 7,96 dB"), "", "Impédance de l'antenne",
@@ -38,7 +34,7 @@ def test_vswr_chaque_option(demarrer, langue):
     f.cliquer("Je ne peut pas  faire de mesure à l'antenne, mais je connais l'affaiblissement du câble ",
               e2e.OPTION)
     f.attendre_texte(rapport, lambda t: n("Puissance directe à l'antenne = 50,1 Watt") in t.splitlines())
-    assert lignes(rapport)[:8] == ["Estimation des valeurs à l'antenne", n("Rapport de puissance = 2,0"),
+    assert e2e.lignes(rapport)[:8] == ["Estimation des valeurs à l'antenne", n("Rapport de puissance = 2,0"),
                                    n("Puissance directe à l'antenne = 50,1 Watt"),
                                    n("Puissance réflécie à l'antenne = 8,0 Watt"),
                                    n("ROS estimé à l'antenne = 2,3 : 1"), n("TOS estimé à l'antenne = 15,9 %"),
