@@ -135,6 +135,7 @@ void Form1::construire()
                     QStringLiteral("Antenne filaire demie onde"),
                     QStringLiteral("Antenne Loop onde entière"), QStringLiteral("Antenne Double Bazooka")},
                    QStringLiteral("Antenne quart d'onde (Ground Plane)"));
+    Combo2->setAccessibleDescription(QStringLiteral("Type d'antenne filaire"));
     filaire.entier(Combo2);
     filaire.rangee("Label2", QStringLiteral("Fréquence d'accord"), Text2 = champ("Text2", QStringLiteral("Text2")));
     filaire.rangee("Label1", QStringLiteral("Facteur de raccourcissement"),
@@ -162,6 +163,7 @@ void Form1::construire()
                     QStringLiteral("Antenne YAGI 5 éléments (Varnasse, Q5ZT)"),
                     QStringLiteral("Antenne YAGI 9 éléments (Belvanter, Q8WK)")},
                    QStringLiteral("Antenne YAGY VHF 3 éléments ( Q5ZT) "));
+    Combo3->setAccessibleDescription(QStringLiteral("Modèle d'antenne Yagi"));
     yagi.entier(Combo3);
     yagi.rangee("Label4", QStringLiteral("Fréquence d'accord"), Text4 = champ("Text4", QStringLiteral("Text4")));
     Calculer_Yagi = bouton("Calculer_Yagi", QStringLiteral("Calculer"));
@@ -179,6 +181,7 @@ void Form1::construire()
                     QStringLiteral("Antenne Delta Loop 1 radiateur et 1 réflecteur"),
                     QStringLiteral("Antenne Delta Loop 3 éléments")},
                    QStringLiteral("Antenne Quad 1 directeur"));
+    Combo4->setAccessibleDescription(QStringLiteral("Modèle d'antenne Quad ou Delta-Loop"));
     quad.entier(Combo4);
     // Shows the band's frequency; typing in it changes nothing.
     quad.rangee("Label8", QStringLiteral("Fréquence d'accord"), Text8 = champ("Text8", QString()));
@@ -217,6 +220,7 @@ void Form1::construire()
 
     // The result box and the drawing, shared by the tabs.
     Text3 = nomme(new QPlainTextEdit(QStringLiteral("Text3")), "Text3");
+    Text3->setAccessibleName(QStringLiteral("Résultats"));
     Text3->setReadOnly(true);
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text3->setMinimumSize(Text3->fontMetrics().horizontalAdvance(QString(64, QLatin1Char('n'))),
@@ -228,6 +232,7 @@ void Form1::construire()
     // a new layout each time a drawing is changed.
     Picture1->setFixedSize(kImageMax + 2 * QSize(Picture1->frameWidth(), Picture1->frameWidth()));
     montrerImage(images::ressource(QStringLiteral(":/dessins/Form1.png"), Picture1->devicePixelRatioF()));  // a generic antenna, until a calculation
+    controles::nommerDessin(Picture1, controles::sujetDessin(QStringLiteral(":/dessins/Form1.png")));
     Retour_Menu = bouton("Retour_Menu", QStringLiteral("Retour au menu"));
 
     auto *bande = new QHBoxLayout;
@@ -256,6 +261,7 @@ void Form1::chargerDessin(const QString &nom)
     // Each drawing is brought to the box's size once; a calculation shows it again as it is.
     if (const auto it = dessins_.constFind(nom); it != dessins_.constEnd()) {
         if (Picture1->pixmap().cacheKey() != it->cacheKey()) Picture1->setPixmap(*it);
+        controles::nommerDessin(Picture1, controles::sujetDessin(nom));
         return;
     }
     if (!chargerImage(Picture1, nom)) return;
@@ -386,8 +392,8 @@ void Form1::choisirType(int type)
             Combo5->clear();
             Combo5->addItems(cables);
         }
-        Label12->setText(bifilaire ? QStringLiteral("Choisissez une ligne bifilaire")
-                                   : QStringLiteral("Choisissez un cable coaxiale"));
+        controles::changerLegende(Label12, bifilaire ? QStringLiteral("Choisissez une ligne bifilaire")
+                                                     : QStringLiteral("Choisissez un cable coaxiale"));
         Label12->show();
         Combo5->show();
         Combo5->setCurrentIndex(0);

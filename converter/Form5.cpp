@@ -24,6 +24,7 @@ Form5::Form5(MDIForm1 &principal)
     List1->setObjectName(QStringLiteral("List1"));
     List1->addItems(conversions::entrees());
     List1->setCurrentRow(-1);
+    List1->setAccessibleName(QStringLiteral("Conversion"));
     // Every conversion in sight, without a scroll bar.
     List1->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     List1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

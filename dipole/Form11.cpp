@@ -3,6 +3,7 @@
 
 #include "dipole/tableau.h"
 #include "dipole/twips.h"
+#include "shell/Controles.h"
 #include "shell/Images.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
@@ -33,6 +34,7 @@ Form11::Form11(MDIForm1 &principal)
 
     MSHFlexGrid1 = new QTableWidget(kLignes, kColonnes, this);
     MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
+    MSHFlexGrid1->setAccessibleName(QStringLiteral("Solutions retenues"));
     MSHFlexGrid1->setToolTip(solutions::kLegende);
     MSHFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSHFlexGrid1->verticalHeader()->hide();
@@ -69,6 +71,7 @@ Form11::Form11(MDIForm1 &principal)
     Picture1->setAlignment(Qt::AlignCenter);
     const QPixmap dessin = images::ressource(QStringLiteral(":/dessins/Form11.png"), Picture1->devicePixelRatioF());
     if (!dessin.isNull()) Picture1->setPixmap(dessin);
+    controles::nommerDessin(Picture1, controles::sujetDessin(QStringLiteral(":/dessins/Form11.png")));
 
     auto *page = new QHBoxLayout(this);
     page->addWidget(MSHFlexGrid1, 1);

@@ -53,6 +53,7 @@ QLabel *dessin(const char *nom, const QString &ressource, QWidget *parent)
     l->setAlignment(Qt::AlignCenter);
     const QPixmap p = images::ressource(ressource, 2);
     if (!p.isNull()) l->setPixmap(images::reduire(p, kTailleDessins, l->devicePixelRatioF()));
+    controles::nommerDessin(l, controles::sujetDessin(ressource));
     return l;
 }
 
@@ -108,6 +109,7 @@ void Form8::construire()
     Text2 = controles::creer<QLineEdit>("Text2", this);
     Combo1 = controles::liste("Combo1", {QStringLiteral("Feets"), QStringLiteral("Mètres")},
                    QStringLiteral("Feets"), true, this);
+    Combo1->setAccessibleDescription(QStringLiteral("Unité des dimensions"));
     Text3 = controles::creer<QLineEdit>("Text3", this);
     Check1 = new QCheckBox(QStringLiteral("Dipole"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
@@ -120,9 +122,11 @@ void Form8::construire()
     Text6 = controles::creer<QLineEdit>("Text6", this);
     Combo2 = controles::liste("Combo2", {QStringLiteral("AWG"), QStringLiteral("Inche"), QStringLiteral("mm")},
                    QStringLiteral("AWG"), true, this);
+    Combo2->setAccessibleDescription(QStringLiteral("Unité du diamètre du fil"));
     Command1 = new QPushButton(QStringLiteral("Calculer la self"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Text7 = controles::creer<QPlainTextEdit>("Text7", this);
+    Text7->setAccessibleName(QStringLiteral("Résultats"));
     MSHFlexGrid1 = new QTableWidget(dipole::kPositions, dipole::kColonnes, this);
     MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
     Retour_Menu = new QPushButton(QStringLiteral("Retour au menu"), this);

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Controles.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,8 +16,71 @@ namespace controles {
 QLabel *legende(const char *nom, const QString &texte, QWidget *compagnon, QWidget *parent)
 {
     auto *l = nomme(new QLabel(texte, parent), nom);
-    if (compagnon) l->setBuddy(compagnon);
+    if (compagnon) associer(l, compagnon);
     return l;
+}
+
+namespace {
+
+// Qt names a field after its buddy caption by itself; grids and drop-down lists are told here.
+void dire(QLabel *legende, QWidget *compagnon)
+{
+    if (qobject_cast<QComboBox *>(compagnon)) compagnon->setAccessibleDescription(legende->text());
+    else if (qobject_cast<QAbstractItemView *>(compagnon)) compagnon->setAccessibleName(legende->text());
+}
+
+}  // namespace
+
+void associer(QLabel *legende, QWidget *compagnon)
+{
+    legende->setBuddy(compagnon);
+    dire(legende, compagnon);
+}
+
+void changerLegende(QLabel *legende, const QString &texte)
+{
+    legende->setText(texte);
+    if (legende->buddy()) dire(legende, legende->buddy());
+}
+
+QString sujetDessin(const QString &fichier)
+{
+    static const QHash<QString, QString> sujets = {
+        {QStringLiteral("Ground-Plane.gif"), QStringLiteral("antenne quart d'onde (Ground Plane)")},
+        {QStringLiteral("Doublet.gif"), QStringLiteral("antenne dipôle (Center-Fed)")},
+        {QStringLiteral("Windom.gif"), QStringLiteral("antenne multibandes Conrad Windom")},
+        {QStringLiteral("G5rv.gif"), QStringLiteral("antenne multibandes G5RV full-size")},
+        {QStringLiteral("W3HH.gif"), QStringLiteral("antenne multibandes W3HH ou T2FD")},
+        {QStringLiteral("Filaire.gif"), QStringLiteral("antenne filaire demie onde")},
+        {QStringLiteral("Loop.gif"), QStringLiteral("antenne Loop onde entière")},
+        {QStringLiteral("Bazooka.gif"), QStringLiteral("antenne Double Bazooka")},
+        {QStringLiteral("Levy.gif"), QStringLiteral("antenne Lévy")},
+        {QStringLiteral("Quad.gif"), QStringLiteral("antenne Quad")},
+        {QStringLiteral("Delta-Loop.gif"), QStringLiteral("antenne Delta-Loop")},
+        {QStringLiteral("Yagi.gif"), QStringLiteral("antenne Yagi")},
+        {QStringLiteral("Antenne-raccourcie-6.bmp"), QStringLiteral("antenne raccourcie et sa self")},
+        {QStringLiteral("Self-Nagaoka-6.bmp"), QStringLiteral("self à une couche")},
+        {QStringLiteral("Trappe-6.bmp"), QStringLiteral("trappe")},
+        {QStringLiteral("Impedance-ligne-6.bmp"), QStringLiteral("impédance des lignes")},
+        {QStringLiteral("Longueur-ligne-6.bmp"), QStringLiteral("longueur des lignes")},
+        {QStringLiteral("Transformateur-impedance-6.bmp"), QStringLiteral("transformateur d'impédance")},
+        {QStringLiteral("Filtre-LSerie-6.bmp"), QStringLiteral("adaptateur en L série")},
+        {QStringLiteral("Filtre-LSerieParal-6.bmp"), QStringLiteral("adaptateur en L série-parallèle")},
+        {QStringLiteral("Filtre-PI-6.bmp"), QStringLiteral("adaptateur en PI")},
+        {QStringLiteral("Form1.png"), QStringLiteral("antenne")},
+        {QStringLiteral("Form8-dipole.png"), QStringLiteral("dipôle raccourci")},
+        {QStringLiteral("Form8-quart-onde.png"), QStringLiteral("quart d'onde raccourci")},
+        {QStringLiteral("Form11.png"), QStringLiteral("dipôle raccourci et place des selfs")},
+    };
+    QString nom = fichier;
+    nom.replace(u'\\', u'/');
+    nom = QFileInfo(nom).fileName();
+    return sujets.value(nom, QFileInfo(nom).completeBaseName());
+}
+
+void nommerDessin(QLabel *cadre, const QString &sujet)
+{
+    cadre->setAccessibleName(QStringLiteral("Dessin : ") + sujet);
 }
 
 QPushButton *bouton(const char *nom, const QString &texte, QWidget *parent)

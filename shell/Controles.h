@@ -33,6 +33,17 @@ W *creer(const char *nom, QWidget *parent = nullptr)
 // A caption, announced with the field it names (its buddy) when there is one.
 QLabel *legende(const char *nom, const QString &texte, QWidget *compagnon = nullptr,
                 QWidget *parent = nullptr);
+// Makes `legende` the caption of `compagnon`: its buddy, read by screen readers as the field's
+// name. A grid takes the caption as its accessible name, a drop-down list (whose name is the entry
+// it shows) as its description.
+void associer(QLabel *legende, QWidget *compagnon);
+// Changes a caption's text, and what screen readers say of the control it names.
+void changerLegende(QLabel *legende, const QString &texte);
+
+// What a picture of the program shows, by its file name ("\Yagi.gif", ":/dessins/Form1.png").
+QString sujetDessin(const QString &fichier);
+// Names a picture box after what it shows now: "Dessin : " and the subject.
+void nommerDessin(QLabel *cadre, const QString &sujet);
 QPushButton *bouton(const char *nom, const QString &texte, QWidget *parent = nullptr);
 QRadioButton *option(const char *nom, const QString &texte, QWidget *parent = nullptr);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/FenetreTravail.h"
 
+#include "shell/Controles.h"
 #include "shell/MDIForm1.h"
 
 #include <QLabel>
@@ -38,8 +39,10 @@ bool FenetreTravail::chargerImage(QLabel *cadre, const QString &nom) const
     const QPixmap image = principal_.image(nom, cadre->devicePixelRatioF());
     if (image.isNull()) {
         cadre->clear();
+        controles::nommerDessin(cadre, controles::sujetDessin(nom) + QStringLiteral(" (image absente)"));
         return false;
     }
+    controles::nommerDessin(cadre, controles::sujetDessin(nom));
     cadre->setPixmap(image);
     return true;
 }

@@ -29,6 +29,7 @@ public:
 
     // Shows the picture file `nom` of the program directory in `cadre`; a leading "\" is the
     // directory separator of the names the designers use. A missing file empties the picture box.
+    // The box is named after what it shows, for screen readers.
     bool chargerImage(QLabel *cadre, const QString &nom) const;
 
 private:

@@ -30,6 +30,7 @@ Form10::Form10(MDIForm1 &principal)
 {
     MSHFlexGrid1 = new QTableWidget(this);
     MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
+    MSHFlexGrid1->setAccessibleName(QStringLiteral("Table des bandes"));
     MSHFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSHFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     MSHFlexGrid1->verticalHeader()->hide();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/frmAbout.h"
 
+#include "shell/Controles.h"
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 
@@ -41,6 +42,7 @@ frmAbout::frmAbout(MDIForm1 &principal)
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setPixmap(iconeProgramme().pixmap(64, 64));
+    controles::nommerDessin(picIcon, QStringLiteral("icône d'Orvalis"));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     lblTitle_ = new QLabel(QStringLiteral("Titre"), this);

@@ -261,7 +261,7 @@ void Form6::construire()
         Text31->setObjectName(QStringLiteral("Text31"));
         Text31->setReadOnly(true);
         Text31->setMaximumWidth(Text31->fontMetrics().horizontalAdvance(QString(12, u'0')));
-        label31->setBuddy(Combo1);
+        controles::associer(label31, Combo1);
         dielectrique->addWidget(Combo1, 1);
         dielectrique->addWidget(Text31);
         g.travers(dielectrique);
@@ -303,6 +303,7 @@ void Form6::construire()
                           QStringLiteral("Adaptateur en L (Networks)"),
                           QStringLiteral("Adaptateur en PI (Networks)")});
         Combo2->setCurrentIndex(-1);
+        Combo2->setAccessibleDescription(QStringLiteral("Type d'adaptateur"));
         g.travers(Combo2);
         Text26 = g.champ("Label26", QStringLiteral("Z Feeder"), "Text26", false, &Label26);
         Text27 = g.champ("Label27", QStringLiteral("Z RL(ant)"), "Text27", false, &Label27);

@@ -36,6 +36,7 @@ Form7::Form7(MDIForm1 &principal)
 {
     MSHFlexGrid1 = new QTableWidget(this);
     MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
+    MSHFlexGrid1->setAccessibleName(QStringLiteral("Liste des câbles"));
     MSHFlexGrid1->setColumnCount(boite::kColonnesCables);
     MSHFlexGrid1->setRowCount(std::max(0, int(store().Dernier_Cable)));
     MSHFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -9,6 +9,8 @@ paquets=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev lib
          xvfb xauth libbenchmark-dev locales poppler-utils)
 # The package test: cpack needs dpkg-shlibdeps; the validators and what lintian calls.
 paquets+=(dpkg-dev file man-db lintian desktop-file-utils appstream)
+# The end-to-end suite (tests/e2e): pytest, the AT-SPI reader and bus, D-Bus, X input.
+paquets+=(python3 python3-pytest python3-pyatspi at-spi2-core dbus xdotool imagemagick)
 manquants=()
 paquets+=("$@")
 for p in "${paquets[@]}"; do
