@@ -154,11 +154,26 @@ bool ChampsNumeriques::eventFilter(QObject *watched, QEvent *event)
         // a middle-click pastes the selection; neither empties the field.
         if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton) return QObject::eventFilter(watched, event);
         if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e)) clic(e);
+    } else if (event->type() == QEvent::FocusIn) {
+        // Who put the focus there: the user (mouse, keyboard, shortcut), or Qt itself, as when a
+        // tab change moves the focus into the new page. A window coming back to the front gives
+        // the focus back to the field it had: who entered it stays as it was.
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e)) {
+            if (reason == Qt::OtherFocusReason) entresSansUtilisateur_.insert(e, e->text());
+            else if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) entresSansUtilisateur_.remove(e);
+        }
     } else if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e) && !changementDeFenetre(e))
-                focusPerdu(e);
+            if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e) && !changementDeFenetre(e)) {
+                // A field the user never entered, left as it was, is not read back: re-reading
+                // "14,120 Mhz" there would keep 14.
+                const auto entre = entresSansUtilisateur_.constFind(e);
+                const bool intact = entre != entresSansUtilisateur_.constEnd() && *entre == e->text();
+                entresSansUtilisateur_.remove(e);
+                if (!intact) focusPerdu(e);
+            }
     }
     return QObject::eventFilter(watched, event);
 }

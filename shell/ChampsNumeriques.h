@@ -82,5 +82,7 @@ private:
     static bool accepte(const Champ &c, const QString &texte);
     std::list<Champ> champs_;  // stable addresses: windows keep references to their fields
     QHash<const QWidget *, QString> sauves_;
+    // Fields that received the focus from the program, not from the user, with their text then.
+    QHash<const QWidget *, QString> entresSansUtilisateur_;
     std::function<void()> bip_;
 };

@@ -137,15 +137,29 @@ void MDIForm1::presenter(QWidget *fenetre)
 
 QPoint MDIForm1::placeLibre(const QMdiSubWindow *cadre) const
 {
-    // The top-left corner, or cascaded from it past the corners of the windows shown.
-    QList<QPoint> coins;
+    const QRect zone(QPoint(0, 0), zone_->viewport()->size());
+    QList<QRect> occupes;
     for (const QMdiSubWindow *autre : zone_->subWindowList())
-        if (autre != cadre && autre->isVisible()) coins << autre->pos();
-    const int pas = std::max(16, cadre->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, cadre));
+        if (autre != cadre && autre->isVisible()) occupes << autre->geometry();
+
+    // The free place nearest the top-left corner: the corner itself, or beside or under a window
+    // shown, wholly inside the area and over no other window.
+    QList<QPoint> places{QPoint(0, 0)};
+    for (const QRect &r : std::as_const(occupes)) places << QPoint(r.right() + 1, r.top()) << QPoint(r.left(), r.bottom() + 1);
+    std::sort(places.begin(), places.end(), [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
+    for (const QPoint &p : std::as_const(places)) {
+        const QRect r(p, cadre->size());
+        if (zone.contains(r) && std::none_of(occupes.begin(), occupes.end(), [&](const QRect &o) { return o.intersects(r); }))
+            return p;
+    }
+
+    // Otherwise cascaded from the corner past the corners of the windows shown, by a title bar and
+    // a menu bar so that the window beneath keeps both in sight.
+    const int pas = 2 * std::max(16, cadre->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, cadre));
     QPoint p(0, 0);
-    while (coins.contains(p)) p += QPoint(pas, pas);
+    while (std::any_of(occupes.begin(), occupes.end(), [&](const QRect &o) { return o.topLeft() == p; }))
+        p += QPoint(pas, pas);
     // Never past an edge: pulled back inside, to the top-left corner when it is larger.
-    const QSize zone = zone_->viewport()->size();
     p.setX(std::max(0, std::min(p.x(), zone.width() - cadre->width())));
     p.setY(std::max(0, std::min(p.y(), zone.height() - cadre->height())));
     return p;

@@ -67,7 +67,8 @@ public:
 
 private:
     void installer(QWidget *fenetre);
-    // Where a window shown anew goes: the area's top-left corner if free, else cascaded.
+    // Where a window shown anew goes: the free place nearest the area's top-left corner, else
+    // cascaded from it.
     QPoint placeLibre(const QMdiSubWindow *cadre) const;
 
     std::unique_ptr<Module1> store_;

@@ -5,7 +5,9 @@
 #include "shell/MDIForm1.h"
 #include "tests/support/utilisateur.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -99,25 +101,44 @@ private slots:
                                                circuit->devicePixelRatioF());
     }
 
-    // Windows opened one after the other cascade from the top-left corner, each inside the area.
+    // Windows opened one after the other take the free places nearest the top-left corner, then
+    // cascade; each lies inside the area.
     void fenetresSuccessives()
     {
         Donnees d;
         auto p = demarrer(d);
         QCoreApplication::processEvents();
         auto *zone = p->findChild<QMdiArea *>();
-        QList<QPoint> coins;
-        for (const char *e : {"Convertir", "Infos", "VSWR", "Les_Cables", "Calculs"}) {
+        QList<QRect> places;
+        for (const char *e : {"Convertir", "Infos", "VSWR", "Les_Cables", "Calculs", "Antenne"}) {
             menu(*p, QString::fromLatin1(e));
             QMdiSubWindow *cadre = cadreActif(*p);
-            QVERIFY(zone->viewport()->rect().contains(cadre->geometry()));
-            QVERIFY2(!coins.contains(cadre->pos()), e);
-            coins << cadre->pos();
+            QVERIFY2(zone->viewport()->rect().contains(cadre->geometry()), e);
+            for (const QRect &r : std::as_const(places)) QVERIFY2(r.topLeft() != cadre->pos(), e);
+            places << cadre->geometry();
         }
-        QCOMPARE(coins.first(), QPoint(0, 0));
-        // A window hidden leaves its corner free for the next one.
-        menu(*p, QStringLiteral("Antenne"));
-        QVERIFY(zone->viewport()->rect().contains(cadreActif(*p)->geometry()));
+        QCOMPARE(places[0].topLeft(), QPoint(0, 0));
+        QCOMPARE(places[1].topLeft(), QPoint(places[0].right() + 1, 0));  // beside the converter
+        QVERIFY(!places[1].intersects(places[0]));
+    }
+
+    // The solutions table opened from the dipole window leaves that window's menu bar in sight.
+    void tableauSousLeMenuDuDipole()
+    {
+        Donnees d;
+        auto p = demarrer(d);
+        menu(*p, QStringLiteral("Dipole_Raccourci"));
+        QMdiSubWindow *dipole = cadreActif(*p);
+        auto *voir = dipole->findChild<QAction *>(QStringLiteral("Voir_Tableau"));
+        QVERIFY(voir);
+        repondre([&] { voir->trigger(); });
+        QMdiSubWindow *tableau = cadreActif(*p);
+        QVERIFY(tableau != dipole);
+        auto *barre = dipole->widget()->findChild<QMenuBar *>();
+        QVERIFY(barre);
+        const QRect menuVisible(barre->mapTo(p->findChild<QMdiArea *>()->viewport(), QPoint(0, 0)), barre->size());
+        QVERIFY(!tableau->geometry().intersects(menuVisible.adjusted(0, 0, -menuVisible.width() + 80, 0)));
+        QVERIFY(p->findChild<QMdiArea *>()->viewport()->rect().contains(tableau->geometry()));
     }
 };
 

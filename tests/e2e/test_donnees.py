@@ -22,7 +22,7 @@ def test_dipole_raccourci_ajoute_sauve_retrouve(demarrer):
     f = o.ouvrir("Dipole raccourci", "Dipole raccourci")
     f.cliquer("Calculer la self")
     dimensions = [e2e.texte(f.champ(c)) for c in ("Dimension de A", "Dimention de B", "Dimension de C", "Inductance")]
-    assert dimensions == ["30,00", "3,50", "11,50", "16,8"]
+    assert dimensions == ["30,00", "3,50", "11,50", "15,2"]
     o.sous_menu(f, "Tableau", "Voir le tableau")
     t = o.fenetre("Tableau des solutions retenues")
     grille = t.trouver(e2e.GRILLE, "Solutions retenues")
@@ -38,7 +38,7 @@ def test_dipole_raccourci_ajoute_sauve_retrouve(demarrer):
     assert o.quitter() == 0
     demarrer.fichiers_intacts(o, sauf=("Tableau.dat",))
     lignes = lignes_fichier(os.path.join(o.donnees, "Tableau.dat"))
-    assert lignes[0] == "1 D F 40 7.050 30,00 3,50 11,50 16,8"
+    assert lignes[0] == "1 D F 40 7.050 30,00 3,50 11,50 15,2"
     assert lignes[1:] == lignes_fichier(demarrer.defauts("Tableau.dat"))[1:]
 
     o = demarrer()

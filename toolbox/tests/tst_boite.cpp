@@ -483,6 +483,32 @@ private slots:
         QCOMPARE((QStringList{t("Text1"), t("Text2"), t("Text4")}), (QStringList{"", "", ""}));
     }
 
+    // A tab change while the user is in a field moves the focus into the new page: that field,
+    // shown with a decimal comma, was not entered by the user and is not read back when left.
+    void ongletDeplaceLeFocus()
+    {
+        f->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window()));
+        cliquer(e("Text1"));
+        taper(e("Text1"), QStringLiteral("50"));
+        onglets()->setCurrentIndex(4);
+        QCOMPARE(QApplication::focusWidget(), e("Text12"));  // where Qt put it
+        QCOMPARE(t("Text12"), QStringLiteral("14,120 Mhz"));
+        appuyer(c<QPushButton>("Calculer_Cable"));
+        c<QPushButton>("Calculer_Cable")->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(m().Frequence_Cable, 14.12f);
+        QCOMPARE(t("Text12"), QStringLiteral("14,120 Mhz"));
+        appuyer(c<QPushButton>("Calculer_Cable"));
+        QVERIFY(t("Text17").contains(QStringLiteral("Une demi-onde = 7,01 m")));
+        // Entered by the user with the keyboard, the same text is read back as the number-reading
+        // rule reads it.
+        QFocusEvent entree(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(e("Text12"), &entree);
+        QFocusEvent sortie(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(e("Text12"), &sortie);
+        QCOMPARE(m().Frequence_Cable, 14.0f);
+    }
+
     // A single-precision value below 0.0001 is shown in exponent form, the single nearest 0.0001
     // included.
     void valeurMinuscule()
