@@ -145,7 +145,7 @@ Form3::Form3(MDIForm1 &principal)
     page->setColumnStretch(1, 1);
     page->setRowStretch(1, 1);
 
-    champs_ = new ChampsNumeriques(this, [this] { bip(); });
+    champs_ = creerChamps();
     ChampsNumeriques::Champ frequence;
     frequence.champ = Text4;
     frequence.test = accepte::strictementPositif();
@@ -163,11 +163,8 @@ Form3::Form3(MDIForm1 &principal)
 
 int Form3::typeFilaire() const
 {
-    if (const auto *designer = principal().findChild<QWidget *>(QStringLiteral("Form1")))
-        if (const auto *types = designer->findChild<QComboBox *>(QStringLiteral("Combo2"));
-            types && types->currentIndex() >= 0)
-            return types->currentIndex();
-    // Without the designer's list, the title of its last wire result tells the type.
+    // The type chosen in the designer's list; without the designer, the title of its last result.
+    if (store().Type_Filaire >= 0) return store().Type_Filaire;
     return adaptation::typeDepuisTitre(store().Lignes_Resultat[0]);
 }
 

@@ -98,6 +98,8 @@ Form1::Form1(MDIForm1 &principal)
     connect(Combo4, &QComboBox::activated, this, &Form1::calculerQuad);
     connect(Combo6, &QComboBox::activated, this, &Form1::calculerLevy);
     connect(Combo7, &QComboBox::activated, this, &Form1::choisirLongueurLevy);
+    // The type in the list is the one the adaptation window corrects, whoever chose it.
+    connect(Combo2, &QComboBox::currentIndexChanged, this, [this](int type) { store().Type_Filaire = type; });
     connect(Option1, &QRadioButton::clicked, this, [this] { choisirUnite(false); });
     connect(Option2, &QRadioButton::clicked, this, [this] { choisirUnite(true); });
     connect(Calculer_Filaire, &QPushButton::clicked, this, &Form1::calculerFilaire);
@@ -272,7 +274,7 @@ void Form1::chargerDessin(const QString &nom)
 void Form1::declarerChamps()
 {
     Module1 &s = store();
-    champs_ = new ChampsNumeriques(this, [this] { bip(); });
+    champs_ = creerChamps();
 
     ChampsNumeriques::Champ k;
     k.champ = Text1;
@@ -329,7 +331,6 @@ void Form1::preparer()
     choisirBande(5);
 }
 
-int Form1::typeFilaire() const { return Combo2->currentIndex(); }
 
 int Form1::indexBande() const { return qMax(0, Combo1->currentIndex()); }
 

@@ -27,10 +27,6 @@ public:
     // Opening from the menu: shows the window on its current tab and applies the 20 m band.
     void preparer();
 
-    // The wire type chosen (0..7), -1 before the first wire calculation. The adaptation window
-    // reads it to know which antenna it corrects.
-    int typeFilaire() const;
-
 private:
     void construire();
     void declarerChamps();

@@ -5,6 +5,7 @@
 // benchmark that raises one is not measuring what it says.
 #include "shell/FenetreTravail.h"
 #include "shell/MDIForm1.h"
+#include "shell/StyleCadres.h"
 #include "shell/Module1.h"
 #include "tests/support/utilisateur.h"
 
@@ -274,6 +275,7 @@ int main(int argc, char **argv)
             }
     });
     boites.start(20);
+    StyleCadres::installer();  // as main() does
     installer();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -58,7 +58,7 @@ Form5::Form5(MDIForm1 &principal)
     grille->setColumnStretch(1, 1);
     grille->setRowStretch(1, 1);
 
-    champs_ = new ChampsNumeriques(this, [this] { bip(); });
+    champs_ = creerChamps();
     ChampsNumeriques::Champ nombre;
     nombre.champ = Text26;
     nombre.test = accepte::positifOuNul();

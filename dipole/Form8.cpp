@@ -235,7 +235,7 @@ void Form8::construire()
 
 void Form8::declarerChamps()
 {
-    champs_ = new ChampsNumeriques(this, [this] { bip(); });
+    champs_ = creerChamps();
     auto champ = [this](QLineEdit *t, float Module1::*valeur, int decimales, const QString &unite,
                         QList<QWidget *> resultats) -> ChampsNumeriques::Champ & {
         ChampsNumeriques::Champ c;

@@ -237,7 +237,7 @@ void Form9::construire()
 void Form9::declarerChamps()
 {
     Module1 &m = store();
-    champs_ = new ChampsNumeriques(this, [this] { bip(); });
+    champs_ = creerChamps();
     // A value too small for a single would be kept as 0 and divide by zero later on.
     const accepte::Test positif = [](double x) { return nombres::enSimple(x) > 0; };
     const QString watt = QStringLiteral(" Watt");

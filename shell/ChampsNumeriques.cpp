@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ChampsNumeriques.h"
 
-#include "shell/MDIForm1.h"
 #include "shell/numbers.h"
 
 #include <QEvent>
@@ -45,8 +44,9 @@ Test entre(double bas, bool basStrict, double haut, bool hautStrict)
 }
 }  // namespace accepte
 
-ChampsNumeriques::ChampsNumeriques(QObject *parent, std::function<void()> bip)
-    : QObject(parent), bip_(std::move(bip))
+ChampsNumeriques::ChampsNumeriques(QObject *parent, std::function<void()> bip,
+                                   std::function<bool()> changementDeFenetre)
+    : QObject(parent), bip_(std::move(bip)), changementDeFenetre_(std::move(changementDeFenetre))
 {
 }
 
@@ -135,18 +135,6 @@ void ChampsNumeriques::focusPerdu(QLineEdit *champ)
     if (effets) effets();
 }
 
-namespace {
-
-// Whether the main window is bringing another working window to the front: the focus that a
-// field loses then is not the user leaving it for another control of its window.
-bool changementDeFenetre(const QWidget *champ)
-{
-    auto *principal = qobject_cast<const MDIForm1 *>(champ->window());
-    return principal && principal->changementDeFenetre();
-}
-
-}  // namespace
-
 bool ChampsNumeriques::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
@@ -166,7 +154,7 @@ bool ChampsNumeriques::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e) && !changementDeFenetre(e)) {
+            if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e) && !(changementDeFenetre_ && changementDeFenetre_())) {
                 // A field the user never entered, left as it was, is not read back: re-reading
                 // "14,120 Mhz" there would keep 14.
                 const auto entre = entresSansUtilisateur_.constFind(e);

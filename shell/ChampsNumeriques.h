@@ -53,8 +53,10 @@ public:
         bool sauverAccepte = false;               // an accepted text also becomes the saved text
     };
 
-    // `bip` sounds the program's beep (counted by the main window).
-    ChampsNumeriques(QObject *parent, std::function<void()> bip);
+    // `bip` sounds the program's beep (counted by the main window); `changementDeFenetre` tells
+    // whether the program itself is bringing another window to the front, so that the focus a field
+    // loses then is not the user leaving it.
+    ChampsNumeriques(QObject *parent, std::function<void()> bip, std::function<bool()> changementDeFenetre = {});
 
     Champ &ajouter(const Champ &c);
 
@@ -85,4 +87,5 @@ private:
     // Fields that received the focus from the program, not from the user, with their text then.
     QHash<const QWidget *, QString> entresSansUtilisateur_;
     std::function<void()> bip_;
+    std::function<bool()> changementDeFenetre_;
 };

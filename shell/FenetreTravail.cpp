@@ -2,6 +2,7 @@
 #include "shell/FenetreTravail.h"
 
 #include "shell/Controles.h"
+#include "shell/ChampsNumeriques.h"
 #include "shell/MDIForm1.h"
 
 #include <QLabel>
@@ -17,6 +18,11 @@ FenetreTravail::FenetreTravail(MDIForm1 &principal, const QString &nom, const QS
 Module1 &FenetreTravail::store() const { return principal_.store(); }
 
 void FenetreTravail::bip() const { principal_.bip(); }
+
+ChampsNumeriques *FenetreTravail::creerChamps()
+{
+    return new ChampsNumeriques(this, [this] { bip(); }, [this] { return principal_.changementDeFenetre(); });
+}
 
 void FenetreTravail::presenter() { principal_.presenter(this); }
 

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class ChampsNumeriques;
 class MDIForm1;
 class QLabel;
 struct Module1;
@@ -18,6 +19,10 @@ public:
     MDIForm1 &principal() const { return principal_; }
     Module1 &store() const;
     void bip() const;
+
+    // The window's table of entry fields, with the program's beep and the main window's window
+    // switch (created once; its parent is the window).
+    ChampsNumeriques *creerChamps();
 
     // Shows the window in the main window's area, in front.
     void presenter();

@@ -10,7 +10,6 @@
 #include "shell/Images.h"
 #include "shell/Messages.h"
 #include "shell/Module1.h"
-#include "shell/StyleCadres.h"
 #include "shell/frmAbout.h"
 #include "toolbox/Form6.h"
 #include "toolbox/Form7.h"
@@ -28,7 +27,6 @@
 MDIForm1::MDIForm1(const QString &dataDir, QWidget *parent)
     : QMainWindow(parent), store_(std::make_unique<Module1>()), repertoire_(dataDir)
 {
-    StyleCadres::installer();
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Orvalis"));
     setWindowIcon(iconeProgramme());
@@ -107,6 +105,15 @@ void MDIForm1::installer(QWidget *fenetre)
     cadre->setWindowIcon(windowIcon());
     zone_->addSubWindow(cadre);
     cadre->hide();
+}
+
+void MDIForm1::relier(QWidget *nouvelle)
+{
+    // The cable chooser hands its cable to the toolbox's cut-length calculator.
+    if (auto *boite = qobject_cast<Form6 *>(nouvelle))
+        connect(boite, &Form6::choixDeCable, this, [this] { fenetre<Form7>()->choisirPourLaBoite(); });
+    else if (auto *cables = qobject_cast<Form7 *>(nouvelle))
+        connect(cables, &Form7::cableExporte, this, [this] { fenetre<Form6>()->recevoirVelocite(); });
 }
 
 namespace {

@@ -50,6 +50,7 @@ public:
         if (F *f = findChild<F *>()) return f;
         F *f = new F(*this);
         installer(f);
+        relier(f);
         return f;
     }
 
@@ -67,6 +68,8 @@ public:
 
 private:
     void installer(QWidget *fenetre);
+    // The window's crossings to other windows, wired here: no window knows another.
+    void relier(QWidget *nouvelle);
     // Where a window shown anew goes: the free place nearest the area's top-left corner, else
     // cascaded from it.
     QPoint placeLibre(const QMdiSubWindow *cadre) const;

@@ -42,6 +42,9 @@ struct Module1 {
     float Facteur_Raccourcissement = 0.95f;
     float Frequence_Accord = 0;
     bool Calcul_Filaire_Fait = false;
+    // The wire type chosen in the designer's list (antennes::TypeFilaire), -1 while none is: the
+    // adaptation window corrects that type.
+    int Type_Filaire = -1;
     float Longueur_Calculee = 0;
     std::array<QString, 26> Lignes_Resultat{};
     float Frequence_Yagi = 0;

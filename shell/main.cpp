@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/MDIForm1.h"
+#include "shell/StyleCadres.h"
 #include "shell/frmAbout.h"
 #include "shell/repertoire.h"
 
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("orvalis"));
     QApplication::setOrganizationName(QStringLiteral("orvalis"));
     QApplication::setWindowIcon(iconeProgramme());
+    // Fusion's group boxes and tab pages drawn from copies: the same pixels, faster repaints.
+    StyleCadres::installer();
     MDIForm1 fenetre(repertoireProgramme(QApplication::applicationDirPath()));
     fenetre.show();
     // The start-up benchmark measures the program up to a shown, idle main window.

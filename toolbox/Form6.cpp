@@ -7,7 +7,6 @@
 #include "shell/Messages.h"
 #include "shell/Module1.h"
 #include "shell/numbers.h"
-#include "toolbox/Form7.h"
 #include "toolbox/adaptateurs.h"
 #include "toolbox/cables.h"
 #include "toolbox/lignes.h"
@@ -353,7 +352,7 @@ void Form6::declarerChamps()
 {
     Module1 &m = store();
     using namespace accepte;
-    champs_ = new ChampsNumeriques(this, [this] { bip(); });
+    champs_ = creerChamps();
     const auto mhz = QStringLiteral(" Mhz");
     const auto ohms = QStringLiteral(" Ohms");
     const auto cm = QStringLiteral(" cm");
@@ -633,7 +632,7 @@ void Form6::calculerCable()
     Text17->setPlainText(c.texte);
 }
 
-void Form6::choisirCable() { principal().fenetre<Form7>()->choisirPourLaBoite(); }
+void Form6::choisirCable() { emit choixDeCable(); }
 
 void Form6::recevoirVelocite()
 {

@@ -33,6 +33,10 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // "Choisir un câble": the cable chooser is wanted, with its export controls.
+    void choixDeCable();
+
 private:
     void construire();
     void declarerChamps();

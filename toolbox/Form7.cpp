@@ -3,7 +3,6 @@
 
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
-#include "toolbox/Form6.h"
 #include "toolbox/cables.h"
 
 #include <QHBoxLayout>
@@ -153,5 +152,5 @@ void Form7::exporter()
                        static_cast<QWidget *>(Exporter_Cable)})
         w->setVisible(false);
     cacher();
-    principal().fenetre<Form6>()->recevoirVelocite();
+    emit cableExporte();
 }

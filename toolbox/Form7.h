@@ -24,6 +24,10 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // "exporter et fermer": the chosen cable's name and velocity factor are in the store.
+    void cableExporte();
+
 private:
     int largeurMinimale(int colonne) const;
     void remplir();

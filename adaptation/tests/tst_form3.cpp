@@ -58,13 +58,13 @@ const Filaire kFilaires[] = {
 // The designer's wire-type list, as the adaptation window finds it.
 QComboBox *designer(MDIForm1 &p)
 {
-    auto *form1 = new QWidget(&p);
-    form1->setObjectName("Form1");
-    form1->hide();
-    auto *types = new QComboBox(form1);
-    types->setObjectName("Combo2");
-    for (const Filaire &f : kFilaires) types->addItem(QString::fromUtf8(f.entree));
-    types->setCurrentIndex(-1);
+    // The real designer, opened and left behind: its wire-type list is the one the user changes.
+    menu(p, QStringLiteral("Antenne"));
+    auto *types = controle<QComboBox>(p.findChild<QWidget *>(QStringLiteral("Form1")), QStringLiteral("Combo2"));
+    if (types && types->count() != int(std::size(kFilaires))) qWarning("the designer lists %d wire types", int(types->count()));
+    // As before any wire calculation: no type chosen, nothing calculated.
+    if (types) types->setCurrentIndex(-1);
+    p.store().Calcul_Filaire_Fait = false;
     return types;
 }
 

@@ -153,18 +153,20 @@ private slots:
         QCOMPARE(style.cadresCopies() > 0, copie);
     }
 
-    // The main window wraps Fusion once, and leaves any other style alone.
+    // The program wraps Fusion once, and leaves any other style alone.
     void installation()
     {
         essai::Donnees d;
         QApplication::setStyle(QStringLiteral("Fusion"));
-        { auto p = essai::demarrer(d); }
+        StyleCadres::installer();
         QVERIFY(qobject_cast<StyleCadres *>(QApplication::style()));
         const QStyle *installe = QApplication::style();
+        StyleCadres::installer();
         { auto p = essai::demarrer(d); }
         QCOMPARE(QApplication::style(), installe);
 
         QApplication::setStyle(QStringLiteral("Windows"));
+        StyleCadres::installer();
         { auto p = essai::demarrer(d); }
         QVERIFY(!qobject_cast<StyleCadres *>(QApplication::style()));
         QCOMPARE(QApplication::style()->name().toLower(), QStringLiteral("windows"));
