@@ -2,6 +2,7 @@
 #include "antennas/levy.h"
 
 #include "antennas/commun.h"
+#include "shell/unites.h"
 
 #include <cmath>
 
@@ -29,9 +30,9 @@ double reduire(double x)
 
 }  // namespace
 
-float piedsEnMetres(float pieds) { return float(double(pieds) * 12 / 39.37); }
+float piedsEnMetres(float pieds) { return float(unites::piedsEnMetres(pieds)); }
 
-float metresEnPieds(float metres) { return float(double(metres) * 39.37 / 12); }
+float metresEnPieds(float metres) { return float(unites::metresEnPieds(metres)); }
 
 double facteurLigneLevy(int ligne)
 {
@@ -53,7 +54,7 @@ ResultatLevy calculerLevy(const EntreeLevy &e, const QString &saut)
 
     double lft;
     if (e.metres) {
-        lft = double(r.longueur) * 39.37 / 12;
+        lft = unites::metresEnPieds(r.longueur);
         r.texteLongueur = fn(r.longueur, 2) + QStringLiteral(" m");
     } else {
         lft = r.longueur;
@@ -65,7 +66,7 @@ ResultatLevy calculerLevy(const EntreeLevy &e, const QString &saut)
         r.tropCourt = true;
         r.texte = QStringLiteral("Attention! La longueur du dipôle est trop courte pour cette fréquence.")
                 + saut + QStringLiteral("Elle doit être plus grande que ") + fn(minimum, 2)
-                + QStringLiteral(" Feet ou ") + fn(double(minimum) * 12 / 39.37, 2) + QStringLiteral(" m");
+                + QStringLiteral(" Feet ou ") + fn(unites::piedsEnMetres(minimum), 2) + QStringLiteral(" m");
         return r;
     }
 
@@ -84,7 +85,7 @@ ResultatLevy calculerLevy(const EntreeLevy &e, const QString &saut)
         QString t;
         for (double c : longueurs) {
             if (!(c > 0 && c < kLimitePieds)) continue;
-            t += e.metres ? fn(c * 12 / 39.37, 2) + QStringLiteral(" m")
+            t += e.metres ? fn(unites::piedsEnMetres(c), 2) + QStringLiteral(" m")
                           : fn(c, 2) + QStringLiteral(" ft");
             t += saut;
         }

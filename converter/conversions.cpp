@@ -2,6 +2,7 @@
 #include "converter/conversions.h"
 
 #include "shell/numbers.h"
+#include "shell/unites.h"
 
 #include <array>
 
@@ -18,10 +19,10 @@ struct Conversion {
 
 // Each formula is computed in the order it is written.
 const std::array<Conversion, 6> kConversions = {{
-    {u"Feet en Mètres", [](double n) { return n * 12 / 39.37; }, 4, " M"},
+    {u"Feet en Mètres", [](double n) { return unites::piedsEnMetres(n); }, 4, " M"},
     {u"Inches en Mètres", [](double n) { return n * 25.4 / 1000; }, 4, " M"},
-    {u"Mètres en Feet", [](double n) { return n * 39.37 / 12; }, 5, " Ft"},
-    {u"Mètres en Inche", [](double n) { return n * 39.37; }, 5, " In"},
+    {u"Mètres en Feet", [](double n) { return unites::metresEnPieds(n); }, 5, " Ft"},
+    {u"Mètres en Inche", [](double n) { return unites::metresEnPouces(n); }, 5, " In"},
     {u"MiliMètres en Inches", [](double n) { return n / 25.4; }, 5, " In"},
     {u"Milimètres en Feet", [](double n) { return n / 25.4 / 12; }, 5, " Ft"},
 }};

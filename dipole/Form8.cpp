@@ -14,6 +14,7 @@
 #include "shell/Module1.h"
 #include "shell/datafiles.h"
 #include "shell/numbers.h"
+#include "shell/unites.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -379,11 +380,11 @@ void Form8::choisirUnite(int index)
     float &A = store().Dimension_A;
     float &B = store().Dimension_B;
     if (index == 1) {  // from feet (or nothing chosen) to metres
-        A = float(double(A) * 12 / 39.37);
-        B = float(double(B) * 12 / 39.37);
+        A = float(unites::piedsEnMetres(A));
+        B = float(unites::piedsEnMetres(B));
     } else if (index == 0 && uniteRetenue_ == 1) {  // back to feet
-        A = float(double(A) * 39.37 / 12);
-        B = float(double(B) * 39.37 / 12);
+        A = float(unites::metresEnPieds(A));
+        B = float(unites::metresEnPieds(B));
     }
     afficherDimensions();
     Text4->clear();

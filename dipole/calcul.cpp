@@ -2,6 +2,7 @@
 #include "dipole/calcul.h"
 
 #include "shell/numbers.h"
+#include "shell/unites.h"
 
 #include <cmath>
 
@@ -15,8 +16,7 @@ const std::array<const char16_t *, kColonnes> kEnTetes = {
 
 namespace {
 
-// Feet to metres as the program writes it: x × 12 / 39.37.
-double enMetres(double pieds) { return pieds * 12 / 39.37; }
+double enMetres(double pieds) { return unites::piedsEnMetres(pieds); }
 
 // The coil-diameter search gives up beyond this many moves in one pass: 20 000 moves of 0.1 inch
 // already reach a 50 m coil, far past anything that can be wound.
@@ -166,8 +166,8 @@ Resultat calculer(const Entrees &e)
 
     // The equivalent dipole, in feet.
     const double A = e.dipole ? double(e.dimensionA) : 2 * double(e.dimensionA);
-    r.T = e.metres ? A * 39.37 / 12 : A;
-    r.b = e.metres ? double(e.dimensionB) * 39.37 / 12 : double(e.dimensionB);
+    r.T = e.metres ? unites::metresEnPieds(A) : A;
+    r.b = e.metres ? unites::metresEnPieds(double(e.dimensionB)) : double(e.dimensionB);
     r.a = r.T / 2;
     const double T = r.T, a = r.a, b = r.b;
 
