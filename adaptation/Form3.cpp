@@ -240,15 +240,8 @@ void Form3::Lire_Mesure_Click()
     Lire_Mesure->setFocus(Qt::MouseFocusReason);
     QFileDialog dialogue(this, QStringLiteral("Lire une mesure (Touchstone)"),
                          dossierMesures_.isEmpty() ? QDir::homePath() : dossierMesures_);
-    dialogue.setOption(QFileDialog::DontUseNativeDialog);
-    dialogue.setAcceptMode(QFileDialog::AcceptOpen);
-    dialogue.setFileMode(QFileDialog::ExistingFile);
+    controles::dialogueFrancais(dialogue, false);
     dialogue.setNameFilter(QStringLiteral("Mesures Touchstone (*.s1p *.s2p)"));
-    dialogue.setLabelText(QFileDialog::LookIn, QStringLiteral("Chercher dans :"));
-    dialogue.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
-    dialogue.setLabelText(QFileDialog::FileType, QStringLiteral("Type de fichier :"));
-    dialogue.setLabelText(QFileDialog::Accept, QStringLiteral("Ouvrir"));
-    dialogue.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return;
     const QString chemin = dialogue.selectedFiles().constFirst();
     dossierMesures_ = QFileInfo(chemin).absolutePath();

@@ -503,17 +503,11 @@ void Form8::imprimerTableau()
 QString Form8::demanderFichierPdf()
 {
     QFileDialog dialogue(this, QStringLiteral("Exporter en PDF"));
-    dialogue.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-    dialogue.setAcceptMode(QFileDialog::AcceptSave);
-    dialogue.setFileMode(QFileDialog::AnyFile);
+    controles::dialogueFrancais(dialogue, true);
+    dialogue.setOption(QFileDialog::DontConfirmOverwrite);  // asked in French below
     dialogue.setViewMode(QFileDialog::List);
     dialogue.setNameFilter(QStringLiteral("Documents PDF (*.pdf)"));
     dialogue.setDefaultSuffix(QStringLiteral("pdf"));
-    dialogue.setLabelText(QFileDialog::LookIn, QStringLiteral("Dossier :"));
-    dialogue.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
-    dialogue.setLabelText(QFileDialog::FileType, QStringLiteral("Type :"));
-    dialogue.setLabelText(QFileDialog::Accept, QStringLiteral("Enregistrer"));
-    dialogue.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
     const QFileInfo propose(solutions::cheminPdfPropose());
     // Places of the side bar: the home folder and the proposed one (Qt's own list names "Computer").
     QList<QUrl> raccourcis{QUrl::fromLocalFile(QDir::homePath())};

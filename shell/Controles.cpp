@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHash>
@@ -134,5 +135,17 @@ void Rangees::aDroite(QWidget *w) { grille_->addWidget(w, ligne_++, 1); }
 void Rangees::sauter(int hauteur) { grille_->setRowMinimumHeight(ligne_++, hauteur); }
 
 void Rangees::pousser() { grille_->setRowStretch(ligne_++, 1); }
+
+void dialogueFrancais(QFileDialog &dialogue, bool enregistrer)
+{
+    dialogue.setOption(QFileDialog::DontUseNativeDialog);
+    dialogue.setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogue.setFileMode(enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialogue.setLabelText(QFileDialog::LookIn, QStringLiteral("Dossier :"));
+    dialogue.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
+    dialogue.setLabelText(QFileDialog::FileType, QStringLiteral("Type de fichier :"));
+    dialogue.setLabelText(QFileDialog::Accept, enregistrer ? QStringLiteral("Enregistrer") : QStringLiteral("Ouvrir"));
+    dialogue.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+}
 
 }  // namespace controles

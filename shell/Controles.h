@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QFileDialog;
 class QGridLayout;
 class QLabel;
 class QLayout;
@@ -72,5 +73,9 @@ private:
     QGridLayout *grille_;
     int ligne_ = 0;
 };
+
+// A file dialog of Qt's own (a test can answer it, unlike the desktop's), its labels in French:
+// to open an existing file (`enregistrer` false) or to name the file to write.
+void dialogueFrancais(QFileDialog &dialogue, bool enregistrer);
 
 }  // namespace controles
