@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dipole/Form8.h"
 
-#include "dipole/Form11.h"
+#include "dipole/VueSolutions.h"
 #include "dipole/calcul.h"
 #include "dipole/pdf.h"
 #include "dipole/tableau.h"
@@ -410,7 +410,7 @@ void Form8::choisirBande(int index)
 
 void Form8::quitterFenetre()
 {
-    if (auto *t = principal().findChild<Form11 *>()) principal().cacher(t);
+    if (VueSolutions *t = tableau(false)) t->masquer();
 }
 
 void Form8::retourMenu()
@@ -428,11 +428,11 @@ void Form8::closeEvent(QCloseEvent *event)
     principal().activerMenu(true);
 }
 
-Form11 *Form8::tableau() { return principal().fenetre<Form11>(); }
+VueSolutions *Form8::tableau(bool creer) const { return solutions_ ? solutions_(creer) : nullptr; }
 
 void Form8::voirTableau(bool coche)
 {
-    if (coche) tableau()->presenter();
+    if (coche) tableau()->montrer();
     else quitterFenetre();
     activerEntreesTableau(coche);
 }
@@ -446,8 +446,8 @@ void Form8::activerEntreesTableau(bool actives)
 
 void Form8::ajouterAuTableau()
 {
-    Form11 *fenetre = tableau();
-    fenetre->presenter();
+    VueSolutions *fenetre = tableau();
+    fenetre->montrer();
     Module1 &m = store();
     int bande = Combo3->currentIndex();
     if (bande < 0 || bande > 10) bande = 0;

@@ -7,6 +7,8 @@
 
 #include "shell/FenetreTravail.h"
 
+#include <functional>
+
 class ChampsNumeriques;
 class QAction;
 class QCheckBox;
@@ -16,7 +18,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
-class Form11;
+class VueSolutions;
 namespace dipole { struct Resultat; }
 
 class Form8 : public FenetreTravail {
@@ -25,6 +27,9 @@ public:
     explicit Form8(MDIForm1 &principal);
 
     // Opening from the main menu: lock the menu, fill the fields, band "40 m", show, compute.
+    // Where the retained solutions are shown: given by the main window.
+    void lierSolutions(std::function<VueSolutions *(bool creer)> vue) { solutions_ = std::move(vue); }
+
     void preparer();
 
     // The window's events.
@@ -54,7 +59,8 @@ private:
     void viderGrille(bool enTetes);
     void quitterFenetre();
     void afficherDimensions();
-    Form11 *tableau();
+    // The solutions window (created when `creer`; null when it does not exist yet).
+    VueSolutions *tableau(bool creer = true) const;
     // The entries of the menu "Tableau" that showing the table enables.
     void activerEntreesTableau(bool actives);
     QString demanderFichierPdf();
@@ -74,4 +80,5 @@ private:
     // Index of the last processed choice of Combo1 and Combo2 (-1: nothing chosen yet).
     int uniteRetenue_ = -1;
     int uniteFilRetenue_ = -1;
+    std::function<VueSolutions *(bool creer)> solutions_;
 };

@@ -4,6 +4,7 @@
 #include "adaptation/Form3.h"
 #include "antennas/Form1.h"
 #include "converter/Form5.h"
+#include "dipole/Form11.h"
 #include "dipole/Form8.h"
 #include "measures/Form9.h"
 #include "shell/Form10.h"
@@ -114,6 +115,11 @@ void MDIForm1::relier(QWidget *nouvelle)
         connect(boite, &Form6::choixDeCable, this, [this] { fenetre<Form7>()->choisirPourLaBoite(); });
     else if (auto *cables = qobject_cast<Form7 *>(nouvelle))
         connect(cables, &Form7::cableExporte, this, [this] { fenetre<Form6>()->recevoirVelocite(); });
+    // The shortened dipole drives the solutions window through its menu "Tableau".
+    else if (auto *dipole = qobject_cast<Form8 *>(nouvelle))
+        dipole->lierSolutions([this](bool creer) -> VueSolutions * {
+            return creer ? fenetre<Form11>() : findChild<Form11 *>();
+        });
 }
 
 namespace {
