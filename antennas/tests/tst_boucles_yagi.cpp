@@ -3,7 +3,7 @@
 #include "antennas/quad.h"
 #include "antennas/yagi.h"
 #include "antennas/tests/lignes.h"
-#include "tests/support/utilisateur.h"
+#include "tests/support/reglages.h"
 
 #include <QtTest>
 

@@ -4,7 +4,7 @@
 #include "antennas/commun.h"
 #include "antennas/filaire.h"
 #include "antennas/tests/lignes.h"
-#include "tests/support/utilisateur.h"
+#include "tests/support/reglages.h"
 
 #include <QtTest>
 #include <limits>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Levy antenna's twin-line lengths, in feet and in metres, for every length choice and line.
 #include "antennas/levy.h"
-#include "tests/support/utilisateur.h"
+#include "tests/support/reglages.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

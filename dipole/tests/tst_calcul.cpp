@@ -2,7 +2,7 @@
 // The loaded-dipole calculation on its own, under French regional settings: the texts the user
 // reads, the building blocks, and every way the inputs can make the arithmetic impossible.
 #include "dipole/calcul.h"
-#include "tests/support/utilisateur.h"
+#include "tests/support/reglages.h"
 
 #include <QtTest>
 #include <cmath>

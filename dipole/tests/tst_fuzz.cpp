@@ -2,7 +2,7 @@
 // Thousands of random and extreme inputs: the calculation always ends quickly, never writes a
 // text holding NaN or infinity, and either gives a whole result or a reason with nothing else.
 #include "dipole/calcul.h"
-#include "tests/support/utilisateur.h"
+#include "tests/support/reglages.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

@@ -3,7 +3,7 @@
 // written lines, and fields that read back into the same cells whatever they hold.
 #include "dipole/tableau.h"
 #include "shell/datafiles.h"
-#include "tests/support/utilisateur.h"
+#include "tests/support/reglages.h"
 
 #include <QFile>
 #include <QTemporaryDir>

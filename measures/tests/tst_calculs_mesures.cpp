@@ -4,7 +4,7 @@
 #include "measures/rayonnement.h"
 #include "measures/vswr.h"
 #include "shell/Module1.h"
-#include "tests/support/utilisateur.h"
+#include "tests/support/reglages.h"
 
 #include <QtTest>
 #include <cmath>
