@@ -119,7 +119,7 @@ Form3::Form3(MDIForm1 &principal)
     courbe->addWidget(Resume_Mesure);
     Cadre_Mesure->hide();
 
-    auto *Retour_Menu = controles::bouton("Retour_Menu", QStringLiteral("Retour au menu"), this);
+    QPushButton *Retour_Menu = boutonRetour();
 
     // Left, what is known and what was measured; right, what follows from it.
     auto *gauche = new QVBoxLayout;
@@ -158,7 +158,6 @@ Form3::Form3(MDIForm1 &principal)
 
     connect(Calculer_adaptation, &QPushButton::clicked, this, &Form3::Calculer_adaptation_Click);
     connect(Lire_Mesure, &QPushButton::clicked, this, &Form3::Lire_Mesure_Click);
-    connect(Retour_Menu, &QPushButton::clicked, this, &FenetreTravail::cacher);
 }
 
 int Form3::typeFilaire() const

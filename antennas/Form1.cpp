@@ -106,7 +106,6 @@ Form1::Form1(MDIForm1 &principal)
     connect(Calculer_Yagi, &QPushButton::clicked, this, &Form1::calculerYagi);
     connect(Calculer_Quad, &QPushButton::clicked, this, &Form1::calculerQuad);
     connect(Calculer_Levy, &QPushButton::clicked, this, &Form1::calculerLevy);
-    connect(Retour_Menu, &QPushButton::clicked, this, &Form1::cacher);
 }
 
 void Form1::construire()
@@ -235,7 +234,7 @@ void Form1::construire()
     Picture1->setFixedSize(kImageMax + 2 * QSize(Picture1->frameWidth(), Picture1->frameWidth()));
     montrerImage(images::ressource(QStringLiteral(":/dessins/Form1.png"), Picture1->devicePixelRatioF()));  // a generic antenna, until a calculation
     controles::nommerDessin(Picture1, controles::sujetDessin(QStringLiteral(":/dessins/Form1.png")));
-    Retour_Menu = bouton("Retour_Menu", QStringLiteral("Retour au menu"));
+    Retour_Menu = boutonRetour();
 
     auto *bande = new QHBoxLayout;
     bande->addWidget(Label3);

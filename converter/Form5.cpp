@@ -44,8 +44,7 @@ Form5::Form5(MDIForm1 &principal)
     Text26->setMinimumWidth(largeur);
     Text32->setMinimumWidth(largeur);
 
-    auto *Retour_Menu = new QPushButton(QStringLiteral("Retour au menu"), this);
-    Retour_Menu->setObjectName(QStringLiteral("Retour_Menu"));
+    QPushButton *Retour_Menu = boutonRetour();
 
     auto *grille = new QGridLayout(this);
     grille->addWidget(Label26, 0, 0);
@@ -70,7 +69,6 @@ Form5::Form5(MDIForm1 &principal)
     // A choice in the list converts at once, made with the mouse or the keyboard.
     connect(List1, &QListWidget::itemClicked, this, &Form5::List1_Click);
     connect(List1, &QListWidget::currentRowChanged, this, &Form5::List1_Click);
-    connect(Retour_Menu, &QPushButton::clicked, this, &FenetreTravail::cacher);
 }
 
 void Form5::preparer()

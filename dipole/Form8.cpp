@@ -130,8 +130,7 @@ void Form8::construire()
     Text7->setAccessibleName(QStringLiteral("Résultats"));
     MSHFlexGrid1 = new QTableWidget(dipole::kPositions, dipole::kColonnes, this);
     MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
-    Retour_Menu = new QPushButton(QStringLiteral("Retour au menu"), this);
-    Retour_Menu->setObjectName(QStringLiteral("Retour_Menu"));
+    Retour_Menu = boutonRetour();
     Picture1 = dessin("Picture1", QStringLiteral(":/dessins/Form8-dipole.png"), this);
     Picture2 = dessin("Picture2", QStringLiteral(":/dessins/Form8-quart-onde.png"), this);
 
@@ -231,7 +230,6 @@ void Form8::construire()
     connect(Combo1, &QComboBox::activated, this, &Form8::choisirUnite);
     connect(Combo2, &QComboBox::activated, this, &Form8::choisirUniteFil);
     connect(Combo3, &QComboBox::activated, this, &Form8::choisirBande);
-    connect(Retour_Menu, &QPushButton::clicked, this, &Form8::retourMenu);
 }
 
 void Form8::declarerChamps()
@@ -413,7 +411,7 @@ void Form8::quitterFenetre()
     if (VueSolutions *t = tableau(false)) t->masquer();
 }
 
-void Form8::retourMenu()
+void Form8::retour()
 {
     quitterFenetre();
     cacher();

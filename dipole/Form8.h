@@ -38,7 +38,7 @@ public:
     void choisirUnite(int index);     // Combo1
     void choisirUniteFil(int index);  // Combo2
     void choisirBande(int index);     // Combo3
-    void retourMenu();                // Retour_Menu
+    void retour() override;           // Retour_Menu: the solutions window goes too, the menu comes back
 
     // Menu "Tableau".
     void voirTableau(bool coche);

@@ -188,7 +188,7 @@ void Form9::construire()
     rangees2.pousser();
     grille2->setColumnStretch(2, 1);
 
-    Retour_Menu = bouton("Retour_Menu", QStringLiteral("Retour au menu"));
+    Retour_Menu = boutonRetour();
     auto *bas = new QHBoxLayout;
     bas->addStretch();
     bas->addWidget(Retour_Menu);
@@ -231,7 +231,6 @@ void Form9::construire()
     });
     connect(Combo1, &QComboBox::activated, this, &Form9::choisirBande);
     connect(Combo2, &QComboBox::activated, this, &Form9::choisirTypeAntenne);
-    connect(Retour_Menu, &QPushButton::clicked, this, &Form9::cacher);
 }
 
 void Form9::declarerChamps()

@@ -3,9 +3,11 @@
 
 #include "shell/Controles.h"
 #include "shell/ChampsNumeriques.h"
+#include "shell/Controles.h"
 #include "shell/MDIForm1.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <algorithm>
 
 FenetreTravail::FenetreTravail(MDIForm1 &principal, const QString &nom, const QString &titre)
@@ -22,6 +24,13 @@ void FenetreTravail::bip() const { principal_.bip(); }
 ChampsNumeriques *FenetreTravail::creerChamps()
 {
     return new ChampsNumeriques(this, [this] { bip(); }, [this] { return principal_.changementDeFenetre(); });
+}
+
+QPushButton *FenetreTravail::boutonRetour()
+{
+    QPushButton *b = controles::bouton("Retour_Menu", QStringLiteral("Retour au menu"), this);
+    connect(b, &QPushButton::clicked, this, [this] { retour(); });
+    return b;
 }
 
 void FenetreTravail::presenter() { principal_.presenter(this); }

@@ -8,6 +8,7 @@
 
 class ChampsNumeriques;
 class MDIForm1;
+class QPushButton;
 class QLabel;
 struct Module1;
 
@@ -24,6 +25,9 @@ public:
     // switch (created once; its parent is the window).
     ChampsNumeriques *creerChamps();
 
+    // The window's "Retour au menu" button (Retour_Menu): a click calls retour().
+    QPushButton *boutonRetour();
+
     // Shows the window in the main window's area, in front.
     void presenter();
     // Hides the window (its texts stay as they are until it is shown again).
@@ -36,6 +40,10 @@ public:
     // directory separator of the names the designers use. A missing file empties the picture box.
     // The box is named after what it shows, for screen readers.
     bool chargerImage(QLabel *cadre, const QString &nom) const;
+
+protected:
+    // "Retour au menu": hides the window; a window that does more on leaving says so here.
+    virtual void retour() { cacher(); }
 
 private:
     MDIForm1 &principal_;

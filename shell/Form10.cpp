@@ -62,8 +62,7 @@ Form10::Form10(MDIForm1 &principal)
     Annuler->setObjectName(QStringLiteral("Annuler"));
     auto *Quitter = new QPushButton(QStringLiteral("Quitter"), this);
     Quitter->setObjectName(QStringLiteral("Quitter"));
-    auto *Retour_Menu = new QPushButton(QStringLiteral("Retour au menu"), this);
-    Retour_Menu->setObjectName(QStringLiteral("Retour_Menu"));
+    QPushButton *Retour_Menu = boutonRetour();
 
     auto *saisie = new QHBoxLayout;
     saisie->addWidget(Label1);
@@ -89,8 +88,7 @@ Form10::Form10(MDIForm1 &principal)
             [this](int col) { placer(0, col); });
     connect(Annuler, &QPushButton::clicked, this, &Form10::Annuler_Click);
     connect(Valider_Sauvegarder, &QPushButton::clicked, this, &Form10::Valider_Sauvegarder_Click);
-    connect(Quitter, &QPushButton::clicked, this, &Form10::partir);
-    connect(Retour_Menu, &QPushButton::clicked, this, &Form10::partir);
+    connect(Quitter, &QPushButton::clicked, this, &Form10::retour);
 }
 
 // A grid of the right size is kept, only unselected; otherwise it is built again, empty.
@@ -268,7 +266,7 @@ void Form10::Valider_Sauvegarder_Click()
     cocher(false);
 }
 
-void Form10::partir()
+void Form10::retour()
 {
     cocher(false);
     cacher();

@@ -25,7 +25,7 @@ private:
     void placer(int ligne, int colonne);
     void Annuler_Click();
     void Valider_Sauvegarder_Click();
-    void partir();
+    void retour() override;  // "Retour au menu" and "Quitter": editing ends, the window hides
 
     // Ticks or unticks the edit check box, as a click on it does.
     void cocher(bool coche);

@@ -320,7 +320,7 @@ void Form6::construire()
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setMinimumSize(320, 320);
     Picture1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    Retour_Menu = bouton("Retour_Menu", QStringLiteral("Retour au menu"));
+    Retour_Menu = boutonRetour();
 
     montrerImageSur(0);
 
@@ -330,7 +330,6 @@ void Form6::construire()
     fenetre->addWidget(Retour_Menu, 0, Qt::AlignRight);
 
     connect(TabStrip1, &QTabWidget::currentChanged, this, &Form6::changerOnglet);
-    connect(Retour_Menu, &QPushButton::clicked, this, &Form6::cacher);
     connect(Calculer_L, &QPushButton::clicked, this, &Form6::calculerFouet);
     connect(Calculer_Self, &QPushButton::clicked, this, &Form6::calculerSelf);
     connect(Option1, &QRadioButton::clicked, this, &Form6::calculerSelf);

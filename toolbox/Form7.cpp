@@ -58,8 +58,7 @@ Form7::Form7(MDIForm1 &principal)
     Label1->setBuddy(Text1);
     Exporter_Cable = new QPushButton(QStringLiteral("exporter et fermer"));
     Exporter_Cable->setObjectName(QStringLiteral("Exporter_Cable"));
-    Retour_Menu = new QPushButton(QStringLiteral("Retour au menu"));
-    Retour_Menu->setObjectName(QStringLiteral("Retour_Menu"));
+    Retour_Menu = boutonRetour();
     for (QWidget *w : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Text1),
                        static_cast<QWidget *>(Exporter_Cable)})
         w->setVisible(false);
@@ -79,7 +78,6 @@ Form7::Form7(MDIForm1 &principal)
     connect(MSHFlexGrid1->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this] { choisirLigne(std::max(0, MSHFlexGrid1->currentRow())); });
     connect(Exporter_Cable, &QPushButton::clicked, this, &Form7::exporter);
-    connect(Retour_Menu, &QPushButton::clicked, this, &Form7::cacher);
 }
 
 int Form7::largeurMinimale(int colonne) const { return twips(colonne) * logicalDpiX() / 1440; }
