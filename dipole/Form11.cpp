@@ -2,7 +2,6 @@
 #include "dipole/Form11.h"
 
 #include "dipole/tableau.h"
-#include "dipole/twips.h"
 #include "shell/Controles.h"
 #include "shell/Images.h"
 #include "shell/MDIForm1.h"
@@ -48,7 +47,7 @@ Form11::Form11(MDIForm1 &principal)
         const QString &texte = enTetes[c];
         MSHFlexGrid1->setHorizontalHeaderItem(c, new QTableWidgetItem(texte));
         const int utile = entete->fontMetrics().horizontalAdvance(texte + QStringLiteral("MM"));
-        const int largeur = std::max(twipsEnPixels(this, largeurs[c]), utile);
+        const int largeur = std::max(controles::twipsEnPixels(this, largeurs[c]), utile);
         MSHFlexGrid1->setColumnWidth(c, largeur);
         largeurTotale += largeur;
     }

@@ -5,7 +5,6 @@
 #include "dipole/calcul.h"
 #include "dipole/pdf.h"
 #include "dipole/tableau.h"
-#include "dipole/twips.h"
 #include "shell/ChampsNumeriques.h"
 #include "shell/Controles.h"
 #include "shell/Images.h"
@@ -170,7 +169,7 @@ void Form8::construire()
     g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
     // Each column as narrow as its longest text allows ("102,82 µh", "10 000,0 Mhz").
     const int largeurCellule = fontMetrics().horizontalAdvance(QStringLiteral("10 000,0 Mhz")) + 10;
-    g->setMinimumWidth(twipsEnPixels(this, 500) + (dipole::kColonnes - 1) * largeurCellule +
+    g->setMinimumWidth(controles::twipsEnPixels(this, 500) + (dipole::kColonnes - 1) * largeurCellule +
                        2 * g->frameWidth());
     g->setMinimumHeight(g->horizontalHeader()->sizeHint().height() +
                         dipole::kPositions * g->verticalHeader()->defaultSectionSize() +
@@ -347,7 +346,7 @@ void Form8::montrerResultat(const dipole::Resultat &r)
 void Form8::ecrireEnTetes()
 {
     // 500 twips, widened only if the heading "Ant" would not fit.
-    MSHFlexGrid1->setColumnWidth(0, std::max(twipsEnPixels(this, 500),
+    MSHFlexGrid1->setColumnWidth(0, std::max(controles::twipsEnPixels(this, 500),
                                              MSHFlexGrid1->horizontalHeader()->fontMetrics().horizontalAdvance(
                                                  QString::fromUtf16(dipole::kEnTetes[0])) + 12));
     for (int c = 0; c < dipole::kColonnes; ++c)

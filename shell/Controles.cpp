@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cmath>
 
 namespace controles {
 
@@ -135,6 +136,8 @@ void Rangees::aDroite(QWidget *w) { grille_->addWidget(w, ligne_++, 1); }
 void Rangees::sauter(int hauteur) { grille_->setRowMinimumHeight(ligne_++, hauteur); }
 
 void Rangees::pousser() { grille_->setRowStretch(ligne_++, 1); }
+
+int twipsEnPixels(const QWidget *w, int twips) { return int(std::lround(twips * w->logicalDpiX() / 1440.0)); }
 
 void dialogueFrancais(QFileDialog &dialogue, bool enregistrer)
 {

@@ -74,6 +74,10 @@ private:
     int ligne_ = 0;
 };
 
+// A length in twips (1/1440 of an inch, the unit the grids' column widths are given in) in pixels
+// of the widget's screen, rounded to the nearest.
+int twipsEnPixels(const QWidget *w, int twips);
+
 // A file dialog of Qt's own (a test can answer it, unlike the desktop's), its labels in French:
 // to open an existing file (`enregistrer` false) or to name the file to write.
 void dialogueFrancais(QFileDialog &dialogue, bool enregistrer);

@@ -5,6 +5,7 @@
 #include "shell/Messages.h"
 #include "shell/Module1.h"
 #include "shell/bandes.h"
+#include "shell/Controles.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -116,7 +117,7 @@ void Form10::ajusterLargeurs()
     const QHeaderView *entete = MSHFlexGrid1->horizontalHeader();
     const QAbstractItemView *vue = MSHFlexGrid1;
     for (int c = 0; c < kColonnes; ++c) {
-        const int pixels = kLargeursTwips[c] * logicalDpiX() / 1440;
+        const int pixels = controles::twipsEnPixels(this, kLargeursTwips[c]);
         const int contenu = std::max(entete->sectionSizeHint(c), vue->sizeHintForColumn(c));
         MSHFlexGrid1->setColumnWidth(c, std::max(pixels, contenu));
     }

@@ -4,6 +4,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/Module1.h"
 #include "toolbox/cables.h"
+#include "shell/Controles.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -80,7 +81,7 @@ Form7::Form7(MDIForm1 &principal)
     connect(Exporter_Cable, &QPushButton::clicked, this, &Form7::exporter);
 }
 
-int Form7::largeurMinimale(int colonne) const { return twips(colonne) * logicalDpiX() / 1440; }
+int Form7::largeurMinimale(int colonne) const { return controles::twipsEnPixels(this, twips(colonne)); }
 
 QSize Form7::sizeHint() const
 {
