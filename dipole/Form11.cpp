@@ -31,14 +31,8 @@ Form11::Form11(MDIForm1 &principal)
     const QStringList enTetes = solutions::enTetes();
     static constexpr int largeurs[kColonnes] = {300, 400, 400, 600, 800, 700, 700, 700, 700};
 
-    MSHFlexGrid1 = new QTableWidget(kLignes, kColonnes, this);
-    MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
-    MSHFlexGrid1->setAccessibleName(QStringLiteral("Solutions retenues"));
+    MSHFlexGrid1 = controles::grille("MSHFlexGrid1", kLignes, kColonnes, QStringLiteral("Solutions retenues"), true, this);
     MSHFlexGrid1->setToolTip(solutions::kLegende);
-    MSHFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MSHFlexGrid1->verticalHeader()->hide();
-    MSHFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MSHFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     // The widths are those of the design, widened where a heading would not fit at this font.
     QHeaderView *entete = MSHFlexGrid1->horizontalHeader();

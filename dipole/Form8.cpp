@@ -127,8 +127,7 @@ void Form8::construire()
     Command1->setObjectName(QStringLiteral("Command1"));
     Text7 = controles::creer<QPlainTextEdit>("Text7", this);
     Text7->setAccessibleName(QStringLiteral("Résultats"));
-    MSHFlexGrid1 = new QTableWidget(dipole::kPositions, dipole::kColonnes, this);
-    MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
+    MSHFlexGrid1 = controles::grille("MSHFlexGrid1", dipole::kPositions, dipole::kColonnes, QString(), true, this);
     Retour_Menu = boutonRetour();
     Picture1 = dessin("Picture1", QStringLiteral(":/dessins/Form8-dipole.png"), this);
     Picture2 = dessin("Picture2", QStringLiteral(":/dessins/Form8-quart-onde.png"), this);
@@ -145,10 +144,6 @@ void Form8::construire()
 
     // The positions grid: a heading row, the position numbers in a narrow first column.
     QTableWidget *g = MSHFlexGrid1;
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->verticalHeader()->hide();
-    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
     for (int c = 0; c < dipole::kColonnes; ++c) {
         g->setHorizontalHeaderItem(c, new QTableWidgetItem);

@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <cmath>
 
 namespace controles {
@@ -136,6 +138,20 @@ void Rangees::aDroite(QWidget *w) { grille_->addWidget(w, ligne_++, 1); }
 void Rangees::sauter(int hauteur) { grille_->setRowMinimumHeight(ligne_++, hauteur); }
 
 void Rangees::pousser() { grille_->setRowStretch(ligne_++, 1); }
+
+QTableWidget *grille(const char *nom, int lignes, int colonnes, const QString &nomAccessible,
+                     bool sansDefilement, QWidget *parent)
+{
+    auto *g = nomme(new QTableWidget(lignes, colonnes, parent), nom);
+    if (!nomAccessible.isEmpty()) g->setAccessibleName(nomAccessible);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->verticalHeader()->hide();
+    if (sansDefilement) {
+        g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    return g;
+}
 
 int twipsEnPixels(const QWidget *w, int twips) { return int(std::lround(twips * w->logicalDpiX() / 1440.0)); }
 

@@ -14,6 +14,7 @@ class QLabel;
 class QLayout;
 class QPushButton;
 class QRadioButton;
+class QTableWidget;
 class QWidget;
 
 namespace controles {
@@ -73,6 +74,12 @@ private:
     QGridLayout *grille_;
     int ligne_ = 0;
 };
+
+// A grid of texts the user reads but does not edit (`nomAccessible` for screen readers, unless a
+// caption whose buddy it is names it), with no
+// row numbers: row 0 of the design is its heading, and `sansDefilement` keeps it whole in sight.
+QTableWidget *grille(const char *nom, int lignes, int colonnes, const QString &nomAccessible,
+                     bool sansDefilement, QWidget *parent);
 
 // A length in twips (1/1440 of an inch, the unit the grids' column widths are given in) in pixels
 // of the widget's screen, rounded to the nearest.

@@ -29,12 +29,8 @@ constexpr int kLargeursTwips[kColonnes] = {300, 600, 1200, 1200, 1200, 1200};
 Form10::Form10(MDIForm1 &principal)
     : FenetreTravail(principal, QStringLiteral("Form10"), QStringLiteral("Paramètres"))
 {
-    MSHFlexGrid1 = new QTableWidget(this);
-    MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
-    MSHFlexGrid1->setAccessibleName(QStringLiteral("Table des bandes"));
-    MSHFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSHFlexGrid1 = controles::grille("MSHFlexGrid1", 0, 0, QStringLiteral("Table des bandes"), false, this);
     MSHFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    MSHFlexGrid1->verticalHeader()->hide();
     MSHFlexGrid1->horizontalHeader()->setSectionsClickable(true);
     MSHFlexGrid1->horizontalHeader()->setHighlightSections(false);
     // The whole table is always in sight: the grid takes the room its rows and columns need.

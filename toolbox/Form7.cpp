@@ -34,15 +34,10 @@ int twips(int colonne)
 Form7::Form7(MDIForm1 &principal)
     : FenetreTravail(principal, QStringLiteral("Form7"), QStringLiteral("Lignes  bifilaires et coaxiales"))
 {
-    MSHFlexGrid1 = new QTableWidget(this);
-    MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
-    MSHFlexGrid1->setAccessibleName(QStringLiteral("Liste des câbles"));
-    MSHFlexGrid1->setColumnCount(boite::kColonnesCables);
-    MSHFlexGrid1->setRowCount(std::max(0, int(store().Dernier_Cable)));
-    MSHFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSHFlexGrid1 = controles::grille("MSHFlexGrid1", std::max(0, int(store().Dernier_Cable)), boite::kColonnesCables,
+                                     QStringLiteral("Liste des câbles"), false, this);
     MSHFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     MSHFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    MSHFlexGrid1->verticalHeader()->hide();
     MSHFlexGrid1->verticalHeader()->setDefaultSectionSize(MSHFlexGrid1->fontMetrics().height() + 8);
     MSHFlexGrid1->horizontalHeader()->setMinimumSectionSize(1);
     for (int c = 0; c < boite::kColonnesCables; ++c) {
