@@ -146,15 +146,8 @@ Form3::Form3(MDIForm1 &principal)
     page->setRowStretch(1, 1);
 
     champs_ = creerChamps();
-    ChampsNumeriques::Champ frequence;
-    frequence.champ = Text4;
-    frequence.test = accepte::strictementPositif();
-    frequence.enregistrer = [this](double x) { store().Frequence_Resonance_Mesuree = float(x); };
-    frequence.affichage = [this] {
-        return nombres::fixe(double(store().Frequence_Resonance_Mesuree), 3) + QStringLiteral(" Mhz");
-    };
-    frequence.resultats = {Text5, Text6, Text7};
-    champs_->ajouter(frequence);
+    champs_->ajouter(ChampsNumeriques::decimales(Text4, store().Frequence_Resonance_Mesuree, accepte::strictementPositif(),
+                                                 3, QStringLiteral(" Mhz"), {Text5, Text6, Text7}));
 
     connect(Calculer_adaptation, &QPushButton::clicked, this, &Form3::Calculer_adaptation_Click);
     connect(Lire_Mesure, &QPushButton::clicked, this, &Form3::Lire_Mesure_Click);

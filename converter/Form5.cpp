@@ -58,12 +58,7 @@ Form5::Form5(MDIForm1 &principal)
     grille->setRowStretch(1, 1);
 
     champs_ = creerChamps();
-    ChampsNumeriques::Champ nombre;
-    nombre.champ = Text26;
-    nombre.test = accepte::positifOuNul();
-    nombre.enregistrer = [this](double x) { store().Nombre_A_Convertir = float(x); };
-    nombre.resultats = {Text32};  // the typed text stays as typed
-    champs_->ajouter(nombre);
+    champs_->ajouter(ChampsNumeriques::telQuel(Text26, store().Nombre_A_Convertir, accepte::positifOuNul(), {Text32}));
 
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     // A choice in the list converts at once, made with the mouse or the keyboard.

@@ -229,26 +229,16 @@ void Form8::construire()
 void Form8::declarerChamps()
 {
     champs_ = creerChamps();
-    auto champ = [this](QLineEdit *t, float Module1::*valeur, int decimales, const QString &unite,
-                        QList<QWidget *> resultats) -> ChampsNumeriques::Champ & {
-        ChampsNumeriques::Champ c;
-        c.champ = t;
-        c.test = accepte::strictementPositif();
-        c.enregistrer = [this, valeur](double x) { store().*valeur = float(x); };
-        if (decimales >= 0)
-            c.affichage = [this, valeur, decimales, unite] {
-                return fixe(store().*valeur, decimales) + unite;
-            };
-        c.resultats = std::move(resultats);
-        return champs_->ajouter(c);
-    };
-    champ(Text1, &Module1::Frequence_Dipole, 3, kMhz, {Text5, Text7}).effets = [this] {
+    Module1 &m = store();
+    const auto positif = accepte::strictementPositif();
+    using C = ChampsNumeriques;
+    champs_->ajouter(C::decimales(Text1, m.Frequence_Dipole, positif, 3, kMhz, {Text5, Text7})).effets = [this] {
         Combo3->setCurrentIndex(0);
         choisirBande(0);
     };
-    champ(Text2, &Module1::Dimension_A, 2, QString(), {Text4, Text5, Text7});
-    champ(Text3, &Module1::Dimension_B, 2, QString(), {Text4, Text5, Text7});
-    champ(Text6, &Module1::Diametre_Fil, -1, QString(), {Text5});  // the text stays as typed
+    champs_->ajouter(C::decimales(Text2, m.Dimension_A, positif, 2, QString(), {Text4, Text5, Text7}));
+    champs_->ajouter(C::decimales(Text3, m.Dimension_B, positif, 2, QString(), {Text4, Text5, Text7}));
+    champs_->ajouter(C::telQuel(Text6, m.Diametre_Fil, positif, {Text5}));
 }
 
 void Form8::preparer()

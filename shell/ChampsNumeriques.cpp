@@ -57,17 +57,39 @@ ChampsNumeriques::Champ &ChampsNumeriques::ajouter(const Champ &c)
     return champs_.back();
 }
 
-ChampsNumeriques::Champ &ChampsNumeriques::ajouterSimple(QLineEdit *champ, float &valeur,
-                                                         accepte::Test test, const QString &unite,
-                                                         QList<QWidget *> resultats,
-                                                         std::function<void()> effets)
+ChampsNumeriques::Champ ChampsNumeriques::telQuel(QLineEdit *champ, float &valeur, accepte::Test test,
+                                                  QList<QWidget *> resultats)
 {
     Champ c;
     c.champ = champ;
     c.test = std::move(test);
     c.enregistrer = [&valeur](double x) { valeur = float(x); };
-    c.affichage = [&valeur, unite] { return nombres::montrer(valeur) + unite; };
     c.resultats = std::move(resultats);
+    return c;
+}
+
+ChampsNumeriques::Champ ChampsNumeriques::decimales(QLineEdit *champ, float &valeur, accepte::Test test, int n,
+                                                    const QString &unite, QList<QWidget *> resultats)
+{
+    Champ c = telQuel(champ, valeur, std::move(test), std::move(resultats));
+    c.affichage = [&valeur, n, unite] { return nombres::fixe(double(valeur), n) + unite; };
+    return c;
+}
+
+ChampsNumeriques::Champ ChampsNumeriques::montre(QLineEdit *champ, float &valeur, accepte::Test test,
+                                                 const QString &unite, QList<QWidget *> resultats)
+{
+    Champ c = telQuel(champ, valeur, std::move(test), std::move(resultats));
+    c.affichage = [&valeur, unite] { return nombres::montrer(valeur) + unite; };
+    return c;
+}
+
+ChampsNumeriques::Champ &ChampsNumeriques::ajouterSimple(QLineEdit *champ, float &valeur,
+                                                         accepte::Test test, const QString &unite,
+                                                         QList<QWidget *> resultats,
+                                                         std::function<void()> effets)
+{
+    Champ c = montre(champ, valeur, std::move(test), unite, std::move(resultats));
     c.effets = std::move(effets);
     return ajouter(c);
 }

@@ -60,6 +60,23 @@ public:
 
     Champ &ajouter(const Champ &c);
 
+    // Builders of the usual fields bound to a single (stored rounded to a single), to declare a
+    // window's table as the table it is; `ajouter` then adds each one.
+    // Kept as typed:
+    static Champ telQuel(QLineEdit *champ, float &valeur, accepte::Test test, QList<QWidget *> resultats = {});
+    // Shown back with n decimals in the regional format, then `unite`:
+    static Champ decimales(QLineEdit *champ, float &valeur, accepte::Test test, int n, const QString &unite,
+                           QList<QWidget *> resultats = {});
+    // Shown back by the number-showing rule, then `unite`:
+    static Champ montre(QLineEdit *champ, float &valeur, accepte::Test test, const QString &unite,
+                        QList<QWidget *> resultats = {});
+    // The same field, sounding the beep when it refuses an entry.
+    static Champ bipant(Champ c)
+    {
+        c.bipSiRefus = true;
+        return c;
+    }
+
     // The usual single-precision field: stored rounded to a single, shown by the number-showing
     // rule followed by `unite`.
     Champ &ajouterSimple(QLineEdit *champ, float &valeur, accepte::Test test,

@@ -114,40 +114,11 @@ const char *const kImagesOnglets[] = {
     "\\Filtre-LSerie-6.bmp",
 };
 
-// A field bound to a single; its text is kept as typed.
-Champ tel(QLineEdit *e, float &v, accepte::Test test, QList<QWidget *> resultats)
-{
-    Champ c;
-    c.champ = e;
-    c.test = std::move(test);
-    c.enregistrer = [&v](double x) { v = float(x); };
-    c.resultats = std::move(resultats);
-    return c;
-}
-
-// Shown back with n decimals in the regional format, and its unit.
-Champ enDecimales(QLineEdit *e, float &v, accepte::Test test, int n, const QString &unite,
-                  QList<QWidget *> resultats)
-{
-    Champ c = tel(e, v, std::move(test), std::move(resultats));
-    c.affichage = [&v, n, unite] { return fixe(double(v), n) + unite; };
-    return c;
-}
-
-// Shown back by the number-showing rule, and its unit.
-Champ montre(QLineEdit *e, float &v, accepte::Test test, const QString &unite,
-             QList<QWidget *> resultats)
-{
-    Champ c = tel(e, v, std::move(test), std::move(resultats));
-    c.affichage = [&v, unite] { return montrer(v) + unite; };
-    return c;
-}
-
-Champ bipant(Champ c)
-{
-    c.bipSiRefus = true;
-    return c;
-}
+// The field builders of the entry-field table.
+constexpr auto tel = &ChampsNumeriques::telQuel;
+constexpr auto enDecimales = &ChampsNumeriques::decimales;
+constexpr auto montre = &ChampsNumeriques::montre;
+constexpr auto bipant = &ChampsNumeriques::bipant;
 
 }  // namespace
 
