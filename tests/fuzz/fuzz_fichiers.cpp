@@ -19,7 +19,7 @@ using fuzz::verifier;
 
 // A Touchstone file is refused with a message naming it, or gives a sweep of at least three
 // increasing frequencies and a resonance within it, all finite, told in a clean text.
-void touchstone(const QByteArray &octets, const QString &nom)
+void essayerTouchstone(const QByteArray &octets, const QString &nom)
 {
     const touchstone::Lecture l = touchstone::lire(octets, nom);
     if (!l.mesure) {
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static QTemporaryDir dir;
     const QByteArray octets(reinterpret_cast<const char *>(data), int(size));
     fuzz::reglagesFrancais();
-    for (const char *nom : {"mesure.s1p", "mesure.s2p", "mesure"}) touchstone(octets, QString::fromLatin1(nom));
+    for (const char *nom : {"mesure.s1p", "mesure.s2p", "mesure"}) essayerTouchstone(octets, QString::fromLatin1(nom));
     for (const char *nom : {"Bande_bdfcp.dat", "Câbles.dat", "Tableau.dat"}) {
         QFile f(QDir(dir.path()).filePath(QString::fromUtf8(nom)));
         verifier(f.open(QIODevice::WriteOnly | QIODevice::Truncate), "temporary file");
