@@ -5,6 +5,7 @@
 // Under a real X server (QT_QPA_PLATFORM=xcb), the main window is as the program opens it there.
 // Usage: orvalis_capture <data dir> <out.png> [entry | onglet=N ...]
 #include "shell/MDIForm1.h"
+#include "shell/StyleCadres.h"
 #include "tests/support/utilisateur.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     essai::reglagesFrancais();
+    StyleCadres::installer();  // as main() does
     MDIForm1 principal(QString::fromLocal8Bit(argv[1]));
     principal.show();
     for (int i = 3; i < argc; ++i) {
