@@ -29,21 +29,8 @@ using controles::legende;
 using controles::liste;
 using controles::option;
 
-// Antenna types: the resistance a feed point of that kind usually shows, its nominal impedance
-// text, and the factor applied to the radiation resistance of a quarter-wave ground plane.
-struct TypeAntenne {
-    const char *nom;
-    float resistance;
-    const char *impedance;
-    double facteur;
-};
-const std::array<TypeAntenne, 4> kTypesAntenne{{
-    {"Antenne plan de sol", 36, "36 ohms", 1},
-    {"Antenne Ground Plane", 50, "50 ohms", 50.0 / 36},
-    // The dipole's feed point is set to 75 ohms; its nominal impedance and factor use 73.
-    {"Antenne dipôle", 75, "73 ohms", 73.0 / 36},
-    {"Antenne trombone", 300, "300 ohms", 300.0 / 36},
-}};
+using mesures::kTypesAntenne;
+using mesures::TypeAntenne;
 
 const QStringList kBandes = {"Libre choix", "160 m", "80 m", "40 m", "30 m", "20 m", "17 m",
                              "15 m",        "12 m",  "10 m", "6 m",  "2 m",  "70 cm", "24 cm"};

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <optional>
 
 struct Module1;
@@ -34,6 +35,22 @@ struct ResultatRayonnement {
     QString texteRendement;
     QString texteRendementGlobal;
 };
+
+// Antenna types: the resistance a feed point of that kind usually shows, its nominal impedance
+// text, and the factor applied to the radiation resistance of a quarter-wave ground plane.
+struct TypeAntenne {
+    const char *nom;
+    float resistance;
+    const char *impedance;
+    double facteur;
+};
+inline constexpr std::array<TypeAntenne, 4> kTypesAntenne{{
+    {"Antenne plan de sol", 36, "36 ohms", 1},
+    {"Antenne Ground Plane", 50, "50 ohms", 50.0 / 36},
+    // The dipole's feed point is set to 75 ohms; its nominal impedance and factor use 73.
+    {"Antenne dipôle", 75, "73 ohms", 73.0 / 36},
+    {"Antenne trombone", 300, "300 ohms", 300.0 / 36},
+}};
 
 // Radiation resistance in ohms of a vertical over perfect ground, referred to its base current,
 // for the electrical height hk (radians; 2π h / λ): 36.5 at a quarter wave, 40π²(h/λ)² when short.

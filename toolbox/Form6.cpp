@@ -624,22 +624,9 @@ void Form6::calculerBalun()
 
 void Form6::choisirReseau(int type)
 {
-    struct Reglage {
-        QString feeder, infoFeeder, charge, texteCharge, q, texteQ;
-        float valeurCharge, valeurQ;
-        const char *image;
-        bool changeInfoFeeder;
-    };
-    const Reglage reglages[] = {
-        {QStringLiteral("Feeder"), QStringLiteral(" 50 Ohms"), QStringLiteral("RL(ant)"), QStringLiteral("5 Ohms"),
-         QStringLiteral("Q"), QStringLiteral("3"), 5, 3, "\\Filtre-LSerie-6.bmp", true},
-        {QStringLiteral("Z1(Rs)"), QString(), QStringLiteral("Z2(Rp)"), QStringLiteral("300 Ohms"),
-         QStringLiteral("Q"), QStringLiteral("1"), 300, 1, "\\Filtre-LSerieParal-6.bmp", true},
-        {QStringLiteral("R1"), QString(), QStringLiteral("R2"), QStringLiteral("36 Ohms"),
-         QStringLiteral("Q (de 5 à 15)"), QStringLiteral("5"), 36, 5, "\\Filtre-PI-6.bmp", false},
-    };
-    if (type < 0 || type >= int(std::size(reglages))) return;
-    const Reglage &r = reglages[type];
+    const boite::ReglageReseau *reglage = boite::reglageReseau(type);
+    if (!reglage) return;
+    const boite::ReglageReseau &r = *reglage;
     Module1 &m = store();
     Label26->setText(r.feeder);
     if (r.changeInfoFeeder) Text26->setToolTip(r.infoFeeder);

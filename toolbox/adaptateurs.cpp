@@ -6,8 +6,22 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 
 namespace boite {
+
+const ReglageReseau *reglageReseau(int type)
+{
+    static const ReglageReseau reglages[] = {
+        {QStringLiteral("Feeder"), QStringLiteral(" 50 Ohms"), QStringLiteral("RL(ant)"), QStringLiteral("5 Ohms"),
+         QStringLiteral("Q"), QStringLiteral("3"), 5, 3, "\\Filtre-LSerie-6.bmp", true},
+        {QStringLiteral("Z1(Rs)"), QString(), QStringLiteral("Z2(Rp)"), QStringLiteral("300 Ohms"),
+         QStringLiteral("Q"), QStringLiteral("1"), 300, 1, "\\Filtre-LSerieParal-6.bmp", true},
+        {QStringLiteral("R1"), QString(), QStringLiteral("R2"), QStringLiteral("36 Ohms"),
+         QStringLiteral("Q (de 5 à 15)"), QStringLiteral("5"), 36, 5, "\\Filtre-PI-6.bmp", false},
+    };
+    return type >= 0 && type < int(std::size(reglages)) ? &reglages[type] : nullptr;
+}
 
 namespace {
 

@@ -10,6 +10,17 @@ namespace boite {
 
 enum class TypeReseau { LTuningMatching = 0, LNetworks = 1, Pi = 2 };
 
+// What choosing a network type sets: the captions of its two impedances and of Q, the texts and
+// values the load and Q start from, its picture, and whether the feeder's tooltip changes.
+struct ReglageReseau {
+    QString feeder, infoFeeder, charge, texteCharge, q, texteQ;
+    float valeurCharge, valeurQ;
+    const char *image;
+    bool changeInfoFeeder;
+};
+// The starting point of a network type (0 to 2); null for any other.
+const ReglageReseau *reglageReseau(int type);
+
 struct Reseau {
     bool calcule = false;  // false: `texte` is the error text, Q and the values stay as they were
     float q = 0;           // the Q used (computed by the "Networks" L)

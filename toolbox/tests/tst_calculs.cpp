@@ -26,6 +26,18 @@ class TstCalculs : public QObject {
 private slots:
     void initTestCase() { essai::reglagesFrancais(); }
 
+    // Each network type starts from its own load and Q; there are three types.
+    void reglagesDesReseaux()
+    {
+        QVERIFY(!boite::reglageReseau(-1) && !boite::reglageReseau(3));
+        const boite::ReglageReseau *l = boite::reglageReseau(0), *ls = boite::reglageReseau(1), *pi = boite::reglageReseau(2);
+        QVERIFY(l && ls && pi);
+        QCOMPARE((QList<float>{l->valeurCharge, l->valeurQ, ls->valeurCharge, ls->valeurQ, pi->valeurCharge, pi->valeurQ}),
+                 (QList<float>{5, 3, 300, 1, 36, 5}));
+        QCOMPARE(pi->q, QStringLiteral("Q (de 5 à 15)"));
+        QVERIFY(!pi->changeInfoFeeder);
+    }
+
     void fouet_data()
     {
         QTest::addColumn<float>("f");
