@@ -99,7 +99,7 @@ struct Adaptation {
     // Presses "Lire une mesure (Touchstone)…" and chooses `chemin` in the file dialog.
     QList<Boite> lireMesure(const QString &chemin, QList<DialogueFichier> *dialogues = nullptr)
     {
-        return repondreFichier([this] { QTest::mouseClick(lire, Qt::LeftButton); }, chemin, dialogues);
+        return repondreFichiers([this] { QTest::mouseClick(lire, Qt::LeftButton); }, {chemin}, dialogues);
     }
     // Everything the window shows and the value it stores.
     QStringList etat(MDIForm1 &p) const

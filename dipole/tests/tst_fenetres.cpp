@@ -148,8 +148,12 @@ class TestFenetres : public QObject {
     QList<essai::Boite> exporter(const QStringList &fichiers, QStringList *proposes = nullptr,
                                  QList<QMessageBox::StandardButton> r = {})
     {
-        return essai::repondreFichiers([&] { action(QStringLiteral("Exporter_Tableau"))->trigger(); }, fichiers,
-                                       proposes, r);
+        QList<essai::DialogueFichier> dialogues;
+        const QList<essai::Boite> boites = essai::repondreFichiers(
+            [&] { action(QStringLiteral("Exporter_Tableau"))->trigger(); }, fichiers, &dialogues, r);
+        if (proposes)
+            for (const essai::DialogueFichier &d : std::as_const(dialogues)) *proposes << d.propose;
+        return boites;
     }
     // The table as the solutions window shows it, and as the store holds it.
     QList<QStringList> tableauVu()

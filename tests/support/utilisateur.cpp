@@ -66,55 +66,37 @@ QList<Boite> repondre(const std::function<void()> &action, QList<QMessageBox::St
 }
 
 QList<Boite> repondreFichiers(const std::function<void()> &action, QStringList fichiers,
-                              QStringList *proposes, QList<QMessageBox::StandardButton> reponses)
-{
-    QTimer minuterie;
-    QObject::connect(&minuterie, &QTimer::timeout, [&] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            auto *dialogue = qobject_cast<QFileDialog *>(w);
-            if (!dialogue || !dialogue->isVisible()) continue;
-            if (proposes) *proposes << dialogue->selectedFiles().value(0);
-            const QString fichier = fichiers.isEmpty() ? QString() : fichiers.takeFirst();
-            if (fichier.isNull()) {
-                dialogue->reject();
-                continue;
-            }
-            dialogue->selectFile(fichier);
-            static_cast<QDialog *>(dialogue)->accept();  // what its accept button does
-        }
-    });
-    minuterie.start(5);
-    return repondre(action, reponses);
-}
-
-QList<Boite> repondreFichier(const std::function<void()> &action, const QString &chemin,
-                             QList<DialogueFichier> *dialogues)
+                              QList<DialogueFichier> *dialogues, QList<QMessageBox::StandardButton> reponses)
 {
     QList<DialogueFichier> vus;
-    QList<QPointer<QFileDialog>> repondus;
+    QList<QPointer<QFileDialog>> enAttente;  // answered, not yet closed
     QTimer minuterie;
     QObject::connect(&minuterie, &QTimer::timeout, [&] {
         for (QWidget *w : QApplication::topLevelWidgets()) {
             auto *d = qobject_cast<QFileDialog *>(w);
             if (!d || !d->isVisible() || QApplication::activeModalWidget() != d) continue;
             // Still open after its answer: the dialog did not take the file.
-            if (repondus.contains(QPointer<QFileDialog>(d))) {
+            if (enAttente.contains(QPointer<QFileDialog>(d))) {
                 d->reject();
                 continue;
             }
-            vus << DialogueFichier{d->windowTitle(), d->nameFilters(),
+            vus << DialogueFichier{d->windowTitle(), d->nameFilters(), d->selectedFiles().value(0),
                                    !d->testOption(QFileDialog::DontUseNativeDialog)};
-            repondus << d;
-            if (chemin.isEmpty()) {
+            const QString fichier = fichiers.isEmpty() ? QString() : fichiers.takeFirst();
+            if (fichier.isEmpty()) {
                 d->reject();
                 continue;
             }
-            d->selectFile(chemin);
+            enAttente << d;
+            // Closed by its answer (a dialog shown again later is a new question).
+            QObject::connect(d, &QDialog::finished, d, [&enAttente, d] { enAttente.removeAll(QPointer<QFileDialog>(d)); },
+                             Qt::SingleShotConnection);
+            d->selectFile(fichier);
             static_cast<QDialog *>(d)->accept();  // QFileDialog's own is protected
         }
     });
     minuterie.start(5);
-    const QList<Boite> boites = repondre(action);
+    const QList<Boite> boites = repondre(action, reponses);
     if (dialogues) *dialogues = vus;
     return boites;
 }

@@ -47,25 +47,21 @@ struct Boite {
 QList<Boite> repondre(const std::function<void()> &action,
                       QList<QMessageBox::StandardButton> reponses = {});
 
-// Runs `action`, answering each file dialog it opens with the next name of `fichiers` (chosen and
-// accepted; a null name, or a dialog beyond the list, is cancelled) and message boxes as `repondre`
-// does; `proposes` receives the file each dialog proposed when it opened.
-QList<Boite> repondreFichiers(const std::function<void()> &action, QStringList fichiers,
-                              QStringList *proposes = nullptr,
-                              QList<QMessageBox::StandardButton> reponses = {});
-
 // A file dialog seen during an action.
 struct DialogueFichier {
     QString titre;
     QStringList filtres;
+    QString propose;    // the file it proposed when it opened
     bool natif = true;  // the desktop's own dialog, which a test cannot answer
 };
 
-// Runs `action`, answering the file dialogs it opens with the file `chemin` (cancelling them when
-// `chemin` is empty, or when the dialog does not take it) and its message boxes as `repondre`
-// does; returns the boxes seen, and the dialogs seen in `dialogues`.
-QList<Boite> repondreFichier(const std::function<void()> &action, const QString &chemin,
-                             QList<DialogueFichier> *dialogues = nullptr);
+// Runs `action`, answering each file dialog it opens with the next name of `fichiers` (chosen and
+// accepted; an empty name, a dialog beyond the list, or one that stays open after its answer
+// because it did not take the file, is cancelled) and message boxes as `repondre` does; returns
+// the boxes seen, and the dialogs seen in `dialogues`.
+QList<Boite> repondreFichiers(const std::function<void()> &action, QStringList fichiers,
+                              QList<DialogueFichier> *dialogues = nullptr,
+                              QList<QMessageBox::StandardButton> reponses = {});
 
 // The main window built from `donnees`, shown.
 std::unique_ptr<MDIForm1> demarrer(const Donnees &donnees, QList<Boite> *boites = nullptr);
