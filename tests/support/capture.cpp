@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of the real windows, offscreen: builds the main window on a data directory,
 // triggers the given menu entries (answering any message box with its default), then writes the
-// main window's picture. An argument "onglet=N" shows tab N (from 0) of the window last opened.
+// main window's picture. An argument "onglet=N" shows tab N (from 0) of the window last opened;
+// "action=Name" triggers a window's own menu entry (the dipole's "Voir_Tableau").
 // Under a real X server (QT_QPA_PLATFORM=xcb), the main window is as the program opens it there.
 // Usage: orvalis_capture <data dir> <out.png> [entry | onglet=N ...]
 #include "shell/MDIForm1.h"
 #include "shell/StyleCadres.h"
 #include "tests/support/utilisateur.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -29,6 +31,15 @@ int main(int argc, char *argv[])
     principal.show();
     for (int i = 3; i < argc; ++i) {
         const QString a = QString::fromLocal8Bit(argv[i]);
+        if (a.startsWith(QLatin1String("action="))) {
+            auto *entree = principal.findChild<QAction *>(a.mid(7));
+            if (!entree) {
+                qWarning("no action %s", qPrintable(a.mid(7)));
+                return 2;
+            }
+            essai::repondre([&] { entree->trigger(); });
+            continue;
+        }
         if (!a.startsWith(QLatin1String("onglet="))) {
             essai::menu(principal, a);
             continue;
