@@ -25,4 +25,5 @@ for ecran in portable haute-densite; do
         capturer "$ecran-$m" "$ecran" $m
     done
     capturer "$ecran-Tableau" "$ecran" Dipole_Raccourci action=Voir_Tableau
+    capturer "$ecran-Adaptation" "$ecran" Antenne bouton=Calculer_Filaire Adaptations
 done

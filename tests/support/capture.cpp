@@ -2,13 +2,15 @@
 // Screenshots of the real windows, offscreen: builds the main window on a data directory,
 // triggers the given menu entries (answering any message box with its default), then writes the
 // main window's picture. An argument "onglet=N" shows tab N (from 0) of the window last opened;
-// "action=Name" triggers a window's own menu entry (the dipole's "Voir_Tableau").
+// "action=Name" triggers a window's own menu entry (the dipole's "Voir_Tableau"), "bouton=Name"
+// clicks a button of the windows shown (a calculation before the adaptation window).
 // Under a real X server (QT_QPA_PLATFORM=xcb), the main window is as the program opens it there.
 // Usage: orvalis_capture <data dir> <out.png> [entry | onglet=N ...]
 #include "shell/MDIForm1.h"
 #include "shell/StyleCadres.h"
 #include "tests/support/utilisateur.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QMdiArea>
@@ -38,6 +40,15 @@ int main(int argc, char *argv[])
                 return 2;
             }
             essai::repondre([&] { entree->trigger(); });
+            continue;
+        }
+        if (a.startsWith(QLatin1String("bouton="))) {
+            auto *b = principal.findChild<QAbstractButton *>(a.mid(7));
+            if (!b) {
+                qWarning("no button %s", qPrintable(a.mid(7)));
+                return 2;
+            }
+            essai::repondre([&] { b->click(); });
             continue;
         }
         if (!a.startsWith(QLatin1String("onglet="))) {
