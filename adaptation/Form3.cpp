@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,67 +35,44 @@ namespace {
 
 const QString kTitreInformation = QStringLiteral("Pour information");
 
-QLineEdit *champ(QWidget *parent, const QString &nom, bool lectureSeule)
-{
-    auto *e = new QLineEdit(parent);
-    e->setObjectName(nom);
-    e->setReadOnly(lectureSeule);
-    return e;
-}
-
-// A caption and its field on one row of a frame.
-void ligne(QFormLayout *forme, const QString &nom, const QString &texte, QLineEdit *e)
-{
-    auto *l = new QLabel(texte, e->parentWidget());
-    l->setObjectName(nom);
-    l->setBuddy(e);
-    forme->addRow(l, e);
-}
-
 }  // namespace
 
 Form3::Form3(MDIForm1 &principal)
     : FenetreTravail(principal, QStringLiteral("Form3"),
                      QStringLiteral("Adaptation à un environnement difficile"))
 {
-    Label4 = new QLabel(QStringLiteral("Type d'antenne employée"), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
+    using namespace controles;
+    Label4 = legende("Label4", QStringLiteral("Type d'antenne employée"), nullptr, this);
     QFont gras = Label4->font();
     gras.setBold(true);
     Label4->setFont(gras);
 
-    auto *Frame3 = new QGroupBox(QStringLiteral("Paramètres initiaux"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    Text1 = champ(Frame3, QStringLiteral("Text1"), true);
-    Text2 = champ(Frame3, QStringLiteral("Text2"), true);
-    Text3 = champ(Frame3, QStringLiteral("Text3"), true);
-    auto *initiaux = new QFormLayout(Frame3);
-    ligne(initiaux, QStringLiteral("Label1"), QStringLiteral("Fréquence d'accord initiale"), Text1);
-    ligne(initiaux, QStringLiteral("Label2"), QStringLiteral("Facteur de raccourcissement initial"), Text2);
-    ligne(initiaux, QStringLiteral("Label3"), QStringLiteral("Longueur d'antenne initiale"), Text3);
+    QGroupBox *Frame3 = cadre("Frame3", QStringLiteral("Paramètres initiaux"), this);
+    Text1 = resultat("Text1", QString(), Frame3);
+    Text2 = resultat("Text2", QString(), Frame3);
+    Text3 = resultat("Text3", QString(), Frame3);
+    Rangees initiaux(new QGridLayout(Frame3));
+    initiaux.rangee("Label1", QStringLiteral("Fréquence d'accord initiale"), Text1);
+    initiaux.rangee("Label2", QStringLiteral("Facteur de raccourcissement initial"), Text2);
+    initiaux.rangee("Label3", QStringLiteral("Longueur d'antenne initiale"), Text3);
 
-    auto *Frame2 = new QGroupBox(QStringLiteral("Fréquence de résonnance réelle de l'antenne (Mhz)"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Text4 = champ(Frame2, QStringLiteral("Text4"), false);
+    QGroupBox *Frame2 = cadre("Frame2", QStringLiteral("Fréquence de résonnance réelle de l'antenne (Mhz)"), this);
+    Text4 = champ("Text4", QString(), Frame2);
     auto *mesure = new QVBoxLayout(Frame2);
     mesure->addWidget(Text4);
 
-    Lire_Mesure = controles::bouton("Lire_Mesure", QStringLiteral("Lire une mesure (Touchstone)…"), this);
-    auto *Calculer_adaptation = controles::bouton("Calculer_adaptation", QStringLiteral("Calculer"), this);
+    Lire_Mesure = bouton("Lire_Mesure", QStringLiteral("Lire une mesure (Touchstone)…"), this);
+    QPushButton *Calculer_adaptation = bouton("Calculer_adaptation", QStringLiteral("Calculer"), this);
 
-    auto *Frame1 = new QGroupBox(QStringLiteral("Nouveaux paramètres"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Text5 = champ(Frame1, QStringLiteral("Text5"), true);
-    Text6 = champ(Frame1, QStringLiteral("Text6"), true);
-    auto *nouveaux = new QFormLayout(Frame1);
-    ligne(nouveaux, QStringLiteral("Label5"), QStringLiteral("Facteur de raccourcissement  recalculé"), Text5);
-    ligne(nouveaux, QStringLiteral("Label6"), QStringLiteral("Longueur recalculée"), Text6);
+    QGroupBox *Frame1 = cadre("Frame1", QStringLiteral("Nouveaux paramètres"), this);
+    Text5 = resultat("Text5", QString(), Frame1);
+    Text6 = resultat("Text6", QString(), Frame1);
+    Rangees nouveaux(new QGridLayout(Frame1));
+    nouveaux.rangee("Label5", QStringLiteral("Facteur de raccourcissement  recalculé"), Text5);
+    nouveaux.rangee("Label6", QStringLiteral("Longueur recalculée"), Text6);
 
-    Frame4 = new QGroupBox(QStringLiteral("Action à mener"), this);
-    Frame4->setObjectName(QStringLiteral("Frame4"));
-    Text7 = new QPlainTextEdit(Frame4);
-    Text7->setObjectName(QStringLiteral("Text7"));
-    Text7->setReadOnly(true);
+    Frame4 = cadre("Frame4", QStringLiteral("Action à mener"), this);
+    Text7 = zoneResultat("Text7", QString(), Frame4);
     Text7->setToolTip(QStringLiteral("Ne pas oublier de tenir compte du type de l'antenne : doublet ou 1/4 onde"));
     // Room for the three lines of the quarter-wave text.
     Text7->setMinimumHeight(Text7->fontMetrics().lineSpacing() * 4 + 2 * Text7->frameWidth() +
@@ -105,13 +81,13 @@ Form3::Form3(MDIForm1 &principal)
     action->addWidget(Text7);
 
     // The SWR curve of the file read and the resonance found in it, hidden until a file is read.
-    Cadre_Mesure = controles::nomme(new QGroupBox(QStringLiteral("Mesure lue"), this), "Cadre_Mesure");
-    Courbe_ROS = controles::creer<QChartView>("Courbe_ROS", Cadre_Mesure);
+    Cadre_Mesure = cadre("Cadre_Mesure", QStringLiteral("Mesure lue"), this);
+    Courbe_ROS = creer<QChartView>("Courbe_ROS", Cadre_Mesure);
     Courbe_ROS->setAccessibleName(QStringLiteral("Courbe du ROS mesuré selon la fréquence"));
     Courbe_ROS->setRenderHint(QPainter::Antialiasing);
     Courbe_ROS->setFocusPolicy(Qt::NoFocus);
     Courbe_ROS->setMinimumSize(560, 220);
-    Resume_Mesure = controles::creer<QLabel>("Resume_Mesure", Cadre_Mesure);
+    Resume_Mesure = creer<QLabel>("Resume_Mesure", Cadre_Mesure);
     Resume_Mesure->setAccessibleName(QStringLiteral("Résonance mesurée"));
     Resume_Mesure->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *courbe = new QVBoxLayout(Cadre_Mesure);

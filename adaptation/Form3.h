@@ -25,7 +25,7 @@ public:
 
     // Refuses when there is nothing to correct; otherwise shows the initial values and waits for
     // the measured frequency.
-    void preparer();
+    void preparer() override;
 
 private:
     void Calculer_adaptation_Click();

@@ -3,6 +3,7 @@
 
 #include "converter/conversions.h"
 #include "shell/ChampsNumeriques.h"
+#include "shell/Controles.h"
 #include "shell/Module1.h"
 
 #include <QGridLayout>
@@ -14,14 +15,12 @@
 Form5::Form5(MDIForm1 &principal)
     : FenetreTravail(principal, QStringLiteral("Form5"), QStringLiteral("Convertisseur d'unités"))
 {
-    auto *Label26 = new QLabel(QStringLiteral("Nombre à convertir"), this);
-    Label26->setObjectName(QStringLiteral("Label26"));
-    Text26 = new QLineEdit(QStringLiteral("0"), this);
-    Text26->setObjectName(QStringLiteral("Text26"));
-    Label26->setBuddy(Text26);
+    using namespace controles;
+    QLabel *Label26 = legende("Label26", QStringLiteral("Nombre à convertir"), nullptr, this);
+    Text26 = champ("Text26", QStringLiteral("0"), this);
+    associer(Label26, Text26);
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
+    List1 = creer<QListWidget>("List1", this);
     List1->addItems(conversions::entrees());
     List1->setCurrentRow(-1);
     List1->setAccessibleName(QStringLiteral("Conversion"));
@@ -30,15 +29,11 @@ Form5::Form5(MDIForm1 &principal)
     List1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    auto *Command1 = new QPushButton(QStringLiteral("Convertir"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    QPushButton *Command1 = bouton("Command1", QStringLiteral("Convertir"), this);
 
-    auto *Label30 = new QLabel(QStringLiteral("Résultat"), this);
-    Label30->setObjectName(QStringLiteral("Label30"));
-    Text32 = new QLineEdit(QStringLiteral("0"), this);
-    Text32->setObjectName(QStringLiteral("Text32"));
-    Text32->setReadOnly(true);
-    Label30->setBuddy(Text32);
+    QLabel *Label30 = legende("Label30", QStringLiteral("Résultat"), nullptr, this);
+    Text32 = resultat("Text32", QStringLiteral("0"), this);
+    associer(Label30, Text32);
     // Room for the longest results ("393 700,78740 In").
     const int largeur = Text32->fontMetrics().horizontalAdvance(QStringLiteral("000 000 000,00000 Ft"));
     Text26->setMinimumWidth(largeur);
@@ -60,23 +55,21 @@ Form5::Form5(MDIForm1 &principal)
     champs_ = creerChamps();
     champs_->ajouter(ChampsNumeriques::telQuel(Text26, store().Nombre_A_Convertir, accepte::positifOuNul(), {Text32}));
 
-    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form5::convertir);
     // A choice in the list converts at once, made with the mouse or the keyboard.
-    connect(List1, &QListWidget::itemClicked, this, &Form5::List1_Click);
-    connect(List1, &QListWidget::currentRowChanged, this, &Form5::List1_Click);
+    connect(List1, &QListWidget::itemClicked, this, &Form5::convertir);
+    connect(List1, &QListWidget::currentRowChanged, this, &Form5::convertir);
 }
 
 void Form5::preparer()
 {
     Text26->setText(QStringLiteral("1"));
     store().Nombre_A_Convertir = 1;
-    Command1_Click();
+    convertir();
     presenter();
 }
 
-void Form5::List1_Click() { Command1_Click(); }
-
-void Form5::Command1_Click()
+void Form5::convertir()
 {
     if (List1->currentRow() < 0) {
         List1->setCurrentRow(0);  // a choice in the list: it converts

@@ -14,11 +14,11 @@ public:
     explicit Form5(MDIForm1 &principal);
 
     // Starts again from 1, converts it with the conversion chosen last and shows the window.
-    void preparer();
+    void preparer() override;
 
 private:
-    void Command1_Click();
-    void List1_Click();
+    // "Convertir", or a choice in the list.
+    void convertir();
 
     QLineEdit *Text26 = nullptr;
     QListWidget *List1 = nullptr;

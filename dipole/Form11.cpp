@@ -59,9 +59,7 @@ Form11::Form11(MDIForm1 &principal)
             MSHFlexGrid1->setItem(r - 1, c, item);
         }
 
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAlignment(Qt::AlignCenter);
+    Picture1 = controles::dessin("Picture1", this);
     const QPixmap dessin = images::ressource(QStringLiteral(":/dessins/Form11.png"), Picture1->devicePixelRatioF());
     if (!dessin.isNull()) Picture1->setPixmap(dessin);
     controles::nommerDessin(Picture1, controles::sujetDessin(QStringLiteral(":/dessins/Form11.png")));

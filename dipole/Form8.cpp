@@ -49,8 +49,7 @@ constexpr QSize kTailleDessins(400, 230);
 // the resolution; the box stays empty until the drawing is built in.
 QLabel *dessin(const char *nom, const QString &ressource, QWidget *parent)
 {
-    auto *l = controles::creer<QLabel>(nom, parent);
-    l->setAlignment(Qt::AlignCenter);
+    QLabel *l = controles::dessin(nom, parent);
     const QPixmap p = images::ressource(ressource, 2);
     if (!p.isNull()) l->setPixmap(images::reduire(p, kTailleDessins, l->devicePixelRatioF()));
     controles::nommerDessin(l, controles::sujetDessin(ressource));
@@ -99,32 +98,28 @@ void Form8::construire()
                              &Form8::effacerTableau);
 
     // Controls, created in reading order (which is also the tab order).
-    Text1 = controles::creer<QLineEdit>("Text1", this);
+    Text1 = controles::champ("Text1", QString(), this);
     Combo3 = controles::liste("Combo3",
                    {QStringLiteral("Libre choix"), QStringLiteral("160 m"), QStringLiteral("80 m"),
                     QStringLiteral("40 m"), QStringLiteral("30 m"), QStringLiteral("20 m"),
                     QStringLiteral("17 m"), QStringLiteral("15 m"), QStringLiteral("12 m"),
                     QStringLiteral("10 m"), QStringLiteral("6 m")},
                    QStringLiteral("40 m"), false, this);
-    Text2 = controles::creer<QLineEdit>("Text2", this);
+    Text2 = controles::champ("Text2", QString(), this);
     Combo1 = controles::liste("Combo1", {QStringLiteral("Feets"), QStringLiteral("Mètres")},
                    QStringLiteral("Feets"), true, this);
     Combo1->setAccessibleDescription(QStringLiteral("Unité des dimensions"));
-    Text3 = controles::creer<QLineEdit>("Text3", this);
-    Check1 = new QCheckBox(QStringLiteral("Dipole"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
+    Text3 = controles::champ("Text3", QString(), this);
+    Check1 = controles::caseACocher("Check1", QStringLiteral("Dipole"), this);
     Check1->setChecked(true);
-    Text4 = controles::creer<QLineEdit>("Text4", this);
-    Text5 = controles::creer<QLineEdit>("Text5", this);
     // Results only: what they show goes into the table of retained solutions as it stands.
-    Text4->setReadOnly(true);
-    Text5->setReadOnly(true);
-    Text6 = controles::creer<QLineEdit>("Text6", this);
+    Text4 = controles::resultat("Text4", QString(), this);
+    Text5 = controles::resultat("Text5", QString(), this);
+    Text6 = controles::champ("Text6", QString(), this);
     Combo2 = controles::liste("Combo2", {QStringLiteral("AWG"), QStringLiteral("Inche"), QStringLiteral("mm")},
                    QStringLiteral("AWG"), true, this);
     Combo2->setAccessibleDescription(QStringLiteral("Unité du diamètre du fil"));
-    Command1 = new QPushButton(QStringLiteral("Calculer la self"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = controles::bouton("Command1", QStringLiteral("Calculer la self"), this);
     Text7 = controles::creer<QPlainTextEdit>("Text7", this);
     Text7->setAccessibleName(QStringLiteral("Résultats"));
     MSHFlexGrid1 = controles::grille("MSHFlexGrid1", dipole::kPositions, dipole::kColonnes, QString(), true, this);

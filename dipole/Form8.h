@@ -30,7 +30,7 @@ public:
     // Where the retained solutions are shown: given by the main window.
     void lierSolutions(std::function<VueSolutions *(bool creer)> vue) { solutions_ = std::move(vue); }
 
-    void preparer();
+    void preparer() override;
 
     // The window's events.
     void calculer();                  // Command1

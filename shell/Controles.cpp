@@ -2,13 +2,16 @@
 #include "shell/Controles.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QHeaderView>
 #include <QRadioButton>
@@ -87,6 +90,13 @@ void nommerDessin(QLabel *cadre, const QString &sujet)
     cadre->setAccessibleName(QStringLiteral("Dessin : ") + sujet);
 }
 
+QLabel *dessin(const char *nom, QWidget *parent)
+{
+    auto *l = nomme(new QLabel(parent), nom);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
 QPushButton *bouton(const char *nom, const QString &texte, QWidget *parent)
 {
     return nomme(new QPushButton(texte, parent), nom);
@@ -95,6 +105,43 @@ QPushButton *bouton(const char *nom, const QString &texte, QWidget *parent)
 QRadioButton *option(const char *nom, const QString &texte, QWidget *parent)
 {
     return nomme(new QRadioButton(texte, parent), nom);
+}
+
+QCheckBox *caseACocher(const char *nom, const QString &texte, QWidget *parent)
+{
+    return nomme(new QCheckBox(texte, parent), nom);
+}
+
+QGroupBox *cadre(const char *nom, const QString &titre, QWidget *parent)
+{
+    return nomme(new QGroupBox(titre, parent), nom);
+}
+
+QFrame *separateur(const char *nom, QWidget *parent)
+{
+    auto *f = nomme(new QFrame(parent), nom);
+    f->setFrameShape(QFrame::HLine);
+    f->setFrameShadow(QFrame::Sunken);
+    return f;
+}
+
+QLineEdit *champ(const char *nom, const QString &texte, QWidget *parent)
+{
+    return nomme(new QLineEdit(texte, parent), nom);
+}
+
+QLineEdit *resultat(const char *nom, const QString &texte, QWidget *parent)
+{
+    QLineEdit *e = champ(nom, texte, parent);
+    e->setReadOnly(true);
+    return e;
+}
+
+QPlainTextEdit *zoneResultat(const char *nom, const QString &texte, QWidget *parent)
+{
+    auto *z = nomme(new QPlainTextEdit(texte, parent), nom);
+    z->setReadOnly(true);
+    return z;
 }
 
 QComboBox *liste(const char *nom, const QStringList &entrees, const QString &texteModele,
@@ -127,6 +174,13 @@ void Rangees::rangee(QLabel *legende, QWidget *champ)
 {
     grille_->addWidget(legende, ligne_, 0);
     grille_->addWidget(champ, ligne_++, 1);
+}
+
+QLabel *Rangees::rangee(const char *nomLegende, const QString &texte, QWidget *champ)
+{
+    QLabel *l = legende(nomLegende, texte, champ);
+    rangee(l, champ);
+    return l;
 }
 
 void Rangees::travers(QWidget *w, Qt::Alignment alignement) { grille_->addWidget(w, ligne_++, 0, 1, 2, alignement); }

@@ -7,11 +7,16 @@
 #include <Qt>
 #include <QStringList>
 
+class QCheckBox;
 class QComboBox;
 class QFileDialog;
+class QFrame;
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLayout;
+class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
@@ -46,8 +51,22 @@ void changerLegende(QLabel *legende, const QString &texte);
 QString sujetDessin(const QString &fichier);
 // Names a picture box after what it shows now: "Dessin : " and the subject.
 void nommerDessin(QLabel *cadre, const QString &sujet);
+// A picture box: what it shows is centred in it.
+QLabel *dessin(const char *nom, QWidget *parent = nullptr);
+
 QPushButton *bouton(const char *nom, const QString &texte, QWidget *parent = nullptr);
 QRadioButton *option(const char *nom, const QString &texte, QWidget *parent = nullptr);
+QCheckBox *caseACocher(const char *nom, const QString &texte, QWidget *parent = nullptr);
+QGroupBox *cadre(const char *nom, const QString &titre, QWidget *parent = nullptr);
+// A sunken horizontal line between two parts of a window.
+QFrame *separateur(const char *nom, QWidget *parent = nullptr);
+
+// A one-line field the user types in, with its first text.
+QLineEdit *champ(const char *nom, const QString &texte = {}, QWidget *parent = nullptr);
+// A one-line field that only the program writes.
+QLineEdit *resultat(const char *nom, const QString &texte = {}, QWidget *parent = nullptr);
+// A several-line text that only the program writes.
+QPlainTextEdit *zoneResultat(const char *nom, const QString &texte = {}, QWidget *parent = nullptr);
 
 // A list with its entries and no entry chosen, showing its design text until one is: as a
 // placeholder, or as the edit text of a list that accepts typing.
@@ -62,6 +81,8 @@ public:
     explicit Rangees(QGridLayout *grille) : grille_(grille) {}
 
     void rangee(QLabel *legende, QWidget *champ);
+    // A new caption `nomLegende` beside its field, which it names; returns the caption.
+    QLabel *rangee(const char *nomLegende, const QString &texte, QWidget *champ);
     void travers(QWidget *w, Qt::Alignment alignement = {});
     void travers(QLayout *l);
     void aDroite(QWidget *w);

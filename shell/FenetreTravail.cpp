@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/FenetreTravail.h"
 
-#include "shell/Controles.h"
 #include "shell/ChampsNumeriques.h"
 #include "shell/Controles.h"
 #include "shell/MDIForm1.h"

@@ -28,6 +28,10 @@ public:
     // The window's "Retour au menu" button (Retour_Menu): a click calls retour().
     QPushButton *boutonRetour();
 
+    // Opening from the menu: brings the window to its opening state and shows it (unless it says
+    // why it cannot open). By default it only shows the window.
+    virtual void preparer() { presenter(); }
+
     // Shows the window in the main window's area, in front.
     void presenter();
     // Hides the window (its texts stay as they are until it is shown again).

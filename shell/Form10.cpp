@@ -39,26 +39,21 @@ Form10::Form10(MDIForm1 &principal)
     MSHFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSHFlexGrid1->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
 
-    Check1 = new QCheckBox(QStringLiteral("Modifier les fréquences des bandes"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
+    using namespace controles;
+    Check1 = caseACocher("Check1", QStringLiteral("Modifier les fréquences des bandes"), this);
 
-    Label1 = new QLabel(QStringLiteral("Saisir une valeur, puis cliquer sur la case à modifier"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = legende("Label1", QStringLiteral("Saisir une valeur, puis cliquer sur la case à modifier"), nullptr, this);
     Label1->setEnabled(false);
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1 = champ("Text1", QString(), this);
     Text1->setEnabled(false);
-    Label1->setBuddy(Text1);
+    associer(Label1, Text1);
 
-    Valider_Sauvegarder = new QPushButton(QStringLiteral("Valider et sauvegarder"), this);
-    Valider_Sauvegarder->setObjectName(QStringLiteral("Valider_Sauvegarder"));
+    Valider_Sauvegarder = bouton("Valider_Sauvegarder", QStringLiteral("Valider et sauvegarder"), this);
     Valider_Sauvegarder->setToolTip(
         QStringLiteral("Ne pas oublier de fermer et relancer le logiciel pour une prise en compte "
                        "des nouveaux paramètres"));
-    Annuler = new QPushButton(QStringLiteral("Annuler"), this);
-    Annuler->setObjectName(QStringLiteral("Annuler"));
-    auto *Quitter = new QPushButton(QStringLiteral("Quitter"), this);
-    Quitter->setObjectName(QStringLiteral("Quitter"));
+    Annuler = bouton("Annuler", QStringLiteral("Annuler"), this);
+    QPushButton *Quitter = bouton("Quitter", QStringLiteral("Quitter"), this);
     QPushButton *Retour_Menu = boutonRetour();
 
     auto *saisie = new QHBoxLayout;
@@ -78,13 +73,13 @@ Form10::Form10(MDIForm1 &principal)
     page->addLayout(saisie);
     page->addLayout(boutons);
 
-    connect(Check1, &QCheckBox::clicked, this, &Form10::Check1_Click);
+    connect(Check1, &QCheckBox::clicked, this, &Form10::basculerEdition);
     connect(MSHFlexGrid1, &QTableWidget::cellClicked, this,
             [this](int row, int col) { placer(row + 1, col); });
     connect(MSHFlexGrid1->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int col) { placer(0, col); });
-    connect(Annuler, &QPushButton::clicked, this, &Form10::Annuler_Click);
-    connect(Valider_Sauvegarder, &QPushButton::clicked, this, &Form10::Valider_Sauvegarder_Click);
+    connect(Annuler, &QPushButton::clicked, this, &Form10::annuler);
+    connect(Valider_Sauvegarder, &QPushButton::clicked, this, &Form10::validerEtSauvegarder);
     connect(Quitter, &QPushButton::clicked, this, &Form10::retour);
 }
 
@@ -171,7 +166,7 @@ void Form10::preparer()
 void Form10::cocher(bool coche)
 {
     Check1->setChecked(coche);
-    Check1_Click();
+    basculerEdition();
 }
 
 void Form10::activerBoutons(bool actifs)
@@ -180,7 +175,7 @@ void Form10::activerBoutons(bool actifs)
     Annuler->setEnabled(actifs);
 }
 
-void Form10::Check1_Click()
+void Form10::basculerEdition()
 {
     const bool coche = Check1->isChecked();
     if (coche) {
@@ -220,7 +215,7 @@ void Form10::placer(int ligne, int colonne)
     activerBoutons(true);
 }
 
-void Form10::Annuler_Click()
+void Form10::annuler()
 {
     if (!Check1->isChecked()) return;
     Module1 &m = store();
@@ -237,14 +232,14 @@ void Form10::Annuler_Click()
     cocher(false);
 }
 
-void Form10::Valider_Sauvegarder_Click()
+void Form10::validerEtSauvegarder()
 {
     if (!Check1->isChecked()) return;
     const auto reponse = messages::afficher(
         this, QStringLiteral("Voulez vous enregistrer ces modifications"), QStringLiteral("Sauvegarder"),
         QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No);
     if (reponse != QMessageBox::Yes) {
-        Annuler_Click();
+        annuler();
         return;
     }
     const Module1 &m = store();

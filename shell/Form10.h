@@ -17,14 +17,15 @@ public:
     explicit Form10(MDIForm1 &principal);
 
     // Fills the grid from the band table, leaves edit mode and shows the window.
-    void preparer();
+    void preparer() override;
 
 private:
-    void Check1_Click();
+    // A click on the edit check box.
+    void basculerEdition();
     // Grid click on cell (ligne, colonne) of the table, heading row 0.
     void placer(int ligne, int colonne);
-    void Annuler_Click();
-    void Valider_Sauvegarder_Click();
+    void annuler();
+    void validerEtSauvegarder();
     void retour() override;  // "Retour au menu" and "Quitter": editing ends, the window hides
 
     // Ticks or unticks the edit check box, as a click on it does.

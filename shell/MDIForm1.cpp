@@ -45,15 +45,15 @@ MDIForm1::MDIForm1(const QString &dataDir, QWidget *parent)
     };
     const Entree entrees[] = {
         {"Quitter", QStringLiteral("Quitter"), &MDIForm1::quitter},
-        {"Parametres", QStringLiteral("Paramètres"), &MDIForm1::ouvrirParametres},
-        {"Antenne", QStringLiteral("Les antennes"), &MDIForm1::ouvrirAntennes},
-        {"Adaptations", QStringLiteral("Adaptation"), &MDIForm1::ouvrirAdaptation},
-        {"VSWR", QStringLiteral("VSWR"), &MDIForm1::ouvrirMesures},
-        {"Calculs", QStringLiteral("Calculs"), &MDIForm1::ouvrirCalculs},
-        {"Convertir", QStringLiteral("Convertir"), &MDIForm1::ouvrirConvertisseur},
-        {"Dipole_Raccourci", QStringLiteral("Dipole raccourci"), &MDIForm1::ouvrirDipoleRaccourci},
-        {"Les_Cables", QStringLiteral("Les câbles "), &MDIForm1::ouvrirCables},
-        {"Infos", QStringLiteral("Infos"), &MDIForm1::ouvrirInfos},
+        {"Parametres", QStringLiteral("Paramètres"), &MDIForm1::ouvrir<Form10>},
+        {"Antenne", QStringLiteral("Les antennes"), &MDIForm1::ouvrir<Form1>},
+        {"Adaptations", QStringLiteral("Adaptation"), &MDIForm1::ouvrir<Form3>},
+        {"VSWR", QStringLiteral("VSWR"), &MDIForm1::ouvrir<Form9>},
+        {"Calculs", QStringLiteral("Calculs"), &MDIForm1::ouvrir<Form6>},
+        {"Convertir", QStringLiteral("Convertir"), &MDIForm1::ouvrir<Form5>},
+        {"Dipole_Raccourci", QStringLiteral("Dipole raccourci"), &MDIForm1::ouvrir<Form8>},
+        {"Les_Cables", QStringLiteral("Les câbles "), &MDIForm1::ouvrir<Form7>},
+        {"Infos", QStringLiteral("Infos"), &MDIForm1::ouvrir<frmAbout>},
     };
     for (const Entree &e : entrees) {
         QAction *a = menuBar()->addAction(e.legende);
@@ -208,21 +208,3 @@ void MDIForm1::quitter()
     close();
     QCoreApplication::quit();
 }
-
-void MDIForm1::ouvrirInfos() { fenetre<frmAbout>()->preparer(); }
-
-void MDIForm1::ouvrirParametres() { fenetre<Form10>()->preparer(); }
-
-void MDIForm1::ouvrirAntennes() { fenetre<Form1>()->preparer(); }
-
-void MDIForm1::ouvrirAdaptation() { fenetre<Form3>()->preparer(); }
-
-void MDIForm1::ouvrirMesures() { fenetre<Form9>()->preparer(); }
-
-void MDIForm1::ouvrirCalculs() { fenetre<Form6>()->preparer(); }
-
-void MDIForm1::ouvrirConvertisseur() { fenetre<Form5>()->preparer(); }
-
-void MDIForm1::ouvrirDipoleRaccourci() { fenetre<Form8>()->preparer(); }
-
-void MDIForm1::ouvrirCables() { fenetre<Form7>()->preparer(); }

@@ -54,17 +54,13 @@ public:
         return f;
     }
 
-    // Menu entries.
+    // Menu entries: leaving the program, or opening the working window of type F.
     void quitter();
-    void ouvrirParametres();
-    void ouvrirAntennes();
-    void ouvrirAdaptation();
-    void ouvrirMesures();
-    void ouvrirCalculs();
-    void ouvrirConvertisseur();
-    void ouvrirDipoleRaccourci();
-    void ouvrirCables();
-    void ouvrirInfos();
+    template <class F>
+    void ouvrir()
+    {
+        fenetre<F>()->preparer();
+    }
 
 private:
     void installer(QWidget *fenetre);

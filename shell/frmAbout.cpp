@@ -39,32 +39,22 @@ frmAbout::frmAbout(MDIForm1 &principal)
     const QString titre = QStringLiteral("Orvalis");
     const QString saut = store().Saut_Ligne;
 
-    auto *picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
+    using namespace controles;
+    QLabel *picIcon = dessin("picIcon", this);
     picIcon->setPixmap(iconeProgramme().pixmap(64, 64));
-    controles::nommerDessin(picIcon, QStringLiteral("icône d'Orvalis"));
+    nommerDessin(picIcon, QStringLiteral("icône d'Orvalis"));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    lblTitle_ = new QLabel(QStringLiteral("Titre"), this);
-    lblTitle_->setObjectName(QStringLiteral("lblTitle"));
-    lblVersion_ = new QLabel(QStringLiteral("Version"), this);
-    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
-    lblDisclaimer_ = new QLabel(this);
-    lblDisclaimer_->setObjectName(QStringLiteral("lblDisclaimer"));
+    lblTitle_ = legende("lblTitle", QStringLiteral("Titre"), nullptr, this);
+    lblVersion_ = legende("lblVersion", QStringLiteral("Version"), nullptr, this);
+    lblDisclaimer_ = legende("lblDisclaimer", QString(), nullptr, this);
     lblDisclaimer_->setWordWrap(true);
     lblDisclaimer_->setMinimumWidth(420);
 
-    auto *line1 = new QFrame(this);
-    line1->setObjectName(QStringLiteral("Line1"));
-    line1->setFrameShape(QFrame::HLine);
-    line1->setFrameShadow(QFrame::Sunken);
-    auto *line2 = new QFrame(this);
-    line2->setObjectName(QStringLiteral("Line2"));
-    line2->setFrameShape(QFrame::HLine);
-    line2->setFrameShadow(QFrame::Sunken);
+    QFrame *line1 = separateur("Line1", this);
+    QFrame *line2 = separateur("Line2", this);
 
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    QPushButton *cmdOK = bouton("cmdOK", QStringLiteral("OK"), this);
     connect(cmdOK, &QPushButton::clicked, this, &FenetreTravail::cacher);
 
     auto *grille = new QGridLayout(this);
@@ -94,4 +84,3 @@ frmAbout::frmAbout(MDIForm1 &principal)
         saut + QStringLiteral("Vérifier la cohérence des résultats présentés."));
 }
 
-void frmAbout::preparer() { presenter(); }

@@ -10,7 +10,6 @@ class frmAbout : public FenetreTravail {
     Q_OBJECT
 public:
     explicit frmAbout(MDIForm1 &principal);
-    void preparer();
 
 private:
     QLabel *lblTitle_ = nullptr;

@@ -26,7 +26,7 @@ public:
 
     // Menu "Calculs": every field rewritten from the program-wide values, every calculator run
     // once, the coil back in inductance mode, the page shown as it was.
-    void preparer();
+    void preparer() override;
 
     // The cable chooser's export: the chosen velocity factor in its field, then the cut lengths.
     void recevoirVelocite();

@@ -46,14 +46,10 @@ Form7::Form7(MDIForm1 &principal)
         MSHFlexGrid1->setHorizontalHeaderItem(c, new QTableWidgetItem);
     }
 
-    Label1 = new QLabel(QStringLiteral("Cliquer sur une ligne pour exporter le Coéficient de Vélocité"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Text1 = new QLineEdit;
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setReadOnly(true);
-    Label1->setBuddy(Text1);
-    Exporter_Cable = new QPushButton(QStringLiteral("exporter et fermer"));
-    Exporter_Cable->setObjectName(QStringLiteral("Exporter_Cable"));
+    Label1 = controles::legende("Label1", QStringLiteral("Cliquer sur une ligne pour exporter le Coéficient de Vélocité"));
+    Text1 = controles::resultat("Text1");
+    controles::associer(Label1, Text1);
+    Exporter_Cable = controles::bouton("Exporter_Cable", QStringLiteral("exporter et fermer"));
     Retour_Menu = boutonRetour();
     for (QWidget *w : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Text1),
                        static_cast<QWidget *>(Exporter_Cable)})

@@ -18,7 +18,7 @@ public:
     explicit Form7(MDIForm1 &principal);
 
     // Menu "Les câbles ": the grid refilled and shown, the export controls left as they were.
-    void preparer();
+    void preparer() override;
     // "Choisir un câble" of the toolbox: the same, with the export controls shown.
     void choisirPourLaBoite();
 
