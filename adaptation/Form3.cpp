@@ -125,8 +125,8 @@ Form3::Form3(MDIForm1 &principal)
     champs_->ajouter(ChampsNumeriques::decimales(Text4, store().Frequence_Resonance_Mesuree, accepte::strictementPositif(),
                                                  3, QStringLiteral(" Mhz"), {Text5, Text6, Text7}));
 
-    connect(Calculer_adaptation, &QPushButton::clicked, this, &Form3::Calculer_adaptation_Click);
-    connect(Lire_Mesure, &QPushButton::clicked, this, &Form3::Lire_Mesure_Click);
+    connect(Calculer_adaptation, &QPushButton::clicked, this, &Form3::calculerAdaptation);
+    connect(Lire_Mesure, &QPushButton::clicked, this, &Form3::choisirMesure);
 }
 
 int Form3::typeFilaire() const
@@ -166,7 +166,7 @@ void Form3::preparer()
     Text4->setFocus(Qt::OtherFocusReason);
 }
 
-void Form3::Calculer_adaptation_Click()
+void Form3::calculerAdaptation()
 {
     Module1 &m = store();
     if (Text4->text().isEmpty() || !(m.Frequence_Resonance_Mesuree > 0)) {
@@ -202,7 +202,7 @@ void Form3::Calculer_adaptation_Click()
     if (!doute.isEmpty()) informer(doute, kTitreInformation);
 }
 
-void Form3::Lire_Mesure_Click()
+void Form3::choisirMesure()
 {
     // As a click on the button does, the focus leaves the field being typed in first.
     Lire_Mesure->setFocus(Qt::MouseFocusReason);

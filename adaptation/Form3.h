@@ -28,9 +28,9 @@ public:
     void preparer() override;
 
 private:
-    void Calculer_adaptation_Click();
+    void calculerAdaptation();
     // Asks for a Touchstone file, then reads it.
-    void Lire_Mesure_Click();
+    void choisirMesure();
     // Enters the resonance of the file into the measured frequency and shows its curve; a file
     // that cannot be read, or whose resonance the field refuses, changes nothing and says why.
     void lireMesure(const QString &chemin);

@@ -42,7 +42,7 @@ constexpr QSize kImageMax(480, 360);
 
 QLineEdit *champ(const char *nom, const QString &texte)
 {
-    auto *e = nomme(new QLineEdit(texte), nom);
+    QLineEdit *e = controles::champ(nom, texte);
     e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0 000,000 Mhz__")));
     return e;
 }
@@ -54,33 +54,14 @@ QComboBox *liste(const char *nom, const QStringList &entrees, const QString &tex
     return c;
 }
 
-// A tab's frame, filled from the top: captions beside their fields, or controls the whole width;
-// its calculate button at the foot, on the right.
-class Cadre {
-public:
-    Cadre(const char *nom, const QString &titre)
-        : boite_(nomme(new QGroupBox(titre), nom)), grille_(new QGridLayout(boite_)), rangees_(grille_)
-    {
-        grille_->setColumnStretch(1, 1);
-    }
-    void rangee(const char *nomLegende, const QString &texte, QWidget *champ)
-    {
-        rangees_.rangee(legende(nomLegende, texte, champ), champ);
-    }
-    void entier(QWidget *w) { rangees_.travers(w); }
-    void entier(QLayout *l) { rangees_.travers(l); }
-    QGroupBox *pied(QPushButton *calculer)
-    {
-        rangees_.pousser();
-        rangees_.travers(calculer, Qt::AlignRight);
-        return boite_;
-    }
-
-private:
-    QGroupBox *boite_;
-    QGridLayout *grille_;
-    controles::Rangees rangees_;
-};
+// A tab's frame: captions beside their fields, which take the width left, or controls the whole
+// width; its calculate button at the foot.
+controles::Formulaire cadre(const char *nom, const QString &titre)
+{
+    controles::Formulaire f(nom, titre);
+    f.grille()->setColumnStretch(1, 1);
+    return f;
+}
 
 }  // namespace
 
@@ -123,10 +104,10 @@ void Form1::construire()
                                     "inférieur"),
                      Combo1);
 
-    TabStrip1 = nomme(new QTabWidget, "TabStrip1");
+    TabStrip1 = controles::creer<QTabWidget>("TabStrip1");
 
     // Wire antennas.
-    Cadre filaire("Frame1", QStringLiteral("Antennes filaire"));
+    controles::Formulaire filaire = cadre("Frame1", QStringLiteral("Antennes filaire"));
     Combo2 = liste("Combo2",
                    {QStringLiteral("Antenne quart d'onde (Ground Plane)"),
                     QStringLiteral("Antenne dipôle (Center-Fed)"),
@@ -137,7 +118,7 @@ void Form1::construire()
                     QStringLiteral("Antenne Loop onde entière"), QStringLiteral("Antenne Double Bazooka")},
                    QStringLiteral("Antenne quart d'onde (Ground Plane)"));
     Combo2->setAccessibleDescription(QStringLiteral("Type d'antenne filaire"));
-    filaire.entier(Combo2);
+    filaire.travers(Combo2);
     filaire.rangee("Label2", QStringLiteral("Fréquence d'accord"), Text2 = champ("Text2", QStringLiteral("Text2")));
     filaire.rangee("Label1", QStringLiteral("Facteur de raccourcissement"),
                    Text1 = champ("Text1", QStringLiteral("Text1")));
@@ -151,13 +132,13 @@ void Form1::construire()
         w->setSizePolicy(p);
         w->hide();
     }
-    filaire.entier(Label12);
-    filaire.entier(Combo5);
+    filaire.travers(Label12);
+    filaire.travers(Combo5);
     Calculer_Filaire = bouton("Calculer_Filaire", QStringLiteral("Calculer"));
     TabStrip1->addTab(filaire.pied(Calculer_Filaire), QStringLiteral("Antennes filaire"));
 
     // Yagi antennas.
-    Cadre yagi("Frame2", QStringLiteral("Antenne Yagi"));
+    controles::Formulaire yagi = cadre("Frame2", QStringLiteral("Antenne Yagi"));
     Combo3 = liste("Combo3",
                    {QStringLiteral("Antenne YAGI 3 éléments (Varnasse, Q5ZT)"),
                     QStringLiteral("Antenne YAGI 4 éléments (Varnasse, Q5ZT)"),
@@ -165,13 +146,13 @@ void Form1::construire()
                     QStringLiteral("Antenne YAGI 9 éléments (Belvanter, Q8WK)")},
                    QStringLiteral("Antenne YAGY VHF 3 éléments ( Q5ZT) "));
     Combo3->setAccessibleDescription(QStringLiteral("Modèle d'antenne Yagi"));
-    yagi.entier(Combo3);
+    yagi.travers(Combo3);
     yagi.rangee("Label4", QStringLiteral("Fréquence d'accord"), Text4 = champ("Text4", QStringLiteral("Text4")));
     Calculer_Yagi = bouton("Calculer_Yagi", QStringLiteral("Calculer"));
     TabStrip1->addTab(yagi.pied(Calculer_Yagi), QStringLiteral("Antenne Yagi"));
 
     // Quad and Delta-Loop antennas.
-    Cadre quad("Frame3", QStringLiteral("Antenne Quad et Delta-Loop"));
+    controles::Formulaire quad = cadre("Frame3", QStringLiteral("Antenne Quad et Delta-Loop"));
     Combo4 = liste("Combo4",
                    {QStringLiteral("Antenne Quad 1 radiateur seulement"),
                     QStringLiteral("Antenne Quad 1 radiateur et 1 directeur"),
@@ -183,14 +164,14 @@ void Form1::construire()
                     QStringLiteral("Antenne Delta Loop 3 éléments")},
                    QStringLiteral("Antenne Quad 1 directeur"));
     Combo4->setAccessibleDescription(QStringLiteral("Modèle d'antenne Quad ou Delta-Loop"));
-    quad.entier(Combo4);
+    quad.travers(Combo4);
     // Shows the band's frequency; typing in it changes nothing.
     quad.rangee("Label8", QStringLiteral("Fréquence d'accord"), Text8 = champ("Text8", QString()));
     Calculer_Quad = bouton("Calculer_Quad", QStringLiteral("Calculer"));
     TabStrip1->addTab(quad.pied(Calculer_Quad), QStringLiteral("Quad et Delta-Loop"));
 
     // Levy antenna.
-    Cadre levy("Frame4", QStringLiteral("L'antenne Lévy"));
+    controles::Formulaire levy = cadre("Frame4", QStringLiteral("L'antenne Lévy"));
     levy.rangee("Label7", QStringLiteral("Fréquence la plus basse utilisée"),
                 Text12 = champ("Text12", QStringLiteral("Text12")));
     levy.rangee("Label11", QStringLiteral("Longueur du dipôle( L+L)"),
@@ -205,29 +186,27 @@ void Form1::construire()
                    {QStringLiteral("Ligne 300 Ohm = 0.82"), QStringLiteral("Ligne 450 Ohm = 0.905"),
                     QStringLiteral("Ligne 600 Ohm = 0.93"), QStringLiteral("Ligne 1200 Ohm = 0.97")},
                    QStringLiteral("Ligne 300 Ohm = 0.82"));
-    levy.entier(legende("Label14", QStringLiteral("Coéficient de vélocité de la ligne bifilaire"), Combo6));
-    levy.entier(Combo6);
-    Option1 = nomme(new QRadioButton(QStringLiteral("Calcul en Foots")), "Option1");
-    Option2 = nomme(new QRadioButton(QStringLiteral("Calcul en Mètres")), "Option2");
+    levy.travers(legende("Label14", QStringLiteral("Coéficient de vélocité de la ligne bifilaire"), Combo6));
+    levy.travers(Combo6);
+    Option1 = controles::option("Option1", QStringLiteral("Calcul en Foots"));
+    Option2 = controles::option("Option2", QStringLiteral("Calcul en Mètres"));
     Option1->setChecked(true);
     auto *unites = new QHBoxLayout;
     unites->addWidget(Option1);
     unites->addWidget(Option2);
     unites->addStretch(1);
-    levy.entier(unites);
+    levy.travers(unites);
     Calculer_Levy = bouton("Calculer_Levy", QStringLiteral("Calculer la ligne"));
     TabStrip1->addTab(levy.pied(Calculer_Levy), QStringLiteral("Antenne Levy"));
     TabStrip1->setUsesScrollButtons(false);  // every tab's caption in full
 
     // The result box and the drawing, shared by the tabs.
-    Text3 = nomme(new QPlainTextEdit(QStringLiteral("Text3")), "Text3");
+    Text3 = controles::zoneResultat("Text3", QStringLiteral("Text3"));
     Text3->setAccessibleName(QStringLiteral("Résultats"));
-    Text3->setReadOnly(true);
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text3->setMinimumSize(Text3->fontMetrics().horizontalAdvance(QString(64, QLatin1Char('n'))),
                           Text3->fontMetrics().lineSpacing() * 16);
-    Picture1 = nomme(new QLabel, "Picture1");
-    Picture1->setAlignment(Qt::AlignCenter);
+    Picture1 = controles::dessin("Picture1");
     Picture1->setFrameShape(QFrame::StyledPanel);
     // The drawings keep their place whatever is shown. A box of fixed size also spares the window
     // a new layout each time a drawing is changed.
@@ -275,25 +254,12 @@ void Form1::declarerChamps()
     Module1 &s = store();
     champs_ = creerChamps();
 
-    ChampsNumeriques::Champ k;
-    k.champ = Text1;
-    k.test = accepte::entre(0.69, true, 1.1, false);
-    k.enregistrer = [&s](double x) { s.Facteur_Raccourcissement = float(x); };
-    k.resultats = {Text3};  // the typed text stays as it is
-    champs_->ajouter(k);
+    using C = ChampsNumeriques;
+    // The shortening factor keeps the text typed.
+    champs_->ajouter(C::telQuel(Text1, s.Facteur_Raccourcissement, accepte::entre(0.69, true, 1.1, false), {Text3}));
 
-    // A frequency field: shown with three decimals and " Mhz".
-    const auto frequence = [&](QLineEdit *champ, float &valeur, accepte::Test test,
-                               std::function<void()> effets) {
-        ChampsNumeriques::Champ c;
-        c.champ = champ;
-        c.test = std::move(test);
-        c.enregistrer = [&valeur](double x) { valeur = float(x); };
-        c.affichage = [&valeur] { return fn(valeur, 3) + QStringLiteral(" Mhz"); };
-        c.resultats = {Text3};
-        c.effets = std::move(effets);
-        champs_->ajouter(c);
-    };
+    // The frequency fields: shown with three decimals and " Mhz".
+    const QString mhz = QStringLiteral(" Mhz");
     const auto utilisable = [](double x) { return frequenceUtilisable(x); };
     // A typed frequency names its band by its wavelength and frees the band choice.
     const auto libreChoix = [this](float longueurOnde) {
@@ -301,25 +267,20 @@ void Form1::declarerChamps()
         Combo1->setCurrentIndex(0);
         bandeAppliquee_ = 0;
     };
-    frequence(Text2, s.Frequence_Accord, accepte::auMoins(0.1), [this, libreChoix] {
-        Module1 &m = store();
-        m.Longueur_Onde = 300 / m.Frequence_Accord;
-        libreChoix(m.Longueur_Onde);
-    });
-    frequence(Text4, s.Frequence_Yagi, utilisable,
-              [this, libreChoix] { libreChoix(300 / store().Frequence_Yagi); });
-    frequence(Text12, s.Frequence_Levy, utilisable, {});
+    champs_->ajouter(C::decimales(Text2, s.Frequence_Accord, accepte::auMoins(0.1), 3, mhz, {Text3})).effets =
+        [this, libreChoix] {
+            Module1 &m = store();
+            m.Longueur_Onde = 300 / m.Frequence_Accord;
+            libreChoix(m.Longueur_Onde);
+        };
+    champs_->ajouter(C::decimales(Text4, s.Frequence_Yagi, utilisable, 3, mhz, {Text3})).effets =
+        [this, libreChoix] { libreChoix(300 / store().Frequence_Yagi); };
+    champs_->ajouter(C::decimales(Text12, s.Frequence_Levy, utilisable, 3, mhz, {Text3}));
 
-    ChampsNumeriques::Champ levy;
-    levy.champ = Text11;
-    levy.test = accepte::strictementPositif();
-    levy.enregistrer = [&s](double x) { s.Longueur_Levy = float(x); };
-    levy.resultats = {Text3};
-    levy.effets = [this] {
+    champs_->ajouter(C::telQuel(Text11, s.Longueur_Levy, accepte::strictementPositif(), {Text3})).effets = [this] {
         Combo7->setCurrentIndex(0);
         choisirLongueurLevy();
     };
-    champs_->ajouter(levy);
 }
 
 void Form1::preparer()

@@ -25,7 +25,7 @@ public:
     explicit Form1(MDIForm1 &principal);
 
     // Opening from the menu: shows the window on its current tab and applies the 20 m band.
-    void preparer();
+    void preparer() override;
 
 private:
     void construire();

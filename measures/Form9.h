@@ -23,7 +23,7 @@ public:
 
     // Menu entry "VSWR": shows the window, writes the fields from the program-wide values, shows
     // the VSWR page and runs the VSWR calculation.
-    void preparer();
+    void preparer() override;
 
 private:
     void construire();

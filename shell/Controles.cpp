@@ -193,6 +193,17 @@ void Rangees::sauter(int hauteur) { grille_->setRowMinimumHeight(ligne_++, haute
 
 void Rangees::pousser() { grille_->setRowStretch(ligne_++, 1); }
 
+Formulaire::Formulaire(const char *nom, const QString &titre) : Formulaire(controles::cadre(nom, titre)) {}
+
+Formulaire::Formulaire(QGroupBox *cadre) : Rangees(new QGridLayout(cadre)), cadre_(cadre) {}
+
+QGroupBox *Formulaire::pied(QPushButton *bouton)
+{
+    pousser();
+    travers(bouton, Qt::AlignRight);
+    return cadre_;
+}
+
 QTableWidget *grille(const char *nom, int lignes, int colonnes, const QString &nomAccessible,
                      bool sansDefilement, QWidget *parent)
 {

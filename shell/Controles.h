@@ -91,9 +91,27 @@ public:
     // An empty row that takes the height left over, pushing the rows after it down.
     void pousser();
 
+    QGridLayout *grille() const { return grille_; }
+
 private:
     QGridLayout *grille_;
     int ligne_ = 0;
+};
+
+// A frame filled as a two-column form, from the top.
+class Formulaire : public Rangees
+{
+public:
+    // A new frame `nom` with its title.
+    Formulaire(const char *nom, const QString &titre);
+    explicit Formulaire(QGroupBox *cadre);
+
+    QGroupBox *cadre() const { return cadre_; }
+    // The frame's button at its foot, on the right, under the room left over; returns the frame.
+    QGroupBox *pied(QPushButton *bouton);
+
+private:
+    QGroupBox *cadre_;
 };
 
 // A grid of texts the user reads but does not edit (`nomAccessible` for screen readers, unless a

@@ -39,8 +39,6 @@ using controles::option;
 
 namespace {
 
-QString nom(const char *n) { return QString::fromLatin1(n); }
-
 QLabel *legende(const char *objet, const QString &texte)
 {
     auto *l = controles::legende(objet, texte);
@@ -48,14 +46,14 @@ QLabel *legende(const char *objet, const QString &texte)
     return l;
 }
 
-// Fills a frame row by row: a caption on the left, its field on the right.
-class Grille {
+// A frame filled row by row: a caption on the left, its field on the right.
+class Grille : public controles::Formulaire {
 public:
-    explicit Grille(QWidget *cadre) : g_(new QGridLayout(cadre)), rangees_(g_)
+    explicit Grille(QGroupBox *cadre) : Formulaire(cadre)
     {
-        g_->setColumnStretch(0, 3);
-        g_->setColumnStretch(1, 2);
-        g_->setColumnMinimumWidth(0, cadre->fontMetrics().averageCharWidth() * 34);
+        grille()->setColumnStretch(0, 3);
+        grille()->setColumnStretch(1, 2);
+        grille()->setColumnMinimumWidth(0, cadre->fontMetrics().averageCharWidth() * 34);
     }
 
     // A caption and its one-line field; `resultat`: only the program writes it.
@@ -63,12 +61,10 @@ public:
                      bool resultat = false, QLabel **l = nullptr)
     {
         QLabel *cap = legende(nomLegende, texte);
-        auto *e = new QLineEdit;
-        e->setObjectName(nom(nomChamp));
-        e->setReadOnly(resultat);
+        QLineEdit *e = resultat ? controles::resultat(nomChamp) : controles::champ(nomChamp);
         e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QString(18, u'0')));
-        cap->setBuddy(e);
-        rangees_.rangee(cap, e);
+        controles::associer(cap, e);
+        rangee(cap, e);
         if (l) *l = cap;
         return e;
     }
@@ -77,9 +73,7 @@ public:
     QPlainTextEdit *zone(const char *nomLegende, const QString &texte, const char *nomChamp,
                          int lignes, const QString &modele)
     {
-        auto *z = new QPlainTextEdit;
-        z->setObjectName(nom(nomChamp));
-        z->setReadOnly(true);
+        QPlainTextEdit *z = controles::zoneResultat(nomChamp);
         z->setLineWrapMode(QPlainTextEdit::NoWrap);
         const QFontMetrics fm = z->fontMetrics();
         const int marge = 2 * z->frameWidth() + 2 * int(z->document()->documentMargin()) + fm.averageCharWidth();
@@ -87,23 +81,14 @@ public:
         if (lignes < 5) z->setMaximumHeight(z->minimumHeight());  // a short text: no empty area
         if (nomLegende) {
             QLabel *cap = legende(nomLegende, texte);
-            cap->setBuddy(z);
-            rangees_.travers(cap);
+            controles::associer(cap, z);
+            travers(cap);
         }
-        rangees_.travers(z);
+        travers(z);
         return z;
     }
 
-    // A button (or any control) on its own row, on the right.
-    void aDroite(QWidget *w) { rangees_.aDroite(w); }
-    // A control across both columns.
-    void travers(QWidget *w) { rangees_.travers(w); }
-    void travers(QLayout *l) { rangees_.travers(l); }
-    void fin() { rangees_.pousser(); }
-
-private:
-    QGridLayout *g_;
-    controles::Rangees rangees_;
+    void fin() { pousser(); }
 };
 
 // The pictures of the seven pages, in tab order.
@@ -145,16 +130,14 @@ QSize Form6::sizeHint() const
 
 void Form6::construire()
 {
-    TabStrip1 = new QTabWidget;
-    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    TabStrip1 = controles::creer<QTabWidget>("TabStrip1");
     TabStrip1->setElideMode(Qt::ElideNone);
     // Each page: its frame on the left, room for the picture on the right.
     auto page = [this](const QString &onglet, const char *nomCadre, const QString &titre) {
         auto *p = new QWidget;
         auto *h = new QHBoxLayout(p);
         auto *v = new QVBoxLayout;
-        auto *cadre = new QGroupBox(titre);
-        cadre->setObjectName(nom(nomCadre));
+        QGroupBox *cadre = controles::cadre(nomCadre, titre);
         v->addWidget(cadre);
         v->addStretch(1);
         h->addLayout(v);
@@ -175,8 +158,7 @@ void Form6::construire()
     }
     {   // Tab 2: coil.
         Grille g(page(QStringLiteral("Calcul d'une self"), "Frame2", QStringLiteral("Calcul de la self")));
-        Check1 = new QCheckBox(QStringLiteral("Calcul de la valeur de la self"));
-        Check1->setObjectName(QStringLiteral("Check1"));
+        Check1 = controles::caseACocher("Check1", QStringLiteral("Calcul de la valeur de la self"));
         g.travers(Check1);
         auto *styles = new QHBoxLayout;
         Option1 = option("Option1", QStringLiteral("Spires espacées"));
@@ -224,12 +206,9 @@ void Form6::construire()
         QLabel *label31 = legende("Label31", QStringLiteral("Constante du Diélectrique utilisé"));
         g.travers(label31);
         auto *dielectrique = new QHBoxLayout;
-        Combo1 = new QComboBox;
-        Combo1->setObjectName(QStringLiteral("Combo1"));
+        Combo1 = controles::creer<QComboBox>("Combo1");
         Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        Text31 = new QLineEdit;
-        Text31->setObjectName(QStringLiteral("Text31"));
-        Text31->setReadOnly(true);
+        Text31 = controles::resultat("Text31");
         Text31->setMaximumWidth(Text31->fontMetrics().horizontalAdvance(QString(12, u'0')));
         controles::associer(label31, Combo1);
         dielectrique->addWidget(Combo1, 1);
@@ -267,12 +246,11 @@ void Form6::construire()
     }
     {   // Tab 7: matching networks.
         Grille g(page(QStringLiteral("Adaptateur d'impédances"), "Frame7", QStringLiteral("Adaptation d'impédance")));
-        Combo2 = new QComboBox;
-        Combo2->setObjectName(QStringLiteral("Combo2"));
-        Combo2->addItems({QStringLiteral("Adaptateur en L (Tuning and Matching)"),
-                          QStringLiteral("Adaptateur en L (Networks)"),
-                          QStringLiteral("Adaptateur en PI (Networks)")});
-        Combo2->setCurrentIndex(-1);
+        Combo2 = controles::liste("Combo2",
+                                  {QStringLiteral("Adaptateur en L (Tuning and Matching)"),
+                                   QStringLiteral("Adaptateur en L (Networks)"),
+                                   QStringLiteral("Adaptateur en PI (Networks)")},
+                                  QString());
         Combo2->setAccessibleDescription(QStringLiteral("Type d'adaptateur"));
         g.travers(Combo2);
         Text26 = g.champ("Label26", QStringLiteral("Z Feeder"), "Text26", false, &Label26);
@@ -286,9 +264,7 @@ void Form6::construire()
         g.fin();
     }
 
-    Picture1 = new QLabel;
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAlignment(Qt::AlignCenter);
+    Picture1 = controles::dessin("Picture1");
     Picture1->setMinimumSize(320, 320);
     Picture1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Retour_Menu = boutonRetour();
