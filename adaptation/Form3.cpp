@@ -149,7 +149,7 @@ void Form3::preparer()
         informer(adaptation::messageSansCalcul(), messages::kTitreProgramme);
         return;
     }
-    if (type == adaptation::T2FD) {
+    if (type == antennes::T2fd) {
         informer(adaptation::messageT2FD(m.Saut_Ligne), kTitreInformation);
         return;
     }
@@ -175,7 +175,7 @@ void Form3::calculerAdaptation()
     }
     // The type is read now: it may have changed in the designer since the window was opened.
     const int type = typeFilaire();
-    if (type == adaptation::T2FD) {
+    if (type == antennes::T2fd) {
         informer(adaptation::messageT2FD(m.Saut_Ligne), kTitreInformation);
         return;
     }
@@ -195,7 +195,7 @@ void Form3::calculerAdaptation()
     Frame4->setTitle(r->cadre);
     Text7->setPlainText(r->action);
     Label4->setText(r->legende);
-    if (type == adaptation::G5RV) informer(adaptation::messageG5RV(m.Saut_Ligne), kTitreInformation);
+    if (type == antennes::G5rv) informer(adaptation::messageG5RV(m.Saut_Ligne), kTitreInformation);
     Text5->setText(r->facteur);
     Text6->setText(r->longueur);
     const QString doute = adaptation::messagePlausibilite(*r, m.Saut_Ligne);

@@ -23,19 +23,19 @@ QString action(int type, double d, const QString &saut)
         return fixe(x * echelle, decimales) + unite + QString::fromUtf16(ou);
     };
     switch (type) {
-    case QuartDOnde:
+    case antennes::GroundPlane:
         return texte(d, u" aux extrémités de l'antenne") + saut + saut +
                QStringLiteral("(Et de tous les radians pour une Ground-Plane)");
-    case Doublet:
-    case G5RV:
-    case DoubleBazooka:
+    case antennes::Dipole:
+    case antennes::G5rv:
+    case antennes::Bazooka:
         return texte(d / 2, u" aux deux extrémités de l'antenne");
-    case Windom:
+    case antennes::Windom:
         return texte(d / 3, u" au côté court de l'antenne") + saut +
                texte(2 * d / 3, u" au côté long de l'antenne");
-    case DemiOnde:
+    case antennes::DemiOnde:
         return texte(d, u" à une extrémité de l'antenne");
-    case Loop:
+    case antennes::Loop:
         return texte(d, u" au périmètre de la Loop");
     default:
         return QString();
@@ -44,29 +44,28 @@ QString action(int type, double d, const QString &saut)
 
 struct Genre {
     float k;
-    const char16_t *titre;    // line 0 of the designer's results
     const char16_t *legende;  // the kind, once corrected
 };
 
-const std::array<Genre, NombreDeTypes> kGenres = {{
-    {75, u"Antenne quart d'onde.", u"Antenne quart d'onde"},
-    {150, u"Antenne dipôle (Center-Fed)", u"Antenne de type doublet"},
-    {150, u"Antenne multibandes Conrad Windom.", u"Antenne Conrad Windom"},
-    {450, u"Antenne multibandes G5RV", u"Antenne G5RV full-size"},
-    {0, u"W3HH - Tilted Terminated Folded Dipole (T2FD)", u""},
-    {150, u"Antenne filaire mono-brin demi-onde.", u"Antenne filaire demie onde"},
-    {300, u"Antenne multibandes Loop Onde entière.", u"Antenne Loop onde entière"},
-    {150, u"Antenne dipôle Double Bazooka.", u"Antenne double Bazooka"},
+const std::array<Genre, antennes::kTypesFilaires> kGenres = {{
+    {75, u"Antenne quart d'onde"},
+    {150, u"Antenne de type doublet"},
+    {150, u"Antenne Conrad Windom"},
+    {450, u"Antenne G5RV full-size"},
+    {0, u""},
+    {150, u"Antenne filaire demie onde"},
+    {300, u"Antenne Loop onde entière"},
+    {150, u"Antenne double Bazooka"},
 }};
 
 }  // namespace
 
-float constante(int type) { return type >= 0 && type < NombreDeTypes ? kGenres[size_t(type)].k : 0; }
+float constante(int type) { return type >= 0 && type < antennes::kTypesFilaires ? kGenres[size_t(type)].k : 0; }
 
 int typeDepuisTitre(const QString &titre)
 {
-    for (int t = 0; t < NombreDeTypes; ++t)
-        if (titre == QString::fromUtf16(kGenres[size_t(t)].titre)) return t;
+    for (int t = 0; t < antennes::kTypesFilaires; ++t)
+        if (titre == antennes::titreFilaire(t)) return t;
     return -1;
 }
 

@@ -4,13 +4,14 @@
 // where, for each kind of wire antenna of the designer.
 #pragma once
 
+#include "antennas/filaire.h"
+
 #include <QString>
 #include <optional>
 
 namespace adaptation {
 
-// Wire antenna types, as listed by the antenna designer.
-enum Type { QuartDOnde = 0, Doublet, Windom, G5RV, T2FD, DemiOnde, Loop, DoubleBazooka, NombreDeTypes };
+// The types are the designer's wire antenna types (antennes::TypeFilaire).
 
 // The free-space length constant k of a type (metres x MHz): 75 for the quarter wave, 150 for the
 // half-wave kinds, 450 for the G5RV, 300 for the loop; 0 for the T2FD, which is never corrected.

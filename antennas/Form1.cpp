@@ -31,7 +31,6 @@ using namespace antennes;
 
 using controles::bouton;
 using controles::legende;
-using controles::nomme;
 
 namespace {
 
@@ -388,7 +387,7 @@ bool Form1::frequencePrete(float frequence, bool saisissable)
 
 void Form1::montrerFrequence(QLineEdit *champ, float frequence)
 {
-    champ->setText(fn(frequence, 3) + QStringLiteral(" Mhz"));
+    champ->setText(nombres::fixe(frequence, 3) + QStringLiteral(" Mhz"));
 }
 
 void Form1::calculerFilaire()

@@ -9,14 +9,13 @@ namespace antennes {
 
 QString tirets(int n) { return QString(n, QLatin1Char('-')); }
 
-QString fn(double valeur, int decimales) { return nombres::fixe(valeur, decimales); }
 
 QString enTete(const QString &bande, float frequence, float longueurOnde, int nombreTirets,
                const QString &saut)
 {
     return QStringLiteral("Bande de fréquence = ") + bande + saut
-         + QStringLiteral("fréquence d'accord = ") + fn(frequence, 3) + QStringLiteral(" Mhz") + saut
-         + QStringLiteral("Longueur d'onde = ") + fn(longueurOnde, 2) + QStringLiteral(" m ") + saut
+         + QStringLiteral("fréquence d'accord = ") + nombres::fixe(frequence, 3) + QStringLiteral(" Mhz") + saut
+         + QStringLiteral("Longueur d'onde = ") + nombres::fixe(longueurOnde, 2) + QStringLiteral(" m ") + saut
          + tirets(nombreTirets) + saut;
 }
 

@@ -23,10 +23,6 @@ constexpr int kDecimalesRegionales = 2;
 // A line of n dashes.
 QString tirets(int n);
 
-// "x with n decimals" of the designers: the fixed-decimals rule. A single goes in as its exact
-// binary value.
-QString fn(double valeur, int decimales);
-
 // The header block: band, tuning frequency, wavelength, a separator of `nombreTirets` dashes,
 // each followed by `saut`.
 QString enTete(const QString &bande, float frequence, float longueurOnde, int nombreTirets,

@@ -9,12 +9,23 @@ namespace {
 
 const QString kSeparateur = tirets(kTiretsFilaire);
 
+const QString kTitres[kTypesFilaires] = {
+    QStringLiteral("Antenne quart d'onde."),
+    QStringLiteral("Antenne dipôle (Center-Fed)"),
+    QStringLiteral("Antenne multibandes Conrad Windom."),
+    QStringLiteral("Antenne multibandes G5RV"),
+    QStringLiteral("W3HH - Tilted Terminated Folded Dipole (T2FD)"),
+    QStringLiteral("Antenne filaire mono-brin demi-onde."),
+    QStringLiteral("Antenne multibandes Loop Onde entière."),
+    QStringLiteral("Antenne dipôle Double Bazooka."),
+};
+
 void quartOnde(ResultatFilaire &r, const QString &saut)
 {
     r.lignes = {
-        QStringLiteral("Antenne quart d'onde."),
+        titreFilaire(GroundPlane),
         QStringLiteral("Impédance caractéristique : 36 Ohms"),
-        QStringLiteral("Longueur du fouet = ") + fn(r.longueur, 2) + QStringLiteral(" m"),
+        QStringLiteral("Longueur du fouet = ") + nombres::fixe(r.longueur, 2) + QStringLiteral(" m"),
         kSeparateur,
         QStringLiteral("Pour information :") + saut,
         QStringLiteral("Cette antenne mono bande peut très bien fonctionner sur des harmoniques impaires, "
@@ -30,9 +41,9 @@ void quartOnde(ResultatFilaire &r, const QString &saut)
 void dipole(ResultatFilaire &r, const QString &saut)
 {
     r.lignes = {
-        QStringLiteral("Antenne dipôle (Center-Fed)"),
+        titreFilaire(Dipole),
         QStringLiteral("Impédance caractéristique : 75 Ohms"),
-        QStringLiteral("Longueur du dipole = 2 x ") + fn(r.longueur / 2, 2) + QStringLiteral(" m"),
+        QStringLiteral("Longueur du dipole = 2 x ") + nombres::fixe(r.longueur / 2, 2) + QStringLiteral(" m"),
         kSeparateur,
         QStringLiteral("Pour information :") + saut,
         QStringLiteral("Cette antenne monobande peut très bien fonctionner sur des harmoniques impaires, "
@@ -51,10 +62,10 @@ void windom(ResultatFilaire &r, const QString &saut)
 {
     const float l = r.longueur;
     r.lignes = {
-        QStringLiteral("Antenne multibandes Conrad Windom."),
+        titreFilaire(Windom),
         QStringLiteral("Impédance caractéristique : 300 Ohms"),
-        QStringLiteral("Longueur de la branche courte = ") + fn(l / 3, 2) + QStringLiteral(" m."),
-        QStringLiteral("Longueur de la branche longue = ") + fn(l * 2 / 3, 2) + QStringLiteral(" m."),
+        QStringLiteral("Longueur de la branche courte = ") + nombres::fixe(l / 3, 2) + QStringLiteral(" m."),
+        QStringLiteral("Longueur de la branche longue = ") + nombres::fixe(l * 2 / 3, 2) + QStringLiteral(" m."),
         kSeparateur,
         QStringLiteral("Pour information :") + saut,
         QStringLiteral("Cette antenne est essenciellement multibandes et fonctionne de sa fréquence initiale "
@@ -75,10 +86,10 @@ void g5rv(ResultatFilaire &r, const EntreeFilaire &e, const QString &saut)
 {
     const float ligne = (r.longueurOnde / 2) * e.facteurVelocite;
     r.lignes = {
-        QStringLiteral("Antenne multibandes G5RV"),
+        titreFilaire(G5rv),
         QStringLiteral("Impédance caractéristique : 75 Ohms"),
-        QStringLiteral("Longueur du dipole = 2 x ") + fn(r.longueur / 2, 2) + QStringLiteral(" m"),
-        QStringLiteral("Ligne ") + e.cable + QStringLiteral(" FV = ") + fn(ligne, 2) + QStringLiteral(" m"),
+        QStringLiteral("Longueur du dipole = 2 x ") + nombres::fixe(r.longueur / 2, 2) + QStringLiteral(" m"),
+        QStringLiteral("Ligne ") + e.cable + QStringLiteral(" FV = ") + nombres::fixe(ligne, 2) + QStringLiteral(" m"),
         kSeparateur,
         QStringLiteral("Pour information :") + saut,
         QStringLiteral("L'antenne de type G5RV full-size, conçue à l'origine par Ledrovic,"),
@@ -100,11 +111,11 @@ void t2fd(ResultatFilaire &r, const EntreeFilaire &e, const QString &saut)
     const float filA = 3 / e.frequence;
     const float filB = 50 / e.frequence;
     r.lignes = {
-        QStringLiteral("W3HH - Tilted Terminated Folded Dipole (T2FD)"),
+        titreFilaire(T2fd),
         QStringLiteral("Antenne de type repliée à charge terminale "),
         QStringLiteral("Impédance caractéristique : 300 à 1200 Ohms"),
-        QStringLiteral("Longueur du fil A = ") + fn(filA, 2) + QStringLiteral(" m"),
-        QStringLiteral("Longueur du fil B = ") + fn(filB, 2) + QStringLiteral(" m"),
+        QStringLiteral("Longueur du fil A = ") + nombres::fixe(filA, 2) + QStringLiteral(" m"),
+        QStringLiteral("Longueur du fil B = ") + nombres::fixe(filB, 2) + QStringLiteral(" m"),
         kSeparateur,
         QStringLiteral("La charge terminale de 300 à 1200 Ohms (390 ohms est généralement employé), doit "
                        "pouvoir supporter plus de 50 pour cent de la puissance du TX."),
@@ -122,9 +133,9 @@ void demiOnde(ResultatFilaire &r, const QString &saut)
     // The Zeppelin line, a quarter wave in a 0.88 line, in double from the single wavelength.
     const double zeppelin = double(r.longueurOnde) * 0.88 / 4;
     r.lignes = {
-        QStringLiteral("Antenne filaire mono-brin demi-onde."),
+        titreFilaire(DemiOnde),
         QStringLiteral("Impédance caractéristique : 450 à 1100 Ohms."),
-        QStringLiteral("Longueur du fil d'antenne = ") + fn(r.longueur, 2) + QStringLiteral(" m."),
+        QStringLiteral("Longueur du fil d'antenne = ") + nombres::fixe(r.longueur, 2) + QStringLiteral(" m."),
         kSeparateur,
         QStringLiteral("Pour information :") + saut,
         QStringLiteral("Cette antenne filaire est multibandes et fonctionne de sa fréquence initiale, "
@@ -135,7 +146,7 @@ void demiOnde(ResultatFilaire &r, const QString &saut)
                        "capricieuse.") + saut,
         QStringLiteral("L'antenne de type Zeppelin, ayant une longueur d'une demi-onde, utilise une ligne "
                        "bifilaire 450R, remplacant le transformateur haute impédance et d'une longueur de: ")
-            + fn(zeppelin, 2) + QStringLiteral(" m (un quart d'onde)") + saut,
+            + nombres::fixe(zeppelin, 2) + QStringLiteral(" m (un quart d'onde)") + saut,
         QStringLiteral("Lantenne Zeppelin peut très bien fonctionner sur des harmoniques paires et impaires, "
                        "par exemple: 7Mhz initialement et 21Mhz en complément."),
     };
@@ -144,9 +155,9 @@ void demiOnde(ResultatFilaire &r, const QString &saut)
 void loop(ResultatFilaire &r, const QString &saut)
 {
     r.lignes = {
-        QStringLiteral("Antenne multibandes Loop Onde entière."),
+        titreFilaire(Loop),
         QStringLiteral("Impédance caractéristique : 300 Ohms"),
-        QStringLiteral("Longueur du fil d'antenne = ") + fn(r.longueur, 2) + QStringLiteral(" m"),
+        QStringLiteral("Longueur du fil d'antenne = ") + nombres::fixe(r.longueur, 2) + QStringLiteral(" m"),
         kSeparateur,
         QStringLiteral("Pour information :") + saut,
         QStringLiteral("Cette antenne filaire est multibandes et fonctionne de sa fréquence initiale, "
@@ -165,13 +176,13 @@ void bazooka(ResultatFilaire &r, const EntreeFilaire &e, const QString &saut)
     r.longueurLignesCoaxiales = e.facteurVelocite * l;
     const float extremite = (l - r.longueurLignesCoaxiales) / 2;
     r.lignes = {
-        QStringLiteral("Antenne dipôle Double Bazooka."),
+        titreFilaire(Bazooka),
         QStringLiteral("Impédance caractéristique : 75 Ohms."),
         QStringLiteral("Câble coaxial utilisé : ") + e.cable + QStringLiteral(" FV."),
-        QStringLiteral("Longueur total de l'antenne : ") + fn(l, 2) + QStringLiteral(" m."),
-        QStringLiteral("Longueur des lignes coaxiales utilisées : ") + fn(r.longueurLignesCoaxiales, 2)
+        QStringLiteral("Longueur total de l'antenne : ") + nombres::fixe(l, 2) + QStringLiteral(" m."),
+        QStringLiteral("Longueur des lignes coaxiales utilisées : ") + nombres::fixe(r.longueurLignesCoaxiales, 2)
             + QStringLiteral(" m."),
-        QStringLiteral("Longueur des extrémités : 2 x ") + fn(extremite, 2)
+        QStringLiteral("Longueur des extrémités : 2 x ") + nombres::fixe(extremite, 2)
             + QStringLiteral(" m de fil d'une section de 2,5 mm²."),
         kSeparateur,
         QStringLiteral("Pour information :") + saut,
@@ -190,6 +201,8 @@ void bazooka(ResultatFilaire &r, const EntreeFilaire &e, const QString &saut)
 }
 
 }  // namespace
+
+QString titreFilaire(int type) { return type >= 0 && type < kTypesFilaires ? kTitres[type] : QString(); }
 
 float facteurDuType(int type)
 {

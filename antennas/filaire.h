@@ -21,6 +21,9 @@ enum TypeFilaire {
 };
 constexpr int kTypesFilaires = 8;
 
+// The title of a type's results (their line 0, "Antenne quart d'onde."); empty for no type.
+QString titreFilaire(int type);
+
 struct EntreeFilaire {
     int type = GroundPlane;
     float frequence = 0;        // MHz, usable (frequenceUtilisable)

@@ -2,6 +2,7 @@
 #include "antennas/levy.h"
 
 #include "antennas/commun.h"
+#include "shell/numbers.h"
 #include "shell/unites.h"
 
 #include <cmath>
@@ -43,7 +44,7 @@ ResultatLevy calculerLevy(const EntreeLevy &e, const QString &saut)
 {
     ResultatLevy r;
     const float f = e.frequence;
-    r.texteFrequence = fn(f, 3) + QStringLiteral(" mhz");
+    r.texteFrequence = nombres::fixe(f, 3) + QStringLiteral(" mhz");
 
     r.longueur = e.longueur;
     if (e.choix > 0 && e.choix < kChoixLevy) {
@@ -55,18 +56,18 @@ ResultatLevy calculerLevy(const EntreeLevy &e, const QString &saut)
     double lft;
     if (e.metres) {
         lft = unites::metresEnPieds(r.longueur);
-        r.texteLongueur = fn(r.longueur, 2) + QStringLiteral(" m");
+        r.texteLongueur = nombres::fixe(r.longueur, 2) + QStringLiteral(" m");
     } else {
         lft = r.longueur;
-        r.texteLongueur = fn(r.longueur, 2) + QStringLiteral(" ft");
+        r.texteLongueur = nombres::fixe(r.longueur, 2) + QStringLiteral(" ft");
     }
 
     const float minimum = 234 / f;
     if (minimum > lft) {
         r.tropCourt = true;
         r.texte = QStringLiteral("Attention! La longueur du dipôle est trop courte pour cette fréquence.")
-                + saut + QStringLiteral("Elle doit être plus grande que ") + fn(minimum, 2)
-                + QStringLiteral(" Feet ou ") + fn(unites::piedsEnMetres(minimum), 2) + QStringLiteral(" m");
+                + saut + QStringLiteral("Elle doit être plus grande que ") + nombres::fixe(minimum, 2)
+                + QStringLiteral(" Feet ou ") + nombres::fixe(unites::piedsEnMetres(minimum), 2) + QStringLiteral(" m");
         return r;
     }
 
@@ -85,8 +86,8 @@ ResultatLevy calculerLevy(const EntreeLevy &e, const QString &saut)
         QString t;
         for (double c : longueurs) {
             if (!(c > 0 && c < kLimitePieds)) continue;
-            t += e.metres ? fn(unites::piedsEnMetres(c), 2) + QStringLiteral(" m")
-                          : fn(c, 2) + QStringLiteral(" ft");
+            t += e.metres ? nombres::fixe(unites::piedsEnMetres(c), 2) + QStringLiteral(" m")
+                          : nombres::fixe(c, 2) + QStringLiteral(" ft");
             t += saut;
         }
         return t;

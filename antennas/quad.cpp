@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "antennas/quad.h"
 
+#include "shell/numbers.h"
+
 namespace antennes {
 
 ResultatModele calculerQuad(const EntreeModele &e)
@@ -14,7 +16,7 @@ ResultatModele calculerQuad(const EntreeModele &e)
     r.longueurOnde = lambda;
     const double l = lambda;  // fractions of the wavelength are worked in double
 
-    const auto metres = [](double v, int n) { return fn(v, n) + QStringLiteral(" m"); };
+    const auto metres = [](double v, int n) { return nombres::fixe(v, n) + QStringLiteral(" m"); };
     const QString radiateur = QStringLiteral("Circonférence du radiateur = ") + metres(286 / f, 3);
     const QString directeur = QStringLiteral("Circonférence du directeur = ") + metres(274 / f, 3);
     const QString reflecteur = QStringLiteral("Circonférence du réflecteur = ") + metres(302 / f, 3);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "antennas/yagi.h"
 
+#include "shell/numbers.h"
+
 namespace antennes {
 
 namespace {
@@ -27,13 +29,13 @@ ResultatModele calculerYagi(const EntreeModele &e)
     const double l = lambda;  // spacings are worked in double from the single wavelength
     r.boom = float(allocationBande(e.bande) + kFacteursBoom[y] * l);
 
-    const auto metres = [](double v) { return fn(v, 3) + QStringLiteral(" m"); };
+    const auto metres = [](double v) { return nombres::fixe(v, 3) + QStringLiteral(" m"); };
     // An element: its name and constant / F, in double (design 0 passes its singles).
     const auto element = [&](const QString &nom, double valeur) { return nom + QStringLiteral(" = ") + metres(valeur); };
     const auto espace = [&](const QString &entre, double facteur) {
         return QStringLiteral("Espace entre ") + entre + QStringLiteral(" : ") + metres(facteur * l);
     };
-    const QString boom = fn(r.boom, kDecimalesRegionales) + QStringLiteral(" m");
+    const QString boom = nombres::fixe(r.boom, kDecimalesRegionales) + QStringLiteral(" m");
     const QString separateur = tirets(kTiretsYagi);
     const double df = f;
 

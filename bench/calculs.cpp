@@ -143,7 +143,7 @@ void recalcul(benchmark::State &etat)
     for (auto _ : etat)
         benchmark::DoNotOptimize(adaptation::recalculer(type, 7.05f, 0.95f, 20.21f, 6.9f, kSaut));
 }
-BENCHMARK(recalcul)->DenseRange(0, adaptation::NombreDeTypes - 1);
+BENCHMARK(recalcul)->DenseRange(0, antennes::kTypesFilaires - 1);
 
 void conversion(benchmark::State &etat)
 {

@@ -42,50 +42,50 @@ private slots:
         const QString moins = "Longueur à supprimer", plus = "Longueur à rajouter";
         const QString radians = "\r\n\r\n(Et de tous les radians pour une Ground-Plane)";
         QTest::newRow("doublet 14,2 mesuré 13,9")
-            << int(Doublet) << 14.2f << 0.95f << longueur(150, 14.2f, 0.95f) << 13.9f << "0,93" << "9,82 m"
+            << int(antennes::Dipole) << 14.2f << 0.95f << longueur(150, 14.2f, 0.95f) << 13.9f << "0,93" << "9,82 m"
             << moins << "10,6 cm aux deux extrémités de l'antenne" << "Antenne de type doublet"
             << Plausibilite::Correcte;
         QTest::newRow("quart d'onde 7,1 mesuré 7,3")
-            << int(QuartDOnde) << 7.1f << 0.95f << longueur(75, 7.1f, 0.95f) << 7.3f << "0,98" << "10,32 m"
+            << int(antennes::GroundPlane) << 7.1f << 0.95f << longueur(75, 7.1f, 0.95f) << 7.3f << "0,98" << "10,32 m"
             << plus << "28,3 cm aux extrémités de l'antenne" + radians << "Antenne quart d'onde"
             << Plausibilite::TropHaute;
-        QTest::newRow("exactement 1 m") << int(QuartDOnde) << 150.0f << 0.95f << 2.0f << 75.0f << "2,00" << "1,00 m"
+        QTest::newRow("exactement 1 m") << int(antennes::GroundPlane) << 150.0f << 0.95f << 2.0f << 75.0f << "2,00" << "1,00 m"
                                         << moins << "1,00 m aux extrémités de l'antenne" + radians
                                         << "Antenne quart d'onde" << Plausibilite::TropHaute;
-        QTest::newRow("0,999 m") << int(QuartDOnde) << 150.0f << 0.95f << 1.998f << 75.0f << "2,00" << "1,00 m"
+        QTest::newRow("0,999 m") << int(antennes::GroundPlane) << 150.0f << 0.95f << 1.998f << 75.0f << "2,00" << "1,00 m"
                                  << moins << "99,9 cm aux extrémités de l'antenne" + radians
                                  << "Antenne quart d'onde" << Plausibilite::TropHaute;
         QTest::newRow("facteur trop bas")
-            << int(Doublet) << 14.2f << 0.95f << longueur(150, 14.2f, 0.95f) << 13.0f << "0,87" << "9,19 m"
+            << int(antennes::Dipole) << 14.2f << 0.95f << longueur(150, 14.2f, 0.95f) << 13.0f << "0,87" << "9,19 m"
             << moins << "42,4 cm aux deux extrémités de l'antenne" << "Antenne de type doublet"
             << Plausibilite::TropBasse;
         QTest::newRow("Windom en mètres")
-            << int(Windom) << 3.5f << 0.95f << longueur(150, 3.5f, 0.95f) << 3.3f << "0,90" << "38,39 m" << moins
+            << int(antennes::Windom) << 3.5f << 0.95f << longueur(150, 3.5f, 0.95f) << 3.3f << "0,90" << "38,39 m" << moins
             << "0,78 m au côté court de l'antenne\r\n1,55 m au côté long de l'antenne" << "Antenne Conrad Windom"
             << Plausibilite::TropBasse;
         QTest::newRow("Windom en centimètres")
-            << int(Windom) << 14.2f << 0.95f << longueur(150, 14.2f, 0.95f) << 13.9f << "0,93" << "9,82 m" << moins
+            << int(antennes::Windom) << 14.2f << 0.95f << longueur(150, 14.2f, 0.95f) << 13.9f << "0,93" << "9,82 m" << moins
             << "7,1 cm au côté court de l'antenne\r\n14,1 cm au côté long de l'antenne" << "Antenne Conrad Windom"
             << Plausibilite::Correcte;
         QTest::newRow("G5RV")
-            << int(G5RV) << 14.2f << 0.95f << longueur(450, 14.2f, 0.95f) << 14.0f << "0,94" << "29,68 m" << moins
+            << int(antennes::G5rv) << 14.2f << 0.95f << longueur(450, 14.2f, 0.95f) << 14.0f << "0,94" << "29,68 m" << moins
             << "21,2 cm aux deux extrémités de l'antenne" << "Antenne G5RV full-size" << Plausibilite::Correcte;
         QTest::newRow("demi-onde")
-            << int(DemiOnde) << 7.05f << 0.95f << longueur(150, 7.05f, 0.95f) << 7.2f << "0,97" << "20,64 m" << plus
+            << int(antennes::DemiOnde) << 7.05f << 0.95f << longueur(150, 7.05f, 0.95f) << 7.2f << "0,97" << "20,64 m" << plus
             << "43,0 cm à une extrémité de l'antenne" << "Antenne filaire demie onde" << Plausibilite::TropHaute;
         QTest::newRow("Loop")
-            << int(Loop) << 14.2f << 1.05f << longueur(300, 14.2f, 1.05f) << 14.5f << "1,07" << "22,65 m" << plus
+            << int(antennes::Loop) << 14.2f << 1.05f << longueur(300, 14.2f, 1.05f) << 14.5f << "1,07" << "22,65 m" << plus
             << "46,9 cm au périmètre de la Loop" << "Antenne Loop onde entière" << Plausibilite::TropHaute;
         QTest::newRow("double Bazooka")
-            << int(DoubleBazooka) << 14.2f << 0.95f << longueur(150, 14.2f, 0.95f) << 14.0f << "0,94" << "9,89 m"
+            << int(antennes::Bazooka) << 14.2f << 0.95f << longueur(150, 14.2f, 0.95f) << 14.0f << "0,94" << "9,89 m"
             << moins << "7,1 cm aux deux extrémités de l'antenne" << "Antenne double Bazooka"
             << Plausibilite::Correcte;
         QTest::newRow("double Bazooka en mètres")
-            << int(DoubleBazooka) << 3.65f << 0.95f << longueur(150, 3.65f, 0.95f) << 3.5f << "0,91" << "37,44 m"
+            << int(antennes::Bazooka) << 3.65f << 0.95f << longueur(150, 3.65f, 0.95f) << 3.5f << "0,91" << "37,44 m"
             << moins << "0,80 m aux deux extrémités de l'antenne" << "Antenne double Bazooka"
             << Plausibilite::Correcte;
         QTest::newRow("rien à corriger")
-            << int(Doublet) << 14.2f << 0.95f << longueur(150, 14.2f, 0.95f) << 14.2f << "0,95" << "10,04 m"
+            << int(antennes::Dipole) << 14.2f << 0.95f << longueur(150, 14.2f, 0.95f) << 14.2f << "0,95" << "10,04 m"
             << moins << "0,0 cm aux deux extrémités de l'antenne" << "Antenne de type doublet"
             << Plausibilite::Correcte;
     }
@@ -114,7 +114,7 @@ private slots:
     void valeursSimples()
     {
         const float L0 = longueur(150, 14.2f, 0.95f);
-        const auto r = adaptation::recalculer(Doublet, 14.2f, 0.95f, L0, 13.9f, kSaut);
+        const auto r = adaptation::recalculer(antennes::Dipole, 14.2f, 0.95f, L0, 13.9f, kSaut);
         QVERIFY(r);
         QCOMPARE(r->longueurReference, float(150 / 13.9f));
         QCOMPARE(r->facteurRecalcule, float(L0 / r->longueurReference));
@@ -130,11 +130,11 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<float>("F0");
         QTest::addColumn<float>("Fm");
-        QTest::newRow("T2FD") << int(T2FD) << 7.1f << 7.0f;
+        QTest::newRow("T2FD") << int(antennes::T2fd) << 7.1f << 7.0f;
         QTest::newRow("type inconnu") << 8 << 7.1f << 7.0f;
         QTest::newRow("aucun type") << -1 << 7.1f << 7.0f;
-        QTest::newRow("sans fréquence d'accord") << int(Doublet) << 0.0f << 7.0f;
-        QTest::newRow("sans mesure") << int(Doublet) << 7.1f << 0.0f;
+        QTest::newRow("sans fréquence d'accord") << int(antennes::Dipole) << 0.0f << 7.0f;
+        QTest::newRow("sans mesure") << int(antennes::Dipole) << 7.1f << 0.0f;
     }
     void sansResultat()
     {
@@ -156,7 +156,7 @@ private slots:
     {
         QFETCH(float, Fm);
         QFETCH(float, L0);
-        const auto r = adaptation::recalculer(Doublet, 7.05f, 0.95f, L0, Fm, kSaut);
+        const auto r = adaptation::recalculer(antennes::Dipole, 7.05f, 0.95f, L0, Fm, kSaut);
         QVERIFY(r);
         QVERIFY(r->horsLimites);
         QCOMPARE(r->facteur, QStringLiteral("Résultat hors des limites du calcul"));
@@ -180,7 +180,7 @@ private slots:
                                 "Antenne filaire mono-brin demi-onde.",
                                 "Antenne multibandes Loop Onde entière.",
                                 "Antenne dipôle Double Bazooka."};
-        for (int t = 0; t < NombreDeTypes; ++t) {
+        for (int t = 0; t < antennes::kTypesFilaires; ++t) {
             QCOMPARE(constante(t), k[t]);
             QCOMPARE(typeDepuisTitre(QString::fromUtf8(titres[t])), t);
         }
@@ -203,17 +203,17 @@ private slots:
                                 "Elle nécessite seulement l'utilisation d'une boite d'accord"));
 
         const float L0 = longueur(75, 7.1f, 0.95f);
-        auto r = adaptation::recalculer(QuartDOnde, 7.1f, 0.95f, L0, 7.3f, kSaut);
+        auto r = adaptation::recalculer(antennes::GroundPlane, 7.1f, 0.95f, L0, 7.3f, kSaut);
         QCOMPARE(messagePlausibilite(*r, kSaut),
                  QStringLiteral("Verifiez vos mesures\r\nLe coéficient d'antenne ne devrait pas être suppérieur à 0,96"));
-        r = adaptation::recalculer(QuartDOnde, 7.1f, 0.95f, L0, 6.5f, kSaut);
+        r = adaptation::recalculer(antennes::GroundPlane, 7.1f, 0.95f, L0, 6.5f, kSaut);
         QCOMPARE(messagePlausibilite(*r, kSaut),
                  QStringLiteral("Verifiez vos mesures dans un premier temps\r\n"
                                 "assurez-vous que l'antenne, ne soit pas trop proche\r\n"
                                 "d'un environnement défavorable à son bon fonctionnement.\r\n"
                                 "Le coéficient d'antenne ne devrais pas être aussi bas \r\n"
                                 "Demandez conseil à un spécialiste"));
-        r = adaptation::recalculer(QuartDOnde, 7.1f, 0.95f, L0, 7.0f, kSaut);
+        r = adaptation::recalculer(antennes::GroundPlane, 7.1f, 0.95f, L0, 7.0f, kSaut);
         QVERIFY(messagePlausibilite(*r, kSaut).isEmpty());
     }
 };

@@ -12,7 +12,7 @@ const QString kSaut = QStringLiteral("\r\n");
 
 void recalcul(fuzz::Octets &o, bool realiste)
 {
-    const int type = o.indice(adaptation::NombreDeTypes);
+    const int type = o.indice(antennes::kTypesFilaires);
     // The designer's frequency, factor and length come from a finished calculation; the measured
     // frequency is typed above 0.
     float F0 = o.simple(), K0 = o.simple(), L0 = o.simple(), Fm = o.simple();
@@ -26,7 +26,7 @@ void recalcul(fuzz::Octets &o, bool realiste)
     const auto r = adaptation::recalculer(type, F0, K0, L0, Fm, kSaut);
     fuzz::texte(adaptation::messageSansCalcul(), "message");
     const int titre = adaptation::typeDepuisTitre(o.texte());
-    fuzz::verifier(titre >= -1 && titre < adaptation::NombreDeTypes, "type from a title");
+    fuzz::verifier(titre >= -1 && titre < antennes::kTypesFilaires, "type from a title");
     if (!r || !realiste) return;
     for (const QString &t : {r->cadre, r->action, r->legende, r->facteur, r->longueur,
                              adaptation::messagePlausibilite(*r, kSaut)})
