@@ -171,11 +171,11 @@ void fixe(benchmark::State &etat)
 }
 BENCHMARK(fixe);
 
-void simple(benchmark::State &etat)
+void enClair(benchmark::State &etat)
 {
-    for (auto _ : etat) benchmark::DoNotOptimize(nombres::simple(0.66f));
+    for (auto _ : etat) benchmark::DoNotOptimize(nombres::enClair(0.66f));
 }
-BENCHMARK(simple);
+BENCHMARK(enClair);
 
 }  // namespace
 

@@ -216,9 +216,9 @@ Resultat calculer(const Entrees &e)
     const QString Fs = montrer(e.frequence) + QStringLiteral(" Mhz");
     const QString Ms = montrer(std::floor(r.M)) + QStringLiteral("ft (") + fixe(enMetres(M), 2) +
                        QStringLiteral(" M)");
-    const QString Ps = nombres::simpleDouble(std::floor(p)) + QStringLiteral("ft (") +
+    const QString Ps = nombres::enClairDouble(std::floor(p)) + QStringLiteral("ft (") +
                        fixe(enMetres(p), 2) + QStringLiteral(" M)");
-    const QString As = nombres::simpleDouble(std::floor(T)) + QStringLiteral("ft (") +
+    const QString As = nombres::enClairDouble(std::floor(T)) + QStringLiteral("ft (") +
                        fixe(enMetres(T), 2) + QStringLiteral(" M)");
 
     const double pi = e.pi;
@@ -270,7 +270,7 @@ Resultat calculer(const Entrees &e)
                             "isolateurs d'extrémité ou les supports de montage . Ceci est strictement "
                             "la longueur pour une efficacité optimale de l'antenne pour une résonance "
                             "de la self à ") +
-             nombres::simple(2 * e.frequence) + QStringLiteral(" MHz");
+             nombres::enClair(2 * e.frequence) + QStringLiteral(" MHz");
 
     for (int i = 0; i < kPositions; ++i) {
         const Position &q = r.positions[i];

@@ -245,12 +245,12 @@ QString montrer(float value) { return ecrire(value, 7, 7, true, false, QLatin1Ch
 
 QString montrerDouble(double value) { return ecrire(value, 15, 15, true, false, QLatin1Char('.')); }
 
-QString simple(float value)
+QString enClair(float value)
 {
     return ecrire(value, 7, 7, false, true, QLocale().decimalPoint().at(0));
 }
 
-QString simpleDouble(double value)
+QString enClairDouble(double value)
 {
     return ecrire(value, 15, 15, false, true, QLocale().decimalPoint().at(0));
 }

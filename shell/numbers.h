@@ -7,7 +7,7 @@
 //    before the point, 7 significant digits for a single, 15 for a double.
 //  - fixe: exactly n decimals, rounded half away from zero, with the regional decimal
 //    separator and digit grouping of QLocale().
-//  - simple: the shortest form, regional separator, no leading blank.
+//  - enClair: the plain-text rule, the shortest form, regional separator, no leading blank.
 #pragma once
 
 #include <QString>
@@ -33,8 +33,8 @@ QString montrerDouble(double value);
 QString fixe(double value, int decimals);
 
 // Plain-text rule.
-QString simple(float value);
-QString simpleDouble(double value);
+QString enClair(float value);
+QString enClairDouble(double value);
 
 // Rounds a double to single precision, as storing into a single-precision value does.
 inline float enSimple(double value) { return static_cast<float>(value); }

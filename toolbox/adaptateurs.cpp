@@ -31,7 +31,7 @@ double inductance(float f, float x) { return double(x) / (6.28 * double(f)); }
 // "C1 = 1516 pf": whole picofarads, the fraction dropped.
 QString ligneC(const QString &nom, double c)
 {
-    return nom + QStringLiteral(" = ") + nombres::simpleDouble(std::floor(c)) + QStringLiteral(" pf");
+    return nom + QStringLiteral(" = ") + nombres::enClairDouble(std::floor(c)) + QStringLiteral(" pf");
 }
 
 QString ligneL(double l) { return QStringLiteral("L1 = ") + nombres::fixe(l, 2) + QStringLiteral(" µH"); }
@@ -91,7 +91,7 @@ Reseau calculerReseau(TypeReseau type, float ra, float rb, float q, float f, con
         if (reste <= 0)
             return erreur(QStringLiteral(" Q trop faible pour ce rapport R1/R2") + saut
                           + QStringLiteral("Q doit dépasser ")
-                          + nombres::simple(float(std::sqrt(double(rapport) - 1))));
+                          + nombres::enClair(float(std::sqrt(double(rapport) - 1))));
         const float x1 = ra / q;
         const float x2 = float(double(rb) * std::sqrt(double(rapport) / reste));
         const float xl = float(double(q * ra + ra * rb / x2) / (q2 + 1));

@@ -89,7 +89,7 @@ Self calculerSpires(float D, float d, float l, float L, float pi, const QString 
     if (l < close) {
         s.realisable = false;
         s.avertissement = impossible + QStringLiteral("Sa longueur doit être bien plus grande que ")
-                          + nombres::simple(close) + QStringLiteral(" cm");
+                          + nombres::enClair(close) + QStringLiteral(" cm");
         return s;
     }
     s.longueurFil = D * s.spires * pi / 100.0f;

@@ -135,7 +135,7 @@ private slots:
         const QLocale avant;
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(fixe(1234.5, 2), QStringLiteral("1,234.50"));
-        QCOMPARE(simple(0.5f), QStringLiteral("0.5"));
+        QCOMPARE(enClair(0.5f), QStringLiteral("0.5"));
         QLocale::setDefault(avant);
     }
 
@@ -188,8 +188,8 @@ private slots:
             for (const char *texte : {"14.2", "7.05 Mhz", "0.9", "2.5", "-3.5e-2", "1E-50", "1e39"})
                 t << QString::number(lireNombre(QString::fromLatin1(texte)), 'g', 17);
             for (float f : {14.2f, 0.95f, 12345678.0f, 0.00001f, 0.0001f, -0.25f})
-                t << montrer(f) << simple(f);
-            t << montrerDouble(1.0 / 3) << simpleDouble(0.1 + 0.2);
+                t << montrer(f) << enClair(f);
+            t << montrerDouble(1.0 / 3) << enClairDouble(0.1 + 0.2);
             for (double v : {0.7620, 2e9 * 39.37, 5.02, double(FLT_MAX), 1e300, 0.125})
                 for (int n : {0, 2, 4}) t << fixe(v, n);
             return t;
@@ -227,13 +227,13 @@ private slots:
     {
         QFETCH(float, valeur);
         QFETCH(QString, attendu);
-        QCOMPARE(nombres::simple(valeur), attendu);
+        QCOMPARE(nombres::enClair(valeur), attendu);
     }
 
     void texteSimpleDouble()
     {
-        QCOMPARE(nombres::simpleDouble(0.1 + 0.2), QStringLiteral("0,3"));
-        QCOMPARE(nombres::simpleDouble(1.0 / 3), QStringLiteral("0,333333333333333"));
+        QCOMPARE(nombres::enClairDouble(0.1 + 0.2), QStringLiteral("0,3"));
+        QCOMPARE(nombres::enClairDouble(1.0 / 3), QStringLiteral("0,333333333333333"));
     }
 };
 

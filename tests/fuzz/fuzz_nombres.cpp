@@ -41,9 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             QStringList t;
             for (const QString &texte : {QString::fromUtf8(octets), QString::fromLatin1(octets)}) {
                 const double x = nombres::lireNombre(texte);
-                t << QString::number(x, 'g', 17) << nombres::montrerDouble(x) << nombres::simpleDouble(x)
+                t << QString::number(x, 'g', 17) << nombres::montrerDouble(x) << nombres::enClairDouble(x)
                   << nombres::fixe(x, decimales);
-                if (nombres::tientEnSimple(x)) t << nombres::montrer(float(x)) << nombres::simple(float(x));
+                if (nombres::tientEnSimple(x)) t << nombres::montrer(float(x)) << nombres::enClair(float(x));
             }
             return t;
         };
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!nombres::tientEnSimple(x)) continue;
         const float f = float(x);
         const QString montre = nombres::montrer(f);
-        verifier(propre(montre) && propre(nombres::simple(f)), "a shown single reads nan/inf");
+        verifier(propre(montre) && propre(nombres::enClair(f)), "a shown single reads nan/inf");
         verifier(montre.startsWith(f < 0 ? u'-' : u' '), "sign or blank missing");
         // What is shown reads back as the same single, to its seven digits.
         const double relu = nombres::lireNombre(montre);
