@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/dessins/trace.h"
+#include "drawings/trace.h"
 
 #include <QFontMetricsF>
 #include <QLineF>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/dessins/icone.h"
+#include "drawings/icone.h"
 
 #include <QList>
 #include <QPainter>

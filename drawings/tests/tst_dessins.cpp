@@ -8,10 +8,10 @@
 #include <QXmlStreamReader>
 
 #include "shell/frmAbout.h"
-#include "tools/dessins/catalogue.h"
-#include "tools/dessins/gif.h"
-#include "tools/dessins/icone.h"
-#include "tools/dessins/trace.h"
+#include "drawings/catalogue.h"
+#include "drawings/gif.h"
+#include "drawings/icone.h"
+#include "drawings/trace.h"
 
 namespace {
 

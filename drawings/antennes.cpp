@@ -6,8 +6,8 @@
 #include <QPolygonF>
 #include <QtMath>
 
-#include "tools/dessins/catalogue.h"
-#include "tools/dessins/trace.h"
+#include "drawings/catalogue.h"
+#include "drawings/trace.h"
 
 namespace dessin {
 

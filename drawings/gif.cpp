@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/dessins/gif.h"
+#include "drawings/gif.h"
 
 #include <QFile>
 #include <QHash>

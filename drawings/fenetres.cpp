@@ -5,8 +5,8 @@
 
 #include <QtMath>
 
-#include "tools/dessins/catalogue.h"
-#include "tools/dessins/trace.h"
+#include "drawings/catalogue.h"
+#include "drawings/trace.h"
 
 namespace dessin {
 
