@@ -330,7 +330,29 @@ void Form9::choisirTypeAntenne(int index)
 
 void Form9::calculerVswr()
 {
-    const mesures::ResultatVswr r = mesures::calculerVswr(methode(), store(), store().Saut_Ligne);
+    Module1 &m = store();
+    mesures::EntreesVswr e;
+    e.impedanceSource = m.Impedance_Source;
+    e.directeSource = m.Puissance_Directe_Source;
+    e.reflechieSource = m.Puissance_Reflechie_Source;
+    e.affaiblissementCable = m.Affaiblissement_Cable;
+    e.directeAntenne = m.Puissance_Directe_Antenne;
+    e.reflechieAntenne = m.Puissance_Reflechie_Antenne;
+    const mesures::ResultatVswr r = mesures::calculerVswr(methode(), e, m.Saut_Ligne);
+
+    // The figures the run computed replace the last ones; the others stay.
+    const mesures::FiguresGardees &g = r.gardees;
+    auto garder = [](const std::optional<float> &figure, float &valeur) {
+        if (figure) valeur = *figure;
+    };
+    garder(g.rosSource, m.ROS_Source);
+    garder(g.tosSource, m.TOS_Source);
+    garder(g.returnLossSource, m.Return_Loss_Source);
+    garder(g.pertesEstimees, m.Pertes_Estimees);
+    garder(g.rosAntenne, m.ROS_Antenne);
+    garder(g.tosAntenne, m.TOS_Antenne);
+    garder(g.directeAntenne, m.Puissance_Directe_Antenne);
+    garder(g.reflechieAntenne, m.Puissance_Reflechie_Antenne);
     if (r.rapport) Text12->setPlainText(*r.rapport);
 }
 

@@ -18,6 +18,36 @@ void lu(fuzz::Octets &o, bool realiste, float &valeur)
     if (!realiste || fuzz::positif(x)) valeur = x;
 }
 
+// The readings of the store, as the window hands them to the calculation.
+EntreesVswr lectures(const Module1 &m)
+{
+    EntreesVswr e;
+    e.impedanceSource = m.Impedance_Source;
+    e.directeSource = m.Puissance_Directe_Source;
+    e.reflechieSource = m.Puissance_Reflechie_Source;
+    e.affaiblissementCable = m.Affaiblissement_Cable;
+    e.directeAntenne = m.Puissance_Directe_Antenne;
+    e.reflechieAntenne = m.Puissance_Reflechie_Antenne;
+    return e;
+}
+
+// The figures a run keeps go into the store, as the window puts them.
+void garder(const FiguresGardees &g, Module1 &m)
+{
+    const std::pair<const std::optional<float> &, float &> figures[] = {
+        {g.rosSource, m.ROS_Source},
+        {g.tosSource, m.TOS_Source},
+        {g.returnLossSource, m.Return_Loss_Source},
+        {g.pertesEstimees, m.Pertes_Estimees},
+        {g.rosAntenne, m.ROS_Antenne},
+        {g.tosAntenne, m.TOS_Antenne},
+        {g.directeAntenne, m.Puissance_Directe_Antenne},
+        {g.reflechieAntenne, m.Puissance_Reflechie_Antenne},
+    };
+    for (const auto &[figure, valeur] : figures)
+        if (figure) valeur = *figure;
+}
+
 void verifierStock(const Module1 &m)
 {
     for (float x : {m.ROS_Source, m.TOS_Source, m.Return_Loss_Source, m.Pertes_Estimees, m.ROS_Antenne,
@@ -47,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int n = 1 + o.octet() % 3; n > 0; --n) {
         const int i = o.indice(4);
         const Methode methode = static_cast<Methode>(realiste ? (i < 0 ? 0 : i % 4) : i);
-        const ResultatVswr r = calculerVswr(methode, m);
+        const ResultatVswr r = calculerVswr(methode, lectures(m));
+        garder(r.gardees, m);
         if (realiste) {
             if (r.rapport) fuzz::texte(*r.rapport, "VSWR report");
             verifierStock(m);
