@@ -10,7 +10,6 @@
 #include "dipole/calcul.h"
 #include "measures/rayonnement.h"
 #include "measures/vswr.h"
-#include "shell/Module1.h"
 #include "shell/numbers.h"
 #include "toolbox/adaptateurs.h"
 #include "toolbox/cables.h"
@@ -128,11 +127,11 @@ BENCHMARK(vswr)->DenseRange(1, 3);
 
 void rayonnement(benchmark::State &etat)
 {
-    Module1 m;
-    m.Frequence_Mesure = 14.2f;
+    mesures::EntreesRayonnement e;
+    e.frequence = 14.2f;
     const mesures::ResultatVswr vswr = mesures::calculerVswr(mesures::Methode::VueDeLaSource, {}, kSaut);
-    m.TOS_Source = vswr.gardees.tosSource.value_or(m.TOS_Source);
-    for (auto _ : etat) benchmark::DoNotOptimize(mesures::calculerRayonnement(m, true));
+    e.tosSource = vswr.gardees.tosSource.value_or(e.tosSource);
+    for (auto _ : etat) benchmark::DoNotOptimize(mesures::calculerRayonnement(e, true));
 }
 BENCHMARK(rayonnement);
 

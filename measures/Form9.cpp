@@ -358,7 +358,16 @@ void Form9::calculerVswr()
 
 void Form9::calculerRayonnement()
 {
-    const mesures::ResultatRayonnement r = mesures::calculerRayonnement(store(), Option1->isChecked());
+    const Module1 &m = store();
+    mesures::EntreesRayonnement e;
+    e.frequence = m.Frequence_Mesure;
+    e.dimensionBrin = m.Dimension_Brin;
+    e.resistanceMesuree = m.Resistance_Mesuree;
+    e.facteurType = m.Facteur_Type_Antenne;
+    e.pi = m.Pi;
+    e.tosSource = m.TOS_Source;
+    e.tosAntenne = m.TOS_Antenne;
+    const mesures::ResultatRayonnement r = mesures::calculerRayonnement(e, Option1->isChecked());
     if (r.avertissement)
         messages::afficher(this, *r.avertissement, messages::kTitreProgramme, QMessageBox::Warning);
     Text5->setText(r.texteLongueurOnde);

@@ -3,13 +3,13 @@
 #include "measures/integrales.h"
 #include "measures/rayonnement.h"
 #include "measures/vswr.h"
-#include "shell/Module1.h"
 #include "tests/support/reglages.h"
 
 #include <QtTest>
 #include <cmath>
 #include <numbers>
 
+using mesures::EntreesRayonnement;
 using mesures::EntreesVswr;
 using mesures::Methode;
 
@@ -304,13 +304,17 @@ void CalculsMesures::rayonnement()
     QFETCH(bool, vueDeLaSource);
     QFETCH(QStringList, textes);
     QFETCH(QString, avertissement);
-    Module1 m;
-    m.Frequence_Mesure = frequence;
-    m.Resistance_Mesuree = resistance;
-    m.Facteur_Type_Antenne = facteur;
-    m.TOS_Source = 4;
-    m.TOS_Antenne = 16;
-    const auto r = mesures::calculerRayonnement(m, vueDeLaSource);
+    EntreesRayonnement e;
+    e.frequence = frequence;
+    e.dimensionBrin = 5.02f;
+    e.resistanceMesuree = resistance;
+    e.facteurType = facteur;
+    e.pi = 3.141592f;
+    e.tosSource = 4;
+    e.tosAntenne = 16;
+    const EntreesRayonnement avant = e;
+    const auto r = mesures::calculerRayonnement(e, vueDeLaSource);
+    QVERIFY(e == avant);
     QCOMPARE((QStringList{r.texteLongueurOnde, r.texteRayonnement, r.textePerte, r.texteRendement,
                           r.texteRendementGlobal}),
              textes);
@@ -321,24 +325,24 @@ void CalculsMesures::rayonnement()
 void CalculsMesures::rayonnementImpossible()
 {
     // A band without a preferred frequency gives 0 MHz: no result, a message instead.
-    Module1 m;
-    m.Frequence_Mesure = 0;
-    auto r = mesures::calculerRayonnement(m, true);
+    EntreesRayonnement e;
+    e.frequence = 0;
+    auto r = mesures::calculerRayonnement(e, true);
     QVERIFY(r.erreur && r.erreur->contains(QStringLiteral("fréquence")));
     QVERIFY(!r.avertissement);
     QVERIFY(r.texteLongueurOnde.isEmpty() && r.texteRendementGlobal.isEmpty());
 
     // An element of no height has no base current.
-    m.Frequence_Mesure = 14;
-    m.Dimension_Brin = 0;
-    r = mesures::calculerRayonnement(m, true);
+    e.frequence = 14;
+    e.dimensionBrin = 0;
+    r = mesures::calculerRayonnement(e, true);
     QVERIFY(r.erreur && r.erreur->startsWith(QStringLiteral("Calcul impossible")));
     QVERIFY(r.texteRayonnement.isEmpty() && r.texteRendement.isEmpty());
 
     // A type factor so large that the radiation resistance overflows a single.
-    m.Dimension_Brin = 1e30f;
-    m.Facteur_Type_Antenne = 3e38f;
-    r = mesures::calculerRayonnement(m, true);
+    e.dimensionBrin = 1e30f;
+    e.facteurType = 3e38f;
+    r = mesures::calculerRayonnement(e, true);
     QVERIFY(r.avertissement);
     QVERIFY(r.erreur && r.erreur->startsWith(QStringLiteral("Calcul impossible")));
     QVERIFY(r.texteRayonnement.isEmpty() && r.texteRendement.isEmpty());
@@ -386,12 +390,12 @@ void CalculsMesures::rayonnementReference()
     QVERIFY(mesures::resistanceRayonnementVerticale(pi * 0.999) > 1e5);
 
     // Through the calculation: a quarter-wave ground plane on 14 MHz (5.357 m).
-    Module1 m;
-    m.Frequence_Mesure = 14;
-    m.Dimension_Brin = float(300.0 / 14 / 4);
-    m.Facteur_Type_Antenne = 1;
-    m.Resistance_Mesuree = 36;
-    const auto r = mesures::calculerRayonnement(m, true);
+    EntreesRayonnement e;
+    e.frequence = 14;
+    e.dimensionBrin = float(300.0 / 14 / 4);
+    e.facteurType = 1;
+    e.resistanceMesuree = 36;
+    const auto r = mesures::calculerRayonnement(e, true);
     QVERIFY(std::abs(r.resistanceRayonnement - 36.5) <= 0.1);
 }
 
