@@ -227,37 +227,41 @@ void Form9::declarerChamps()
     // A value too small for a single would be kept as 0 and divide by zero later on.
     const accepte::Test positif = [](double x) { return nombres::enSimple(x) > 0; };
     const QString watt = QStringLiteral(" Watt");
+    const QString ohm = QStringLiteral(" Ohm");
+    using C = ChampsNumeriques;
 
-    champs_->ajouterSimple(Text1, m.Impedance_Source, positif, QStringLiteral(" Ohm"), {Text12});
-    champs_->ajouterSimple(Text2, m.Puissance_Directe_Source, positif, watt, {Text12});
-    champs_->ajouterSimple(
+    champs_->ajouter(C::montre(Text1, m.Impedance_Source, positif, ohm, {Text12}));
+    champs_->ajouter(C::montre(Text2, m.Puissance_Directe_Source, positif, watt, {Text12}));
+    champs_->ajouter(C::montre(
         Text3, m.Puissance_Reflechie_Source,
         [this](double x) {
             const float p = nombres::enSimple(x);
             return p > 0 && p < store().Puissance_Directe_Source;
         },
-        watt, {Text12});
-    champs_->ajouterSimple(Text11, m.Affaiblissement_Cable, positif, QStringLiteral(" dB"), {Text12});
-    champs_->ajouterSimple(Text13, m.Puissance_Directe_Antenne, positif, watt, {Text12});
-    champs_->ajouterSimple(Text15, m.Puissance_Reflechie_Antenne, positif, watt, {Text12});
+        watt, {Text12}));
+    champs_->ajouter(C::montre(Text11, m.Affaiblissement_Cable, positif, QStringLiteral(" dB"), {Text12}));
+    champs_->ajouter(C::montre(Text13, m.Puissance_Directe_Antenne, positif, watt, {Text12}));
+    champs_->ajouter(C::montre(Text15, m.Puissance_Reflechie_Antenne, positif, watt, {Text12}));
 
-    champs_->ajouterSimple(Text4, m.Frequence_Mesure, accepte::entre(0.2, true, 2000, false),
-                           QStringLiteral(" Mhz"), {Text5, Text8, Text9, Text10, Text12}, [this] {
-                               Text5->clear();
-                               Text8->clear();
-                               Text9->clear();
-                               Text12->clear();
-                               Combo1->setCurrentIndex(0);
-                               choisirBande(0);
-                           });
-    champs_->ajouterSimple(Text6, m.Dimension_Brin, positif, QStringLiteral(" m"), {Text8, Text9, Text10},
-                           [this] {
-                               Text8->clear();
-                               Text9->clear();
-                               Text10->clear();
-                           });
-    champs_->ajouterSimple(Text7, m.Resistance_Mesuree, positif, QStringLiteral(" Ohm"),
-                           {Text8, Text9, Text10});
+    C::Champ frequence = C::montre(Text4, m.Frequence_Mesure, accepte::entre(0.2, true, 2000, false),
+                                   QStringLiteral(" Mhz"), {Text5, Text8, Text9, Text10, Text12});
+    frequence.effets = [this] {
+        Text5->clear();
+        Text8->clear();
+        Text9->clear();
+        Text12->clear();
+        Combo1->setCurrentIndex(0);
+        choisirBande(0);
+    };
+    champs_->ajouter(frequence);
+    C::Champ brin = C::montre(Text6, m.Dimension_Brin, positif, QStringLiteral(" m"), {Text8, Text9, Text10});
+    brin.effets = [this] {
+        Text8->clear();
+        Text9->clear();
+        Text10->clear();
+    };
+    champs_->ajouter(brin);
+    champs_->ajouter(C::montre(Text7, m.Resistance_Mesuree, positif, ohm, {Text8, Text9, Text10}));
 }
 
 void Form9::preparer()
