@@ -10,7 +10,6 @@
 #include "dipole/calcul.h"
 #include "measures/rayonnement.h"
 #include "measures/vswr.h"
-#include "shell/Module1.h"
 #include "shell/numbers.h"
 #include "toolbox/adaptateurs.h"
 #include "toolbox/cables.h"
@@ -121,19 +120,18 @@ BENCHMARK(reseau)->DenseRange(0, 2);
 void vswr(benchmark::State &etat)
 {
     const auto methode = mesures::Methode(etat.range(0));
-    for (auto _ : etat) {
-        Module1 m;  // every run from the same readings
-        benchmark::DoNotOptimize(mesures::calculerVswr(methode, m, kSaut));
-    }
+    const mesures::EntreesVswr e;  // the program's default readings
+    for (auto _ : etat) benchmark::DoNotOptimize(mesures::calculerVswr(methode, e, kSaut));
 }
 BENCHMARK(vswr)->DenseRange(1, 3);
 
 void rayonnement(benchmark::State &etat)
 {
-    Module1 m;
-    m.Frequence_Mesure = 14.2f;
-    mesures::calculerVswr(mesures::Methode::VueDeLaSource, m, kSaut);
-    for (auto _ : etat) benchmark::DoNotOptimize(mesures::calculerRayonnement(m, true));
+    mesures::EntreesRayonnement e;
+    e.frequence = 14.2f;
+    const mesures::ResultatVswr vswr = mesures::calculerVswr(mesures::Methode::VueDeLaSource, {}, kSaut);
+    e.tosSource = vswr.gardees.tosSource.value_or(e.tosSource);
+    for (auto _ : etat) benchmark::DoNotOptimize(mesures::calculerRayonnement(e, true));
 }
 BENCHMARK(rayonnement);
 

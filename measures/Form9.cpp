@@ -227,37 +227,41 @@ void Form9::declarerChamps()
     // A value too small for a single would be kept as 0 and divide by zero later on.
     const accepte::Test positif = [](double x) { return nombres::enSimple(x) > 0; };
     const QString watt = QStringLiteral(" Watt");
+    const QString ohm = QStringLiteral(" Ohm");
+    using C = ChampsNumeriques;
 
-    champs_->ajouterSimple(Text1, m.Impedance_Source, positif, QStringLiteral(" Ohm"), {Text12});
-    champs_->ajouterSimple(Text2, m.Puissance_Directe_Source, positif, watt, {Text12});
-    champs_->ajouterSimple(
+    champs_->ajouter(C::montre(Text1, m.Impedance_Source, positif, ohm, {Text12}));
+    champs_->ajouter(C::montre(Text2, m.Puissance_Directe_Source, positif, watt, {Text12}));
+    champs_->ajouter(C::montre(
         Text3, m.Puissance_Reflechie_Source,
         [this](double x) {
             const float p = nombres::enSimple(x);
             return p > 0 && p < store().Puissance_Directe_Source;
         },
-        watt, {Text12});
-    champs_->ajouterSimple(Text11, m.Affaiblissement_Cable, positif, QStringLiteral(" dB"), {Text12});
-    champs_->ajouterSimple(Text13, m.Puissance_Directe_Antenne, positif, watt, {Text12});
-    champs_->ajouterSimple(Text15, m.Puissance_Reflechie_Antenne, positif, watt, {Text12});
+        watt, {Text12}));
+    champs_->ajouter(C::montre(Text11, m.Affaiblissement_Cable, positif, QStringLiteral(" dB"), {Text12}));
+    champs_->ajouter(C::montre(Text13, m.Puissance_Directe_Antenne, positif, watt, {Text12}));
+    champs_->ajouter(C::montre(Text15, m.Puissance_Reflechie_Antenne, positif, watt, {Text12}));
 
-    champs_->ajouterSimple(Text4, m.Frequence_Mesure, accepte::entre(0.2, true, 2000, false),
-                           QStringLiteral(" Mhz"), {Text5, Text8, Text9, Text10, Text12}, [this] {
-                               Text5->clear();
-                               Text8->clear();
-                               Text9->clear();
-                               Text12->clear();
-                               Combo1->setCurrentIndex(0);
-                               choisirBande(0);
-                           });
-    champs_->ajouterSimple(Text6, m.Dimension_Brin, positif, QStringLiteral(" m"), {Text8, Text9, Text10},
-                           [this] {
-                               Text8->clear();
-                               Text9->clear();
-                               Text10->clear();
-                           });
-    champs_->ajouterSimple(Text7, m.Resistance_Mesuree, positif, QStringLiteral(" Ohm"),
-                           {Text8, Text9, Text10});
+    C::Champ frequence = C::montre(Text4, m.Frequence_Mesure, accepte::entre(0.2, true, 2000, false),
+                                   QStringLiteral(" Mhz"), {Text5, Text8, Text9, Text10, Text12});
+    frequence.effets = [this] {
+        Text5->clear();
+        Text8->clear();
+        Text9->clear();
+        Text12->clear();
+        Combo1->setCurrentIndex(0);
+        choisirBande(0);
+    };
+    champs_->ajouter(frequence);
+    C::Champ brin = C::montre(Text6, m.Dimension_Brin, positif, QStringLiteral(" m"), {Text8, Text9, Text10});
+    brin.effets = [this] {
+        Text8->clear();
+        Text9->clear();
+        Text10->clear();
+    };
+    champs_->ajouter(brin);
+    champs_->ajouter(C::montre(Text7, m.Resistance_Mesuree, positif, ohm, {Text8, Text9, Text10}));
 }
 
 void Form9::preparer()
@@ -330,13 +334,44 @@ void Form9::choisirTypeAntenne(int index)
 
 void Form9::calculerVswr()
 {
-    const mesures::ResultatVswr r = mesures::calculerVswr(methode(), store(), store().Saut_Ligne);
+    Module1 &m = store();
+    mesures::EntreesVswr e;
+    e.impedanceSource = m.Impedance_Source;
+    e.directeSource = m.Puissance_Directe_Source;
+    e.reflechieSource = m.Puissance_Reflechie_Source;
+    e.affaiblissementCable = m.Affaiblissement_Cable;
+    e.directeAntenne = m.Puissance_Directe_Antenne;
+    e.reflechieAntenne = m.Puissance_Reflechie_Antenne;
+    const mesures::ResultatVswr r = mesures::calculerVswr(methode(), e, m.Saut_Ligne);
+
+    // The figures the run computed replace the last ones; the others stay.
+    const mesures::FiguresGardees &g = r.gardees;
+    auto garder = [](const std::optional<float> &figure, float &valeur) {
+        if (figure) valeur = *figure;
+    };
+    garder(g.rosSource, m.ROS_Source);
+    garder(g.tosSource, m.TOS_Source);
+    garder(g.returnLossSource, m.Return_Loss_Source);
+    garder(g.pertesEstimees, m.Pertes_Estimees);
+    garder(g.rosAntenne, m.ROS_Antenne);
+    garder(g.tosAntenne, m.TOS_Antenne);
+    garder(g.directeAntenne, m.Puissance_Directe_Antenne);
+    garder(g.reflechieAntenne, m.Puissance_Reflechie_Antenne);
     if (r.rapport) Text12->setPlainText(*r.rapport);
 }
 
 void Form9::calculerRayonnement()
 {
-    const mesures::ResultatRayonnement r = mesures::calculerRayonnement(store(), Option1->isChecked());
+    const Module1 &m = store();
+    mesures::EntreesRayonnement e;
+    e.frequence = m.Frequence_Mesure;
+    e.dimensionBrin = m.Dimension_Brin;
+    e.resistanceMesuree = m.Resistance_Mesuree;
+    e.facteurType = m.Facteur_Type_Antenne;
+    e.pi = m.Pi;
+    e.tosSource = m.TOS_Source;
+    e.tosAntenne = m.TOS_Antenne;
+    const mesures::ResultatRayonnement r = mesures::calculerRayonnement(e, Option1->isChecked());
     if (r.avertissement)
         messages::afficher(this, *r.avertissement, messages::kTitreProgramme, QMessageBox::Warning);
     Text5->setText(r.texteLongueurOnde);

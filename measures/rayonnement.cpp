@@ -2,7 +2,6 @@
 #include "measures/rayonnement.h"
 
 #include "measures/integrales.h"
-#include "shell/Module1.h"
 #include "shell/numbers.h"
 
 #include <cmath>
@@ -32,12 +31,12 @@ double resistanceRayonnementVerticale(double hk)
     return 30 * crochet / (base * base);
 }
 
-ResultatRayonnement calculerRayonnement(const Module1 &v, bool vueDeLaSource)
+ResultatRayonnement calculerRayonnement(const EntreesRayonnement &e, bool vueDeLaSource)
 {
     ResultatRayonnement r;
-    const double f = v.Frequence_Mesure;
-    const double h = v.Dimension_Brin;
-    const double pi = v.Pi;
+    const double f = e.frequence;
+    const double h = e.dimensionBrin;
+    const double pi = e.pi;
 
     // A band whose preferred frequency is missing from the band table gives 0 MHz.
     const float onde = f > 0 ? enSimple(300 / f) : 0;
@@ -54,13 +53,13 @@ ResultatRayonnement calculerRayonnement(const Module1 &v, bool vueDeLaSource)
                           + fixe(r.longueurMaximale, 2) + QStringLiteral(" m");
 
     r.nombreOnde = enSimple((pi + pi) / onde);
-    r.resistanceRayonnement = enSimple(double(v.Facteur_Type_Antenne) *
+    r.resistanceRayonnement = enSimple(double(e.facteurType) *
                                        resistanceRayonnementVerticale(h * double(r.nombreOnde)));
     const double rr = r.resistanceRayonnement;
-    r.resistancePerte = enSimple(double(v.Resistance_Mesuree) - rr);
+    r.resistancePerte = enSimple(double(e.resistanceMesuree) - rr);
     r.rendement = enSimple(rr / (rr + double(r.resistancePerte)));
     const float pourcent = enSimple(double(r.rendement) * 100);
-    const double tos = vueDeLaSource ? v.TOS_Source : v.TOS_Antenne;
+    const double tos = vueDeLaSource ? e.tosSource : e.tosAntenne;
     r.rendementGlobal = enSimple((100 - tos) * double(r.rendement));
 
     for (float x : {r.resistanceRayonnement, r.resistancePerte, r.rendement, pourcent,

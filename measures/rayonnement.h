@@ -8,9 +8,21 @@
 #include <array>
 #include <optional>
 
-struct Module1;
-
 namespace mesures {
+
+// The data of the calculation, in single precision, with the program's defaults.
+struct EntreesRayonnement {
+    float frequence = 0;           // f, transmit frequency, MHz (0: the band chosen has none)
+    float dimensionBrin = 5.02f;   // h, length of one element, m
+    float resistanceMesuree = 36;  // Rm, resistance measured at the feed point, ohms
+    float facteurType = 1;         // factor of the antenna type (see kTypesAntenne)
+    float pi = 3.141592f;
+    // Reflected percentages left by the last VSWR runs, at the transmitter and at the antenna.
+    float tosSource = 0;
+    float tosAntenne = 0;
+
+    bool operator==(const EntreesRayonnement &) const = default;
+};
 
 struct ResultatRayonnement {
     // Working values (single precision; 0 when not computed).
@@ -58,7 +70,7 @@ inline constexpr std::array<TypeAntenne, 4> kTypesAntenne{{
 double resistanceRayonnementVerticale(double hk);
 
 // `vueDeLaSource`: the VSWR was measured at the transmitter (the overall efficiency then uses
-// TOS_Source, otherwise TOS_Antenne).
-ResultatRayonnement calculerRayonnement(const Module1 &valeurs, bool vueDeLaSource);
+// tosSource, otherwise tosAntenne).
+ResultatRayonnement calculerRayonnement(const EntreesRayonnement &entrees, bool vueDeLaSource);
 
 }  // namespace mesures

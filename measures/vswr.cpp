@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "measures/vswr.h"
 
-#include "shell/Module1.h"
 #include "shell/numbers.h"
 
 #include <QStringList>
@@ -27,15 +26,14 @@ struct Figures {
     float moins = 0;
 };
 
-Figures figures(float directe, float reflechie, float impedance, float rosPrecedent)
+Figures figures(float directe, float reflechie, float impedance)
 {
     Figures f;
     const double rho = std::sqrt(double(reflechie) / double(directe));
     f.tos = enSimple(double(reflechie) / double(directe) * 100);
     if (rho == 1) {
         // Everything comes back: K is 1, the return loss 0 dB, and the VSWR has no finite value
-        // (the last one computed is kept).
-        f.ros = rosPrecedent;
+        // (none is kept: the last one computed stays).
         f.rosInfini = true;
         f.k = 1;
         return f;
@@ -52,6 +50,15 @@ bool finies(std::initializer_list<float> valeurs)
 {
     for (float v : valeurs)
         if (!std::isfinite(v)) return false;
+    return true;
+}
+
+// Whether every figure present is finite.
+bool toutesFinies(const FiguresGardees &g)
+{
+    for (const std::optional<float> &v : {g.rosSource, g.tosSource, g.returnLossSource, g.pertesEstimees,
+                                          g.rosAntenne, g.tosAntenne, g.directeAntenne, g.reflechieAntenne})
+        if (v && !std::isfinite(*v)) return false;
     return true;
 }
 
@@ -89,56 +96,53 @@ QStringList lignesImpedances(float plus, float moins)
 
 }  // namespace
 
-ResultatVswr calculerVswr(Methode methode, Module1 &v, const QString &saut)
+ResultatVswr calculerVswr(Methode methode, const EntreesVswr &e, const QString &saut)
 {
     ResultatVswr r;
-    // The run works on copies and keeps them only when every figure is usable.
-    float directeAntenne = v.Puissance_Directe_Antenne;
-    float reflechieAntenne = v.Puissance_Reflechie_Antenne;
-    float rosSource = v.ROS_Source, tosSource = v.TOS_Source, rlSource = v.Return_Loss_Source;
-    float pertes = v.Pertes_Estimees, rosAntenne = v.ROS_Antenne, tosAntenne = v.TOS_Antenne;
+    // The antenna powers as they stand: read, or estimated below by the known-loss method.
+    float directeAntenne = e.directeAntenne;
+    float reflechieAntenne = e.reflechieAntenne;
+    float pertes = 0;
+    Figures f;  // from the pair of powers the method uses
+    FiguresGardees g;  // what the run would keep
 
-    // Figures from one pair of powers: the VSWR, TOS and return loss go where the method keeps
-    // them, the rest into the working values.
-    auto retenir = [&](const Figures &f, float &ros, float &tos, float &returnLoss) {
-        ros = f.ros;
-        tos = f.tos;
-        returnLoss = f.returnLoss;
-        r.k = f.k;
-        r.impedancePlus = f.plus;
-        r.impedanceMoins = f.moins;
-        r.rosInfini = f.rosInfini;
-    };
     auto figuresAntenne = [&] {
-        retenir(figures(directeAntenne, reflechieAntenne, v.Impedance_Source, rosAntenne), rosAntenne,
-                tosAntenne, r.returnLossAntenne);
+        f = figures(directeAntenne, reflechieAntenne, e.impedanceSource);
+        if (!f.rosInfini) g.rosAntenne = f.ros;
+        g.tosAntenne = f.tos;
+        r.returnLossAntenne = f.returnLoss;
     };
 
-    bool gardees = true;  // the values this run keeps are all finite
     switch (methode) {
     case Methode::VueDeLaSource:
-        retenir(figures(v.Puissance_Directe_Source, v.Puissance_Reflechie_Source, v.Impedance_Source,
-                        rosSource),
-                rosSource, tosSource, rlSource);
-        gardees = finies({rosSource, tosSource, rlSource});
+        f = figures(e.directeSource, e.reflechieSource, e.impedanceSource);
+        if (!f.rosInfini) g.rosSource = f.ros;
+        g.tosSource = f.tos;
+        g.returnLossSource = f.returnLoss;
         break;
     case Methode::VueALAntenne:
-        pertes = enSimple(std::fabs(std::log(double(directeAntenne) / double(v.Puissance_Directe_Source))
-                                    * 10 / std::log(10.0)));
+        pertes = enSimple(std::fabs(std::log(double(directeAntenne) / double(e.directeSource)) * 10 /
+                                    std::log(10.0)));
+        g.pertesEstimees = pertes;
         r.rapportPuissance = enSimple(std::pow(10.0, double(pertes) / 10));
         figuresAntenne();
-        gardees = finies({pertes, rosAntenne, tosAntenne});
         break;
     case Methode::AffaiblissementConnu:
-        r.rapportPuissance = enSimple(std::pow(10.0, double(v.Affaiblissement_Cable) / 10));
-        directeAntenne = enSimple(double(v.Puissance_Directe_Source) / double(r.rapportPuissance));
-        reflechieAntenne = enSimple(double(v.Puissance_Reflechie_Source) * double(r.rapportPuissance));
+        r.rapportPuissance = enSimple(std::pow(10.0, double(e.affaiblissementCable) / 10));
+        directeAntenne = enSimple(double(e.directeSource) / double(r.rapportPuissance));
+        reflechieAntenne = enSimple(double(e.reflechieSource) * double(r.rapportPuissance));
+        g.directeAntenne = directeAntenne;
+        g.reflechieAntenne = reflechieAntenne;
         figuresAntenne();
-        gardees = finies({directeAntenne, reflechieAntenne, rosAntenne, tosAntenne});
         break;
     case Methode::Aucune:
         break;
     }
+    r.k = f.k;
+    r.impedancePlus = f.plus;
+    r.impedanceMoins = f.moins;
+    r.rosInfini = f.rosInfini;
+    const bool gardees = toutesFinies(g);  // the values this run keeps are all finite
 
     // The report: the warning comes first whatever the method, from the antenna powers as they
     // now stand (entered, or estimated by the last known-loss run).
@@ -156,15 +160,15 @@ ResultatVswr calculerVswr(Methode methode, Module1 &v, const QString &saut)
                << QStringLiteral("ROS infini : toute la puissance est réfléchie");
     } else if (methode == Methode::VueDeLaSource) {
         lignes << QStringLiteral("Calcul du ROS-TOS-K-RL")
-               << QStringLiteral("ROS = ") + fixe(rosSource, 1) + QStringLiteral(" : 1")
-               << QStringLiteral("TOS = ") + fixe(tosSource, 1) + QStringLiteral(" %")
+               << QStringLiteral("ROS = ") + fixe(f.ros, 1) + QStringLiteral(" : 1")
+               << QStringLiteral("TOS = ") + fixe(f.tos, 1) + QStringLiteral(" %")
                << ligneK(r.k)
-               << QStringLiteral("Return Loss = ") + fixe(rlSource, 2) + QStringLiteral(" dB")
+               << QStringLiteral("Return Loss = ") + fixe(f.returnLoss, 2) + QStringLiteral(" dB")
                << lignesImpedances(r.impedancePlus, r.impedanceMoins);
         montrees = finies({r.k, r.impedancePlus, r.impedanceMoins});
     } else if (methode == Methode::VueALAntenne) {
-        lignes << kEstimation << ligneRapport(r.rapportPuissance) << ligneRos(rosAntenne)
-               << ligneTos(tosAntenne) << ligneK(r.k)
+        lignes << kEstimation << ligneRapport(r.rapportPuissance) << ligneRos(f.ros)
+               << ligneTos(f.tos) << ligneK(r.k)
                << QStringLiteral("Pertes estimées à l'antenne ") + fixe(pertes, 2) + QStringLiteral(" dB")
                << ligneReturnLoss(r.returnLossAntenne)
                << lignesImpedances(r.impedancePlus, r.impedanceMoins);
@@ -172,7 +176,7 @@ ResultatVswr calculerVswr(Methode methode, Module1 &v, const QString &saut)
                            r.impedanceMoins});
     } else if (methode == Methode::AffaiblissementConnu) {
         lignes << kEstimation << ligneRapport(r.rapportPuissance) << ligneDirecte(directeAntenne)
-               << ligneReflechie(reflechieAntenne) << ligneRos(rosAntenne) << ligneTos(tosAntenne)
+               << ligneReflechie(reflechieAntenne) << ligneRos(f.ros) << ligneTos(f.tos)
                << ligneK(r.k) << ligneReturnLoss(r.returnLossAntenne)
                << lignesImpedances(r.impedancePlus, r.impedanceMoins);
         montrees = finies({r.rapportPuissance, r.k, r.returnLossAntenne, r.impedancePlus,
@@ -187,14 +191,7 @@ ResultatVswr calculerVswr(Methode methode, Module1 &v, const QString &saut)
                                    "du calcul.");
         return r;
     }
-    v.Puissance_Directe_Antenne = directeAntenne;
-    v.Puissance_Reflechie_Antenne = reflechieAntenne;
-    v.ROS_Source = rosSource;
-    v.TOS_Source = tosSource;
-    v.Return_Loss_Source = rlSource;
-    v.Pertes_Estimees = pertes;
-    v.ROS_Antenne = rosAntenne;
-    v.TOS_Antenne = tosAntenne;
+    r.gardees = g;
     r.rapport = lignes.join(saut);
     return r;
 }

@@ -7,8 +7,6 @@
 #include <QString>
 #include <optional>
 
-struct Module1;
-
 namespace mesures {
 
 // Where the readings were taken: the window's three option buttons, or none chosen yet.
@@ -17,6 +15,44 @@ enum class Methode {
     VueDeLaSource,         // forward and reflected power read at the transmitter
     VueALAntenne,          // forward power read at both ends, reflected power at the antenna
     AffaiblissementConnu,  // powers read at the transmitter, cable loss known
+};
+
+// The readings, in single precision, with the program's defaults.
+struct EntreesVswr {
+    float impedanceSource = 50;       // Z0, ohms
+    float directeSource = 100;        // forward power at the transmitter, W
+    float reflechieSource = 4;        // reflected power at the transmitter, W
+    float affaiblissementCable = 3;   // cable loss, dB
+    // Forward and reflected power at the antenna, W: as entered, or as the last known-loss run
+    // estimated them.
+    float directeAntenne = 50;
+    float reflechieAntenne = 8;
+
+    bool operator==(const EntreesVswr &) const = default;
+};
+
+// The figures a run leaves for the later runs and for the radiation calculation, each one present
+// only when the run computed it. A run with no method, or out of range, keeps none.
+struct FiguresGardees {
+    // Source method: VSWR, TOS and return loss at the transmitter; no VSWR when it is infinite
+    // (the last one computed stays).
+    std::optional<float> rosSource;
+    std::optional<float> tosSource;
+    std::optional<float> returnLossSource;
+    // At-antenna method: the cable loss deduced from the two forward powers.
+    std::optional<float> pertesEstimees;
+    // Both antenna methods: VSWR (none when infinite) and TOS at the antenna.
+    std::optional<float> rosAntenne;
+    std::optional<float> tosAntenne;
+    // Known-loss method: the estimated antenna powers, which replace the antenna readings.
+    std::optional<float> directeAntenne;
+    std::optional<float> reflechieAntenne;
+
+    bool vide() const
+    {
+        return !rosSource && !tosSource && !returnLossSource && !pertesEstimees && !rosAntenne &&
+               !tosAntenne && !directeAntenne && !reflechieAntenne;
+    }
 };
 
 struct ResultatVswr {
@@ -30,15 +66,14 @@ struct ResultatVswr {
     bool rosInfini = false;
     // A figure does not fit a single: the run keeps nothing and the report says so.
     bool horsLimites = false;
+    // What the program keeps of this run.
+    FiguresGardees gardees;
     // The new report, lines joined by `saut`; none when the report stays as it is.
     std::optional<QString> rapport;
 };
 
-// Runs the calculation on the program-wide values and keeps its figures there (ROS_Source,
-// TOS_Source, Return_Loss_Source with the source method; Pertes_Estimees, ROS_Antenne,
-// TOS_Antenne with the antenna methods; the known-loss method also replaces the antenna powers
-// with its estimates). Nothing is kept when the run is out of range.
-ResultatVswr calculerVswr(Methode methode, Module1 &valeurs,
+// Runs the calculation on the readings; the caller keeps the figures the result names.
+ResultatVswr calculerVswr(Methode methode, const EntreesVswr &entrees,
                           const QString &saut = QStringLiteral("\r\n"));
 
 }  // namespace mesures

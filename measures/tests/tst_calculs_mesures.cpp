@@ -3,14 +3,17 @@
 #include "measures/integrales.h"
 #include "measures/rayonnement.h"
 #include "measures/vswr.h"
-#include "shell/Module1.h"
 #include "tests/support/reglages.h"
 
 #include <QtTest>
 #include <cmath>
 #include <numbers>
 
+using mesures::EntreesRayonnement;
+using mesures::EntreesVswr;
 using mesures::Methode;
+
+Q_DECLARE_METATYPE(mesures::EntreesVswr)
 
 namespace {
 
@@ -27,23 +30,43 @@ QString alerte(const QString &rapport, const QString &directe, const QString &re
            + QStringLiteral(" Watt") + kAlerte;
 }
 
-// The measured values as the window keeps them, defaults first.
-Module1 valeurs(float directeSource = 100, float reflechieSource = 4, float affaiblissement = 3,
-                float directeAntenne = 50, float reflechieAntenne = 8)
+// The readings, defaults first (a source impedance of 50 ohms).
+EntreesVswr valeurs(float directeSource = 100, float reflechieSource = 4, float affaiblissement = 3,
+                    float directeAntenne = 50, float reflechieAntenne = 8)
 {
-    Module1 m;
-    m.Puissance_Directe_Source = directeSource;
-    m.Puissance_Reflechie_Source = reflechieSource;
-    m.Affaiblissement_Cable = affaiblissement;
-    m.Puissance_Directe_Antenne = directeAntenne;
-    m.Puissance_Reflechie_Antenne = reflechieAntenne;
-    return m;
+    EntreesVswr e;
+    e.impedanceSource = 50;
+    e.directeSource = directeSource;
+    e.reflechieSource = reflechieSource;
+    e.affaiblissementCable = affaiblissement;
+    e.directeAntenne = directeAntenne;
+    e.reflechieAntenne = reflechieAntenne;
+    return e;
 }
 
-QString rapport(Methode methode, Module1 &m)
+QString rapport(Methode methode, const EntreesVswr &e)
 {
-    const auto r = mesures::calculerVswr(methode, m, QStringLiteral("\n"));
+    const auto r = mesures::calculerVswr(methode, e, QStringLiteral("\n"));
     return r.rapport.value_or(QStringLiteral("<inchangé>"));
+}
+
+// Which figures a run keeps, by name.
+QStringList nomsGardes(const mesures::FiguresGardees &g)
+{
+    QStringList noms;
+    const std::pair<const char *, const std::optional<float> &> figures[] = {
+        {"rosSource", g.rosSource},
+        {"tosSource", g.tosSource},
+        {"returnLossSource", g.returnLossSource},
+        {"pertesEstimees", g.pertesEstimees},
+        {"rosAntenne", g.rosAntenne},
+        {"tosAntenne", g.tosAntenne},
+        {"directeAntenne", g.directeAntenne},
+        {"reflechieAntenne", g.reflechieAntenne},
+    };
+    for (const auto &[nom, valeur] : figures)
+        if (valeur) noms << QString::fromLatin1(nom);
+    return noms;
 }
 
 }  // namespace
@@ -58,6 +81,8 @@ private slots:
     void seuilAvertissement_data();
     void seuilAvertissement();
     void valeursGardees();
+    void entreesIntactes_data();
+    void entreesIntactes();
     void rayonnement_data();
     void rayonnement();
     void rayonnementImpossible();
@@ -69,7 +94,7 @@ private slots:
 void CalculsMesures::rapportVswr_data()
 {
     QTest::addColumn<int>("methode");
-    QTest::addColumn<Module1>("entree");
+    QTest::addColumn<EntreesVswr>("entree");
     QTest::addColumn<QString>("attendu");
 
     const int source = int(Methode::VueDeLaSource), antenne = int(Methode::VueALAntenne),
@@ -120,7 +145,7 @@ void CalculsMesures::rapportVswr_data()
 void CalculsMesures::rapportVswr()
 {
     QFETCH(int, methode);
-    QFETCH(Module1, entree);
+    QFETCH(EntreesVswr, entree);
     QFETCH(QString, attendu);
     QCOMPARE(rapport(Methode(methode), entree), attendu);
 }
@@ -147,48 +172,98 @@ void CalculsMesures::seuilAvertissement()
 {
     QFETCH(float, affaiblissement);
     QFETCH(QString, debut);
-    Module1 m = valeurs(100, 4, affaiblissement);
-    QString texte = rapport(Methode::AffaiblissementConnu, m);
+    QString texte = rapport(Methode::AffaiblissementConnu, valeurs(100, 4, affaiblissement));
     texte.replace(QChar(0x202F), QLatin1Char(' '));
     QCOMPARE(texte.left(debut.size()), debut);
 }
 
 void CalculsMesures::valeursGardees()
 {
-    Module1 m = valeurs();
-    mesures::calculerVswr(Methode::VueDeLaSource, m);
-    QCOMPARE(m.ROS_Source, 1.5f);
-    QCOMPARE(m.TOS_Source, 4.0f);
-    QCOMPARE(m.ROS_Antenne, 0.0f);  // the antenna figures wait for an antenna method
+    EntreesVswr e = valeurs();
+    const auto source = mesures::calculerVswr(Methode::VueDeLaSource, e);
+    QVERIFY(source.gardees.rosSource && source.gardees.tosSource);
+    QCOMPARE(*source.gardees.rosSource, 1.5f);
+    QCOMPARE(*source.gardees.tosSource, 4.0f);
+    QVERIFY(!source.gardees.rosAntenne);  // the antenna figures wait for an antenna method
 
-    mesures::calculerVswr(Methode::AffaiblissementConnu, m);
-    QCOMPARE(qRound(m.Puissance_Directe_Antenne * 1000), 50119);
-    QCOMPARE(qRound(m.Puissance_Reflechie_Antenne * 1000), 7981);
-    QCOMPARE(qRound(m.TOS_Antenne * 100), 1592);
-    QCOMPARE(m.TOS_Source, 4.0f);
+    const auto connu = mesures::calculerVswr(Methode::AffaiblissementConnu, e);
+    const mesures::FiguresGardees &g = connu.gardees;
+    QVERIFY(g.directeAntenne && g.reflechieAntenne && g.tosAntenne);
+    QCOMPARE(qRound(*g.directeAntenne * 1000), 50119);
+    QCOMPARE(qRound(*g.reflechieAntenne * 1000), 7981);
+    QCOMPARE(qRound(*g.tosAntenne * 100), 1592);
+    QVERIFY(!g.tosSource);  // the source figures stay as the source run left them
 
     // A loss large enough leaves estimates that the source method still warns about.
-    m.Affaiblissement_Cable = 7;
-    mesures::calculerVswr(Methode::AffaiblissementConnu, m);
-    QVERIFY(m.Puissance_Reflechie_Antenne >= m.Puissance_Directe_Antenne);
-    QVERIFY(rapport(Methode::VueDeLaSource, m).startsWith(
+    e.affaiblissementCable = 7;
+    const auto sept = mesures::calculerVswr(Methode::AffaiblissementConnu, e);
+    QVERIFY(sept.gardees.directeAntenne && sept.gardees.reflechieAntenne);
+    e.directeAntenne = *sept.gardees.directeAntenne;
+    e.reflechieAntenne = *sept.gardees.reflechieAntenne;
+    QVERIFY(e.reflechieAntenne >= e.directeAntenne);
+    QVERIFY(rapport(Methode::VueDeLaSource, e).startsWith(
         QStringLiteral("Estimation des valeurs à l'antenne\nRapport de puissance = 0,0\n")));
 
-    // All the power back: 100 % reflected, the last VSWR stays.
-    Module1 plein = valeurs(4, 4);
-    plein.ROS_Source = 1.5f;
-    const auto r = mesures::calculerVswr(Methode::VueDeLaSource, plein);
+    // All the power back: 100 % reflected, 0 dB, and no VSWR to keep (the last one stays).
+    const auto r = mesures::calculerVswr(Methode::VueDeLaSource, valeurs(4, 4));
     QVERIFY(r.rosInfini);
-    QCOMPARE(plein.TOS_Source, 100.0f);
-    QCOMPARE(plein.ROS_Source, 1.5f);
-    QCOMPARE(plein.Return_Loss_Source, 0.0f);
+    QVERIFY(!r.gardees.rosSource);
+    QVERIFY(r.gardees.tosSource && r.gardees.returnLossSource);
+    QCOMPARE(*r.gardees.tosSource, 100.0f);
+    QCOMPARE(*r.gardees.returnLossSource, 0.0f);
 
     // Out of range: nothing is kept, not even the estimated powers.
-    Module1 demesure = valeurs(100, 4, 400);
-    QVERIFY(mesures::calculerVswr(Methode::AffaiblissementConnu, demesure).horsLimites);
-    QCOMPARE(demesure.Puissance_Directe_Antenne, 50.0f);
-    QCOMPARE(demesure.Puissance_Reflechie_Antenne, 8.0f);
-    QCOMPARE(demesure.TOS_Antenne, 0.0f);
+    const auto demesure = mesures::calculerVswr(Methode::AffaiblissementConnu, valeurs(100, 4, 400));
+    QVERIFY(demesure.horsLimites);
+    QVERIFY(!demesure.gardees.directeAntenne && !demesure.gardees.reflechieAntenne);
+    QVERIFY(!demesure.gardees.tosAntenne);
+}
+
+// The calculation reads its inputs and changes none of them; what it keeps depends on the method
+// alone, and nothing when no method is chosen or the run is out of range.
+void CalculsMesures::entreesIntactes_data()
+{
+    QTest::addColumn<int>("methode");
+    QTest::addColumn<EntreesVswr>("entree");
+    QTest::addColumn<QStringList>("gardes");
+
+    const QStringList source{"rosSource", "tosSource", "returnLossSource"};
+    const QStringList antenne{"pertesEstimees", "rosAntenne", "tosAntenne"};
+    const QStringList connu{"rosAntenne", "tosAntenne", "directeAntenne", "reflechieAntenne"};
+    QTest::newRow("vue de la source") << int(Methode::VueDeLaSource) << valeurs() << source;
+    QTest::newRow("vue de la source, ROS infini")
+        << int(Methode::VueDeLaSource) << valeurs(4, 4)
+        << QStringList{"tosSource", "returnLossSource"};
+    QTest::newRow("vue de la source, avertissement")
+        << int(Methode::VueDeLaSource) << valeurs(100, 4, 3, 20, 20) << source;
+    QTest::newRow("vue à l'antenne") << int(Methode::VueALAntenne) << valeurs() << antenne;
+    QTest::newRow("vue à l'antenne, avertissement")
+        << int(Methode::VueALAntenne) << valeurs(100, 4, 3, 8, 50) << antenne;
+    QTest::newRow("affaiblissement connu") << int(Methode::AffaiblissementConnu) << valeurs() << connu;
+    QTest::newRow("affaiblissement connu, avertissement")
+        << int(Methode::AffaiblissementConnu) << valeurs(100, 4, 10) << connu;
+    QTest::newRow("aucune option") << int(Methode::Aucune) << valeurs() << QStringList();
+    QTest::newRow("aucune option, avertissement")
+        << int(Methode::Aucune) << valeurs(100, 4, 3, 8, 8) << QStringList();
+    QTest::newRow("affaiblissement démesuré")
+        << int(Methode::AffaiblissementConnu) << valeurs(100, 4, 400) << QStringList();
+    QTest::newRow("puissance directe infime")
+        << int(Methode::VueDeLaSource) << valeurs(1e-45f, 4) << QStringList();
+    QTest::newRow("vue à l'antenne, puissance infime")
+        << int(Methode::VueALAntenne) << valeurs(100, 4, 3, 1e-45f, 1e-45f) << QStringList();
+}
+
+void CalculsMesures::entreesIntactes()
+{
+    QFETCH(int, methode);
+    QFETCH(EntreesVswr, entree);
+    QFETCH(QStringList, gardes);
+    const EntreesVswr avant = entree;
+    const auto r = mesures::calculerVswr(Methode(methode), entree);
+    QVERIFY(entree == avant);
+    QCOMPARE(nomsGardes(r.gardees), gardes);
+    QCOMPARE(r.gardees.vide(), gardes.isEmpty());
+    if (r.horsLimites) QVERIFY(r.gardees.vide());
 }
 
 void CalculsMesures::rayonnement_data()
@@ -229,13 +304,17 @@ void CalculsMesures::rayonnement()
     QFETCH(bool, vueDeLaSource);
     QFETCH(QStringList, textes);
     QFETCH(QString, avertissement);
-    Module1 m;
-    m.Frequence_Mesure = frequence;
-    m.Resistance_Mesuree = resistance;
-    m.Facteur_Type_Antenne = facteur;
-    m.TOS_Source = 4;
-    m.TOS_Antenne = 16;
-    const auto r = mesures::calculerRayonnement(m, vueDeLaSource);
+    EntreesRayonnement e;
+    e.frequence = frequence;
+    e.dimensionBrin = 5.02f;
+    e.resistanceMesuree = resistance;
+    e.facteurType = facteur;
+    e.pi = 3.141592f;
+    e.tosSource = 4;
+    e.tosAntenne = 16;
+    const EntreesRayonnement avant = e;
+    const auto r = mesures::calculerRayonnement(e, vueDeLaSource);
+    QVERIFY(e == avant);
     QCOMPARE((QStringList{r.texteLongueurOnde, r.texteRayonnement, r.textePerte, r.texteRendement,
                           r.texteRendementGlobal}),
              textes);
@@ -246,24 +325,24 @@ void CalculsMesures::rayonnement()
 void CalculsMesures::rayonnementImpossible()
 {
     // A band without a preferred frequency gives 0 MHz: no result, a message instead.
-    Module1 m;
-    m.Frequence_Mesure = 0;
-    auto r = mesures::calculerRayonnement(m, true);
+    EntreesRayonnement e;
+    e.frequence = 0;
+    auto r = mesures::calculerRayonnement(e, true);
     QVERIFY(r.erreur && r.erreur->contains(QStringLiteral("fréquence")));
     QVERIFY(!r.avertissement);
     QVERIFY(r.texteLongueurOnde.isEmpty() && r.texteRendementGlobal.isEmpty());
 
     // An element of no height has no base current.
-    m.Frequence_Mesure = 14;
-    m.Dimension_Brin = 0;
-    r = mesures::calculerRayonnement(m, true);
+    e.frequence = 14;
+    e.dimensionBrin = 0;
+    r = mesures::calculerRayonnement(e, true);
     QVERIFY(r.erreur && r.erreur->startsWith(QStringLiteral("Calcul impossible")));
     QVERIFY(r.texteRayonnement.isEmpty() && r.texteRendement.isEmpty());
 
     // A type factor so large that the radiation resistance overflows a single.
-    m.Dimension_Brin = 1e30f;
-    m.Facteur_Type_Antenne = 3e38f;
-    r = mesures::calculerRayonnement(m, true);
+    e.dimensionBrin = 1e30f;
+    e.facteurType = 3e38f;
+    r = mesures::calculerRayonnement(e, true);
     QVERIFY(r.avertissement);
     QVERIFY(r.erreur && r.erreur->startsWith(QStringLiteral("Calcul impossible")));
     QVERIFY(r.texteRayonnement.isEmpty() && r.texteRendement.isEmpty());
@@ -311,12 +390,12 @@ void CalculsMesures::rayonnementReference()
     QVERIFY(mesures::resistanceRayonnementVerticale(pi * 0.999) > 1e5);
 
     // Through the calculation: a quarter-wave ground plane on 14 MHz (5.357 m).
-    Module1 m;
-    m.Frequence_Mesure = 14;
-    m.Dimension_Brin = float(300.0 / 14 / 4);
-    m.Facteur_Type_Antenne = 1;
-    m.Resistance_Mesuree = 36;
-    const auto r = mesures::calculerRayonnement(m, true);
+    EntreesRayonnement e;
+    e.frequence = 14;
+    e.dimensionBrin = float(300.0 / 14 / 4);
+    e.facteurType = 1;
+    e.resistanceMesuree = 36;
+    const auto r = mesures::calculerRayonnement(e, true);
     QVERIFY(std::abs(r.resistanceRayonnement - 36.5) <= 0.1);
 }
 

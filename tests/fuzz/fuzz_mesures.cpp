@@ -4,7 +4,6 @@
 // crashes; on readings the window can hold, no text reads nan/inf and what is kept is finite.
 #include "measures/rayonnement.h"
 #include "measures/vswr.h"
-#include "shell/Module1.h"
 #include "tests/fuzz/octets.h"
 
 #include <optional>
@@ -18,11 +17,17 @@ void lu(fuzz::Octets &o, bool realiste, float &valeur)
     if (!realiste || fuzz::positif(x)) valeur = x;
 }
 
-void verifierStock(const Module1 &m)
+// The figures a run keeps become the data of the next runs, as the window keeps them; each one
+// kept is finite.
+void garder(const FiguresGardees &g, bool realiste, EntreesVswr &vswr, EntreesRayonnement &rayonnement)
 {
-    for (float x : {m.ROS_Source, m.TOS_Source, m.Return_Loss_Source, m.Pertes_Estimees, m.ROS_Antenne,
-                    m.TOS_Antenne, m.Puissance_Directe_Antenne, m.Puissance_Reflechie_Antenne})
-        fuzz::fini(x, "kept figure");
+    for (const std::optional<float> &x : {g.rosSource, g.tosSource, g.returnLossSource, g.pertesEstimees,
+                                          g.rosAntenne, g.tosAntenne, g.directeAntenne, g.reflechieAntenne})
+        if (realiste && x) fuzz::fini(*x, "kept figure");
+    if (g.tosSource) rayonnement.tosSource = *g.tosSource;
+    if (g.tosAntenne) rayonnement.tosAntenne = *g.tosAntenne;
+    if (g.directeAntenne) vswr.directeAntenne = *g.directeAntenne;
+    if (g.reflechieAntenne) vswr.reflechieAntenne = *g.reflechieAntenne;
 }
 }  // namespace
 
@@ -31,38 +36,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzz::reglagesFrancais();
     fuzz::Octets o(data, size);
     const bool realiste = o.oui();
-    Module1 m;
+    EntreesVswr v;
+    EntreesRayonnement ray;
     // Every reading field takes a finite number above 0; the reflected power is checked against the
     // forward power only when typed, so a later forward power can be below it.
-    for (float *x : {&m.Impedance_Source, &m.Puissance_Directe_Source, &m.Puissance_Reflechie_Source,
-                     &m.Affaiblissement_Cable, &m.Puissance_Directe_Antenne, &m.Puissance_Reflechie_Antenne,
-                     &m.Dimension_Brin, &m.Resistance_Mesuree})
+    for (float *x : {&v.impedanceSource, &v.directeSource, &v.reflechieSource, &v.affaiblissementCable,
+                     &v.directeAntenne, &v.reflechieAntenne, &ray.dimensionBrin, &ray.resistanceMesuree})
         lu(o, realiste, *x);
     // The frequency is typed (0.2 .. 2000) or taken from the band table, whatever the file holds.
     const float f = o.simple();
-    if (!realiste || std::isfinite(f)) m.Frequence_Mesure = f;
+    if (!realiste || std::isfinite(f)) ray.frequence = f;
     static const float facteurs[] = {1, float(50.0 / 36), float(73.0 / 36), float(300.0 / 36)};
-    m.Facteur_Type_Antenne = realiste ? facteurs[o.octet() % 4] : o.simple();
+    ray.facteurType = realiste ? facteurs[o.octet() % 4] : o.simple();
 
     for (int n = 1 + o.octet() % 3; n > 0; --n) {
         const int i = o.indice(4);
         const Methode methode = static_cast<Methode>(realiste ? (i < 0 ? 0 : i % 4) : i);
-        const ResultatVswr r = calculerVswr(methode, m);
-        if (realiste) {
-            if (r.rapport) fuzz::texte(*r.rapport, "VSWR report");
-            verifierStock(m);
-        }
+        const ResultatVswr r = calculerVswr(methode, v);
+        if (realiste && r.rapport) fuzz::texte(*r.rapport, "VSWR report");
+        garder(r.gardees, realiste, v, ray);
         const bool source = o.oui();
-        const ResultatRayonnement ray = calculerRayonnement(m, source);
+        const ResultatRayonnement res = calculerRayonnement(ray, source);
         if (realiste) {
-            for (const QString &t : {ray.texteLongueurOnde, ray.texteRayonnement, ray.textePerte,
-                                     ray.texteRendement, ray.texteRendementGlobal})
+            for (const QString &t : {res.texteLongueurOnde, res.texteRayonnement, res.textePerte,
+                                     res.texteRendement, res.texteRendementGlobal})
                 fuzz::texte(t, "radiation text");
-            if (ray.avertissement) fuzz::texte(*ray.avertissement, "radiation warning");
-            if (ray.erreur) fuzz::texte(*ray.erreur, "radiation error");
+            if (res.avertissement) fuzz::texte(*res.avertissement, "radiation warning");
+            if (res.erreur) fuzz::texte(*res.erreur, "radiation error");
         }
         // A reading typed again between two runs.
-        if (o.oui()) lu(o, realiste, m.Puissance_Directe_Source);
+        if (o.oui()) lu(o, realiste, v.directeSource);
     }
     return 0;
 }
