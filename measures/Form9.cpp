@@ -20,7 +20,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <array>
 
 namespace {
 
@@ -43,13 +42,6 @@ void activer(std::initializer_list<QWidget *> controles, bool actif)
     for (QWidget *c : controles) c->setEnabled(actif);
 }
 
-// Caption and control pairs, one per row.
-template <class Lignes>
-void poser(controles::Rangees &rangees, const Lignes &lignes)
-{
-    for (const auto &[legende, controle] : lignes) rangees.rangee(legende, controle);
-}
-
 }  // namespace
 
 Form9::Form9(MDIForm1 &principal)
@@ -59,54 +51,35 @@ Form9::Form9(MDIForm1 &principal)
     declarerChamps();
 }
 
-QLineEdit *Form9::champ(const QString &nom)
-{
-    auto *c = new QLineEdit;
-    c->setObjectName(nom);
-    return c;
-}
-
-QLineEdit *Form9::resultat(const QString &nom)
-{
-    QLineEdit *c = champ(nom);
-    c->setReadOnly(true);
-    return c;
-}
-
 void Form9::construire()
 {
     // The tab strip only chooses which frame is shown: both frames lie below it, and the set-up
     // shows the VSWR frame without moving the strip's selection.
-    TabStrip1 = new QTabWidget;
-    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    TabStrip1 = controles::creer<QTabWidget>("TabStrip1");
     TabStrip1->setDocumentMode(true);
     TabStrip1->addTab(new QWidget, QStringLiteral("VSWR"));
     TabStrip1->addTab(new QWidget, QStringLiteral("Calculer la résistance de rayonnement"));
     TabStrip1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     // Page "VSWR".
-    Frame1 = new QGroupBox(QStringLiteral("VSWR"));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Text1 = champ(QStringLiteral("Text1"));
-    Text2 = champ(QStringLiteral("Text2"));
-    Text3 = champ(QStringLiteral("Text3"));
-    Text11 = champ(QStringLiteral("Text11"));
-    Text13 = champ(QStringLiteral("Text13"));
-    Text15 = champ(QStringLiteral("Text15"));
+    Frame1 = controles::cadre("Frame1", QStringLiteral("VSWR"));
+    Text1 = controles::champ("Text1");
+    Text2 = controles::champ("Text2");
+    Text3 = controles::champ("Text3");
+    Text11 = controles::champ("Text11");
+    Text13 = controles::champ("Text13");
+    Text15 = controles::champ("Text15");
     Label11 = legende("Label11", QStringLiteral("Affaiblissement du câble"), Text11);
     Label12 = legende("Label12", QStringLiteral("Puissance directe à l'antenne"), Text13);
     Label18 = legende("Label18", QStringLiteral("Puissance réfléchie à l'antenne"), Text15);
-    auto *grille1 = new QGridLayout;
-    const std::array<std::pair<QLabel *, QLineEdit *>, 6> lignes1{{
-        {legende("Label1", QStringLiteral("Impédance de la source"), Text1), Text1},
-        {legende("Label2", QStringLiteral("Puissance directe à la source"), Text2), Text2},
-        {legende("Label3", QStringLiteral("Puissance réfléchie à la source"), Text3), Text3},
-        {Label11, Text11},
-        {Label12, Text13},
-        {Label18, Text15},
-    }};
-    controles::Rangees rangees1(grille1);
-    poser(rangees1, lignes1);
+    controles::Rangees rangees1(new QGridLayout);
+    rangees1.rangee("Label1", QStringLiteral("Impédance de la source"), Text1);
+    rangees1.rangee("Label2", QStringLiteral("Puissance directe à la source"), Text2);
+    rangees1.rangee("Label3", QStringLiteral("Puissance réfléchie à la source"), Text3);
+    rangees1.rangee(Label11, Text11);
+    rangees1.rangee(Label12, Text13);
+    rangees1.rangee(Label18, Text15);
+    QGridLayout *grille1 = rangees1.grille();
     grille1->setColumnStretch(2, 1);
 
     Option1 = option("Option1", QStringLiteral("mesure vue de la source"));
@@ -115,9 +88,7 @@ void Form9::construire()
     Option3->setToolTip(kOption3.trimmed());
 
     Calculer_VSWR = bouton("Calculer_VSWR", QStringLiteral("Calculer"));
-    Text12 = new QPlainTextEdit;
-    Text12->setObjectName(QStringLiteral("Text12"));
-    Text12->setReadOnly(true);
+    Text12 = controles::zoneResultat("Text12");
     Text12->setMinimumHeight(Text12->fontMetrics().lineSpacing() * 10);
 
     auto *bouton1 = new QHBoxLayout;
@@ -132,48 +103,40 @@ void Form9::construire()
     page1->addWidget(Text12, 1);
 
     // Page "Caractéristiques principales": the data on the left, the results on the right.
-    Frame2 = new QGroupBox(QStringLiteral("Caractéristiques principales"));
-    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2 = controles::cadre("Frame2", QStringLiteral("Caractéristiques principales"));
     Combo1 = liste("Combo1", kBandes, QStringLiteral("20 m"));
     QStringList types;
     for (const TypeAntenne &t : kTypesAntenne) types << QString::fromUtf8(t.nom);
     Combo2 = liste("Combo2", types, types.first());
-    Text4 = champ(QStringLiteral("Text4"));
-    Text6 = champ(QStringLiteral("Text6"));
-    Text7 = champ(QStringLiteral("Text7"));
-    Text14 = resultat(QStringLiteral("Text14"));
+    Text4 = controles::champ("Text4");
+    Text6 = controles::champ("Text6");
+    Text7 = controles::champ("Text7");
+    Text14 = controles::resultat("Text14");
     Text14->setText(QStringLiteral("36 Ohms"));
     Calculer_Resistance_Antenne = bouton("Calculer_Resistance_Antenne", QStringLiteral("Valider et Calculer"));
-    Text5 = resultat(QStringLiteral("Text5"));
-    Text8 = resultat(QStringLiteral("Text8"));
-    Text9 = resultat(QStringLiteral("Text9"));
-    Text10 = resultat(QStringLiteral("Text10"));
-    Text16 = resultat(QStringLiteral("Text16"));
+    Text5 = controles::resultat("Text5");
+    Text8 = controles::resultat("Text8");
+    Text9 = controles::resultat("Text9");
+    Text10 = controles::resultat("Text10");
+    Text16 = controles::resultat("Text16");
 
-    auto *grille2 = new QGridLayout(Frame2);
-    const std::array<std::pair<QLabel *, QWidget *>, 6> donnees{{
-        {legende("Label15", QStringLiteral("Bande de fréquence"), Combo1), Combo1},
-        {legende("Label4", QStringLiteral("Fréquence d'émission "), Text4), Text4},
-        {legende("Label6", QStringLiteral("Dimension d'un brin"), Text6), Text6},
-        {legende("Label7", QStringLiteral("Résistance mesurée à l'antenne"), Text7), Text7},
-        {legende("Label13", QStringLiteral("Type d'antenne utilisée"), Combo2), Combo2},
-        {legende("Label14", QStringLiteral("Impédance caractéristique"), Text14), Text14},
-    }};
-    const std::array<std::pair<QLabel *, QLineEdit *>, 5> resultats{{
-        {legende("Label5", QStringLiteral("Longueur d'onde"), Text5), Text5},
-        {legende("Label8", QStringLiteral("Résistance de rayonnement "), Text8), Text8},
-        {legende("Label9", QStringLiteral("Résistance de perte"), Text9), Text9},
-        {legende("Label10", QStringLiteral("Rendement de l'antenne"), Text10), Text10},
-        {legende("Label16", QStringLiteral("Rendement global (VSWR)"), Text16), Text16},
-    }};
     // One column of captions: the data, the button, then the results.
-    controles::Rangees rangees2(grille2);
-    poser(rangees2, donnees);
+    controles::Formulaire rangees2(Frame2);
+    rangees2.rangee("Label15", QStringLiteral("Bande de fréquence"), Combo1);
+    rangees2.rangee("Label4", QStringLiteral("Fréquence d'émission "), Text4);
+    rangees2.rangee("Label6", QStringLiteral("Dimension d'un brin"), Text6);
+    rangees2.rangee("Label7", QStringLiteral("Résistance mesurée à l'antenne"), Text7);
+    rangees2.rangee("Label13", QStringLiteral("Type d'antenne utilisée"), Combo2);
+    rangees2.rangee("Label14", QStringLiteral("Impédance caractéristique"), Text14);
     rangees2.aDroite(Calculer_Resistance_Antenne);
     rangees2.sauter(fontMetrics().height());
-    poser(rangees2, resultats);
+    rangees2.rangee("Label5", QStringLiteral("Longueur d'onde"), Text5);
+    rangees2.rangee("Label8", QStringLiteral("Résistance de rayonnement "), Text8);
+    rangees2.rangee("Label9", QStringLiteral("Résistance de perte"), Text9);
+    rangees2.rangee("Label10", QStringLiteral("Rendement de l'antenne"), Text10);
+    rangees2.rangee("Label16", QStringLiteral("Rendement global (VSWR)"), Text16);
     rangees2.pousser();
-    grille2->setColumnStretch(2, 1);
+    rangees2.grille()->setColumnStretch(2, 1);
 
     Retour_Menu = boutonRetour();
     auto *bas = new QHBoxLayout;

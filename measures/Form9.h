@@ -40,8 +40,6 @@ private:
     void calculerRayonnement();
 
     mesures::Methode methode() const;
-    QLineEdit *champ(const QString &nom);
-    QLineEdit *resultat(const QString &nom);
 
     ChampsNumeriques *champs_ = nullptr;
 

@@ -84,16 +84,6 @@ ChampsNumeriques::Champ ChampsNumeriques::montre(QLineEdit *champ, float &valeur
     return c;
 }
 
-ChampsNumeriques::Champ &ChampsNumeriques::ajouterSimple(QLineEdit *champ, float &valeur,
-                                                         accepte::Test test, const QString &unite,
-                                                         QList<QWidget *> resultats,
-                                                         std::function<void()> effets)
-{
-    Champ c = montre(champ, valeur, std::move(test), unite, std::move(resultats));
-    c.effets = std::move(effets);
-    return ajouter(c);
-}
-
 ChampsNumeriques::Champ *ChampsNumeriques::trouver(QObject *o)
 {
     for (Champ &c : champs_)

@@ -77,12 +77,6 @@ public:
         return c;
     }
 
-    // The usual single-precision field: stored rounded to a single, shown by the number-showing
-    // rule followed by `unite`.
-    Champ &ajouterSimple(QLineEdit *champ, float &valeur, accepte::Test test,
-                         const QString &unite, QList<QWidget *> resultats = {},
-                         std::function<void()> effets = {});
-
     // The events, as the user interface delivers them (public for windows that drive a field).
     void clic(QLineEdit *champ);
     void focusPerdu(QLineEdit *champ);

@@ -44,18 +44,14 @@ private slots:
         valeurFacteur = 0.95f;
         bips = effets = 0;
         champs = new ChampsNumeriques(fenetre, [this] { ++bips; });
-        champs->ajouterSimple(longueur, valeurLongueur, accepte::strictementPositif(),
-                              QStringLiteral(" m"), {resultat}, [this] {
-                                  ++effets;
-                                  ecrireTexte(resultat, QString());
-                              });
-        ChampsNumeriques::Champ c;
-        c.champ = facteur;
-        c.test = accepte::entre(0.69, true, 1.1, false);
-        c.enregistrer = [this](double x) { valeurFacteur = float(x); };
-        c.resultats = {resultat};
-        c.bipSiRefus = true;
-        champs->ajouter(c);
+        champs->ajouter(ChampsNumeriques::montre(longueur, valeurLongueur, accepte::strictementPositif(),
+                                                 QStringLiteral(" m"), {resultat}))
+            .effets = [this] {
+            ++effets;
+            ecrireTexte(resultat, QString());
+        };
+        champs->ajouter(ChampsNumeriques::bipant(
+            ChampsNumeriques::telQuel(facteur, valeurFacteur, accepte::entre(0.69, true, 1.1, false), {resultat})));
         fenetre->show();
     }
     void cleanup() { delete fenetre; }
