@@ -7,8 +7,8 @@
 #include "shell/Controles.h"
 #include "shell/MDIForm1.h"
 #include "shell/Messages.h"
-#include "shell/Module1.h"
-#include "shell/numbers.h"
+#include "shell/core/Module1.h"
+#include "shell/core/nombres.h"
 
 #include <QAreaSeries>
 #include <QChart>

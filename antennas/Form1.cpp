@@ -11,8 +11,8 @@
 #include "shell/Images.h"
 #include "shell/MDIForm1.h"
 #include "shell/Messages.h"
-#include "shell/Module1.h"
-#include "shell/numbers.h"
+#include "shell/core/Module1.h"
+#include "shell/core/nombres.h"
 
 #include <cmath>
 #include <QComboBox>

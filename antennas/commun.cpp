@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "antennas/commun.h"
 
-#include "shell/numbers.h"
+#include "shell/core/nombres.h"
 
 #include <cmath>
 

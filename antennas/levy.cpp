@@ -2,8 +2,8 @@
 #include "antennas/levy.h"
 
 #include "antennas/commun.h"
-#include "shell/numbers.h"
-#include "shell/unites.h"
+#include "shell/core/nombres.h"
+#include "shell/core/unites.h"
 
 #include <cmath>
 

@@ -10,7 +10,7 @@
 #include "dipole/calcul.h"
 #include "measures/rayonnement.h"
 #include "measures/vswr.h"
-#include "shell/numbers.h"
+#include "shell/core/nombres.h"
 #include "toolbox/adaptateurs.h"
 #include "toolbox/cables.h"
 #include "toolbox/lignes.h"

@@ -6,7 +6,7 @@
 #include "shell/FenetreTravail.h"
 #include "shell/MDIForm1.h"
 #include "shell/StyleCadres.h"
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 #include "tests/support/utilisateur.h"
 
 #include <QAbstractButton>

@@ -4,7 +4,7 @@
 #include "converter/conversions.h"
 #include "shell/ChampsNumeriques.h"
 #include "shell/Controles.h"
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 
 #include <QGridLayout>
 #include <QLabel>

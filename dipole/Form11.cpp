@@ -5,7 +5,7 @@
 #include "shell/Controles.h"
 #include "shell/Images.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -10,10 +10,10 @@
 #include "shell/Images.h"
 #include "shell/MDIForm1.h"
 #include "shell/Messages.h"
-#include "shell/Module1.h"
-#include "shell/datafiles.h"
-#include "shell/numbers.h"
-#include "shell/unites.h"
+#include "shell/core/Module1.h"
+#include "shell/core/fichiers.h"
+#include "shell/core/nombres.h"
+#include "shell/core/unites.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dipole/calcul.h"
 
-#include "shell/numbers.h"
-#include "shell/unites.h"
+#include "shell/core/nombres.h"
+#include "shell/core/unites.h"
 
 #include <cmath>
 

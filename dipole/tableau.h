@@ -8,7 +8,7 @@
 // cell; a row whose field 1 is "-" is free.
 #pragma once
 
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 
 #include <QString>
 #include <QStringList>

@@ -6,8 +6,8 @@
 #include "shell/Controles.h"
 #include "shell/MDIForm1.h"
 #include "shell/Messages.h"
-#include "shell/Module1.h"
-#include "shell/numbers.h"
+#include "shell/core/Module1.h"
+#include "shell/core/nombres.h"
 
 #include <QComboBox>
 #include <QGridLayout>

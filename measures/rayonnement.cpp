@@ -2,7 +2,7 @@
 #include "measures/rayonnement.h"
 
 #include "measures/integrales.h"
-#include "shell/numbers.h"
+#include "shell/core/nombres.h"
 
 #include <cmath>
 #include <limits>

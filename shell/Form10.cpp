@@ -3,8 +3,8 @@
 
 #include "shell/MDIForm1.h"
 #include "shell/Messages.h"
-#include "shell/Module1.h"
-#include "shell/bandes.h"
+#include "shell/core/Module1.h"
+#include "shell/core/bandes.h"
 #include "shell/Controles.h"
 
 #include <QCheckBox>

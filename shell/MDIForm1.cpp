@@ -10,7 +10,7 @@
 #include "shell/Form10.h"
 #include "shell/Images.h"
 #include "shell/Messages.h"
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 #include "shell/frmAbout.h"
 #include "toolbox/Form6.h"
 #include "toolbox/Form7.h"

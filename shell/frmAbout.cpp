@@ -3,7 +3,7 @@
 
 #include "shell/Controles.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 
 #include <QFile>
 #include <QFrame>

@@ -2,7 +2,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/StyleCadres.h"
 #include "shell/frmAbout.h"
-#include "shell/repertoire.h"
+#include "shell/core/repertoire.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -2,7 +2,7 @@
 #include "toolbox/Form7.h"
 
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 #include "toolbox/cables.h"
 #include "shell/Controles.h"
 

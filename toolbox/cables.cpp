@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolbox/cables.h"
 
-#include "shell/numbers.h"
+#include "shell/core/nombres.h"
 #include "toolbox/arrondis.h"
 
 #include <cmath>

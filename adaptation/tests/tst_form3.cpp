@@ -4,7 +4,7 @@
 // calculation leaves them, and its wire-type list is stood in for by a list of the same name. The
 // measured resonance is typed, or read from an antenna analyser's file chosen in the file dialog.
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 #include "tests/support/utilisateur.h"
 
 #include <QChartView>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The antenna designer window driven as a user does, through the menu entry "Les antennes".
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 #include "tests/support/utilisateur.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // The unit converter as the user drives it, from the menu entry "Convertir".
 #include "converter/Form5.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 #include "tests/support/utilisateur.h"
 
 #include <QLabel>

@@ -3,7 +3,7 @@
 // as a user does, under French regional settings.
 #include "dipole/calcul.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 #include "tests/support/pdf.h"
 #include "tests/support/utilisateur.h"
 

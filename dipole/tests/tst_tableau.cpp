@@ -2,7 +2,7 @@
 // The retained-solutions table and its file, without windows: free rows, clearing, the ten
 // written lines, and fields that read back into the same cells whatever they hold.
 #include "dipole/tableau.h"
-#include "shell/datafiles.h"
+#include "shell/core/fichiers.h"
 #include "tests/support/reglages.h"
 
 #include <QFile>

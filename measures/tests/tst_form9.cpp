@@ -2,7 +2,7 @@
 // The measurements window driven as a user does, through the menu entry "VSWR", with French
 // regional settings.
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 #include "tests/support/utilisateur.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The band table editing rules: what a typed value may be, how it is cut to three decimals,
 // whether it suits a band, and the file written back read the same way at the next start.
-#include "shell/Module1.h"
-#include "shell/bandes.h"
-#include "shell/datafiles.h"
+#include "shell/core/Module1.h"
+#include "shell/core/bandes.h"
+#include "shell/core/fichiers.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // The numeric entry field on real line edits: click saves and empties, focus lost accepts or
 // restores, with the field's dependents and side effects.
 #include "shell/ChampsNumeriques.h"
-#include "shell/numbers.h"
+#include "shell/core/nombres.h"
 #include "tests/support/utilisateur.h"
 
 #include <QLineEdit>

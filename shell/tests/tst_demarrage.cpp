@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the store filled from the three data files, the field splitter, the file encoding,
 // missing or oversized files.
-#include "shell/Module1.h"
-#include "shell/datafiles.h"
+#include "shell/core/Module1.h"
+#include "shell/core/fichiers.h"
 #include "tests/support/utilisateur.h"
 
 #include <QtTest>

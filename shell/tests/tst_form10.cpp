@@ -2,7 +2,7 @@
 // The parameters window as the user drives it: opening from the menu, edit mode, placing values in
 // the grid, cancelling, saving (and what the next start reads), leaving.
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 #include "tests/support/utilisateur.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules: every digit the user reads comes through them.
-#include "shell/numbers.h"
+#include "shell/core/nombres.h"
 
 #include "tests/support/reglages.h"
 

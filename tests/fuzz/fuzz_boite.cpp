@@ -3,7 +3,7 @@
 // cable lengths (with the cable list's blank splitter and velocity cell) and matching networks.
 // Nothing crashes or hangs; on inputs the window can give, no text reads nan/inf and every figure
 // that is reported as calculated is finite.
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 #include "tests/fuzz/octets.h"
 #include "toolbox/adaptateurs.h"
 #include "toolbox/cables.h"

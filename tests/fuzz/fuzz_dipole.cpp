@@ -4,8 +4,8 @@
 // a row that the file can hold comes back as it was written.
 #include "dipole/calcul.h"
 #include "dipole/tableau.h"
-#include "shell/Module1.h"
-#include "shell/datafiles.h"
+#include "shell/core/Module1.h"
+#include "shell/core/fichiers.h"
 #include "tests/fuzz/octets.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 // crashes; on inputs the windows can give, no text reads nan/inf.
 #include "adaptation/recalcul.h"
 #include "converter/conversions.h"
-#include "shell/bandes.h"
+#include "shell/core/bandes.h"
 #include "tests/fuzz/octets.h"
 
 namespace {

@@ -3,8 +3,8 @@
 // read into the store, then the band table written back and read again; and the same bytes as an
 // antenna analyser's Touchstone file.
 #include "adaptation/touchstone.h"
-#include "shell/Module1.h"
-#include "shell/datafiles.h"
+#include "shell/core/Module1.h"
+#include "shell/core/fichiers.h"
 #include "tests/fuzz/octets.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules on arbitrary texts.
-#include "shell/numbers.h"
+#include "shell/core/nombres.h"
 
 #include <QLocale>
 #include <QStringList>

@@ -2,7 +2,7 @@
 #include "tests/support/utilisateur.h"
 
 #include "shell/MDIForm1.h"
-#include "shell/datafiles.h"
+#include "shell/core/fichiers.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "images.h"
 #include "shell/ChampsNumeriques.h"
 #include "shell/MDIForm1.h"
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 #include "tests/support/utilisateur.h"
 
 #include <QCheckBox>

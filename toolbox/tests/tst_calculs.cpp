@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbox calculators alone, under French regional settings: the worked examples, the
 // rounding points and the values at the edges of what the entry fields let through.
-#include "shell/numbers.h"
+#include "shell/core/nombres.h"
 #include "toolbox/adaptateurs.h"
 #include "toolbox/cables.h"
 #include "toolbox/lignes.h"

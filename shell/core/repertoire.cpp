@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/repertoire.h"
+#include "shell/core/repertoire.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/datafiles.h"
+#include "shell/core/fichiers.h"
 
 #include <QFile>
 #include <QFileInfo>

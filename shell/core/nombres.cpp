@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/numbers.h"
+#include "shell/core/nombres.h"
 
 #include <QLocale>
 #include <algorithm>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/bandes.h"
+#include "shell/core/bandes.h"
 
-#include "shell/Module1.h"
-#include "shell/datafiles.h"
-#include "shell/numbers.h"
+#include "shell/core/Module1.h"
+#include "shell/core/fichiers.h"
+#include "shell/core/nombres.h"
 
 #include <QRegularExpression>
 

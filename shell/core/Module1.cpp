@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/Module1.h"
+#include "shell/core/Module1.h"
 
-#include "shell/datafiles.h"
-#include "shell/numbers.h"
+#include "shell/core/fichiers.h"
+#include "shell/core/nombres.h"
 
 #include <QDir>
 
