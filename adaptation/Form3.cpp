@@ -41,6 +41,12 @@ Form3::Form3(MDIForm1 &principal)
     : FenetreTravail(principal, QStringLiteral("Form3"),
                      QStringLiteral("Adaptation à un environnement difficile"))
 {
+    construire();
+    declarerChamps();
+}
+
+void Form3::construire()
+{
     using namespace controles;
     Label4 = legende("Label4", QStringLiteral("Type d'antenne employée"), nullptr, this);
     QFont gras = Label4->font();
@@ -121,12 +127,15 @@ Form3::Form3(MDIForm1 &principal)
     page->setColumnStretch(1, 1);
     page->setRowStretch(1, 1);
 
+    connect(Calculer_adaptation, &QPushButton::clicked, this, &Form3::calculerAdaptation);
+    connect(Lire_Mesure, &QPushButton::clicked, this, &Form3::choisirMesure);
+}
+
+void Form3::declarerChamps()
+{
     champs_ = creerChamps();
     champs_->ajouter(ChampsNumeriques::decimales(Text4, store().Frequence_Resonance_Mesuree, accepte::strictementPositif(),
                                                  3, QStringLiteral(" Mhz"), {Text5, Text6, Text7}));
-
-    connect(Calculer_adaptation, &QPushButton::clicked, this, &Form3::calculerAdaptation);
-    connect(Lire_Mesure, &QPushButton::clicked, this, &Form3::choisirMesure);
 }
 
 int Form3::typeFilaire() const

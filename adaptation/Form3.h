@@ -28,6 +28,9 @@ public:
     void preparer() override;
 
 private:
+    void construire();
+    void declarerChamps();
+
     void calculerAdaptation();
     // Asks for a Touchstone file, then reads it.
     void choisirMesure();

@@ -15,6 +15,12 @@
 Form5::Form5(MDIForm1 &principal)
     : FenetreTravail(principal, QStringLiteral("Form5"), QStringLiteral("Convertisseur d'unités"))
 {
+    construire();
+    declarerChamps();
+}
+
+void Form5::construire()
+{
     using namespace controles;
     QLabel *Label26 = legende("Label26", QStringLiteral("Nombre à convertir"), nullptr, this);
     Text26 = champ("Text26", QStringLiteral("0"), this);
@@ -52,13 +58,16 @@ Form5::Form5(MDIForm1 &principal)
     grille->setColumnStretch(1, 1);
     grille->setRowStretch(1, 1);
 
-    champs_ = creerChamps();
-    champs_->ajouter(ChampsNumeriques::telQuel(Text26, store().Nombre_A_Convertir, accepte::positifOuNul(), {Text32}));
-
     connect(Command1, &QPushButton::clicked, this, &Form5::convertir);
     // A choice in the list converts at once, made with the mouse or the keyboard.
     connect(List1, &QListWidget::itemClicked, this, &Form5::convertir);
     connect(List1, &QListWidget::currentRowChanged, this, &Form5::convertir);
+}
+
+void Form5::declarerChamps()
+{
+    champs_ = creerChamps();
+    champs_->ajouter(ChampsNumeriques::telQuel(Text26, store().Nombre_A_Convertir, accepte::positifOuNul(), {Text32}));
 }
 
 void Form5::preparer()

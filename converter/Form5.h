@@ -17,6 +17,9 @@ public:
     void preparer() override;
 
 private:
+    void construire();
+    void declarerChamps();
+
     // "Convertir", or a choice in the list.
     void convertir();
 

@@ -29,6 +29,11 @@ constexpr int kLargeursTwips[kColonnes] = {300, 600, 1200, 1200, 1200, 1200};
 Form10::Form10(MDIForm1 &principal)
     : FenetreTravail(principal, QStringLiteral("Form10"), QStringLiteral("Paramètres"))
 {
+    construire();
+}
+
+void Form10::construire()
+{
     MSHFlexGrid1 = controles::grille("MSHFlexGrid1", 0, 0, QStringLiteral("Table des bandes"), false, this);
     MSHFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     MSHFlexGrid1->horizontalHeader()->setSectionsClickable(true);

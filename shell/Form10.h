@@ -20,6 +20,7 @@ public:
     void preparer() override;
 
 private:
+    void construire();
     // A click on the edit check box.
     void basculerEdition();
     // Grid click on cell (ligne, colonne) of the table, heading row 0.

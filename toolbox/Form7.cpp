@@ -34,6 +34,11 @@ int twips(int colonne)
 Form7::Form7(MDIForm1 &principal)
     : FenetreTravail(principal, QStringLiteral("Form7"), QStringLiteral("Lignes  bifilaires et coaxiales"))
 {
+    construire();
+}
+
+void Form7::construire()
+{
     MSHFlexGrid1 = controles::grille("MSHFlexGrid1", std::max(0, int(store().Dernier_Cable)), boite::kColonnesCables,
                                      QStringLiteral("Liste des câbles"), false, this);
     MSHFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -29,6 +29,7 @@ signals:
     void cableExporte();
 
 private:
+    void construire();
     int largeurMinimale(int colonne) const;
     void remplir();
     void choisirLigne(int ligne);
