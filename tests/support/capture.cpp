@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabWidget>
@@ -64,6 +65,9 @@ int main(int argc, char *argv[])
         }
         essai::repondre([&] { onglets->setCurrentIndex(a.mid(7).toInt()); });
     }
-    QApplication::processEvents();
+    // Qt lays some views out on a timer (item views, lists sized to their contents): a little time
+    // for those, so that a picture does not depend on how fast this run was.
+    QDeadlineTimer fin(150);
+    while (!fin.hasExpired()) QApplication::processEvents(QEventLoop::AllEvents, 10);
     return principal.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }
