@@ -75,11 +75,9 @@ void Form8::construire()
     // Menu "Tableau".
     auto *barre = new QMenuBar(this);
     barre->setNativeMenuBar(false);
-    QMenu *menuTableau = barre->addMenu(QStringLiteral("Tableau"));
-    menuTableau->setObjectName(QStringLiteral("Tableau"));
+    QMenu *menuTableau = controles::nomme(barre->addMenu(QStringLiteral("Tableau")), "Tableau");
     auto entree = [&](const char *nom, const QString &texte, void (Form8::*action)()) {
-        QAction *a = menuTableau->addAction(texte);
-        a->setObjectName(QString::fromLatin1(nom));
+        QAction *a = controles::entreeMenu(menuTableau, nom, texte);
         if (action) connect(a, &QAction::triggered, this, action);
         return a;
     };

@@ -2,6 +2,7 @@
 #include "shell/Controles.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -88,6 +89,11 @@ QString sujetDessin(const QString &fichier)
 void nommerDessin(QLabel *cadre, const QString &sujet)
 {
     cadre->setAccessibleName(QStringLiteral("Dessin : ") + sujet);
+}
+
+QAction *entreeMenu(QWidget *menu, const char *nom, const QString &texte)
+{
+    return nomme(menu->addAction(texte), nom);
 }
 
 QLabel *dessin(const char *nom, QWidget *parent)

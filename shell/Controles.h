@@ -7,6 +7,7 @@
 #include <Qt>
 #include <QStringList>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFileDialog;
@@ -51,6 +52,9 @@ void changerLegende(QLabel *legende, const QString &texte);
 QString sujetDessin(const QString &fichier);
 // Names a picture box after what it shows now: "Dessin : " and the subject.
 void nommerDessin(QLabel *cadre, const QString &sujet);
+// An entry of a menu or a menu bar, at its end.
+QAction *entreeMenu(QWidget *menu, const char *nom, const QString &texte);
+
 // A picture box: what it shows is centred in it.
 QLabel *dessin(const char *nom, QWidget *parent = nullptr);
 

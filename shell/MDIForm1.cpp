@@ -7,6 +7,7 @@
 #include "dipole/Form11.h"
 #include "dipole/Form8.h"
 #include "measures/Form9.h"
+#include "shell/Controles.h"
 #include "shell/Form10.h"
 #include "shell/Images.h"
 #include "shell/Messages.h"
@@ -56,8 +57,7 @@ MDIForm1::MDIForm1(const QString &dataDir, QWidget *parent)
         {"Infos", QStringLiteral("Infos"), &MDIForm1::ouvrir<frmAbout>},
     };
     for (const Entree &e : entrees) {
-        QAction *a = menuBar()->addAction(e.legende);
-        a->setObjectName(QString::fromLatin1(e.nom));
+        QAction *a = controles::entreeMenu(menuBar(), e.nom, e.legende);
         connect(a, &QAction::triggered, this, e.action);
     }
 
