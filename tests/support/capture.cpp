@@ -34,23 +34,17 @@ int main(int argc, char *argv[])
     principal.show();
     for (int i = 3; i < argc; ++i) {
         const QString a = QString::fromLocal8Bit(argv[i]);
-        if (a.startsWith(QLatin1String("action="))) {
-            auto *entree = principal.findChild<QAction *>(a.mid(7));
-            if (!entree) {
-                qWarning("no action %s", qPrintable(a.mid(7)));
-                return 2;
-            }
-            essai::repondre([&] { entree->trigger(); });
+        // "action=Name" and "bouton=Name": a window's menu entry, or a button, by its name.
+        const QString nom = a.section(u'=', 1);
+        QAction *entree = a.startsWith(QLatin1String("action=")) ? principal.findChild<QAction *>(nom) : nullptr;
+        QAbstractButton *bouton = a.startsWith(QLatin1String("bouton=")) ? principal.findChild<QAbstractButton *>(nom) : nullptr;
+        if (entree || bouton) {
+            essai::repondre([&] { entree ? entree->trigger() : bouton->click(); });
             continue;
         }
-        if (a.startsWith(QLatin1String("bouton="))) {
-            auto *b = principal.findChild<QAbstractButton *>(a.mid(7));
-            if (!b) {
-                qWarning("no button %s", qPrintable(a.mid(7)));
-                return 2;
-            }
-            essai::repondre([&] { b->click(); });
-            continue;
+        if (a.startsWith(QLatin1String("action=")) || a.startsWith(QLatin1String("bouton="))) {
+            qWarning("no control %s", qPrintable(a));
+            return 2;
         }
         if (!a.startsWith(QLatin1String("onglet="))) {
             essai::menu(principal, a);
