@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(champ->text(), QStringLiteral("14.2"));
         QCOMPARE(champ->parentWidget(), &parent);
         QVERIFY(!champ->isReadOnly());
-        QVERIFY(controles::resultat("Text10")->isReadOnly());
+        QVERIFY(controles::resultat("Text10", QString(), &parent)->isReadOnly());
         QPlainTextEdit *zone = controles::zoneResultat("Text3", QStringLiteral("Text3"), &parent);
         QVERIFY(zone->isReadOnly());
         QCOMPARE(zone->toPlainText(), QStringLiteral("Text3"));
