@@ -217,7 +217,7 @@ void Form3::choisirMesure()
     Lire_Mesure->setFocus(Qt::MouseFocusReason);
     QFileDialog dialogue(this, QStringLiteral("Lire une mesure (Touchstone)"),
                          dossierMesures_.isEmpty() ? QDir::homePath() : dossierMesures_);
-    controles::dialogueFrancais(dialogue, false);
+    controles::dialogueFichier(dialogue, false);
     dialogue.setNameFilter(QStringLiteral("Mesures Touchstone (*.s1p *.s2p)"));
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return;
     const QString chemin = dialogue.selectedFiles().constFirst();

@@ -9,6 +9,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -111,3 +112,9 @@ bool Form11::imprimerSur(QPrinter &imprimante)
 #else
 bool Form11::imprimerSur(QPrinter &) { return false; }
 #endif
+
+void Form11::hideEvent(QHideEvent *event)
+{
+    FenetreTravail::hideEvent(event);
+    if (!event->spontaneous()) emit masque();
+}

@@ -23,6 +23,13 @@ public:
     // Prints the window as shown on that printer (also a PDF file), on one page.
     bool imprimerSur(QPrinter &imprimante);
 
+signals:
+    // Hidden by the program or closed by its frame (not when the whole program is minimised).
+    void masque();
+
+protected:
+    void hideEvent(QHideEvent *event) override;
+
 private:
     QTableWidget *MSHFlexGrid1 = nullptr;
     QLabel *Picture1 = nullptr;

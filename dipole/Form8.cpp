@@ -33,7 +33,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 
 using nombres::fixe;
@@ -106,7 +105,7 @@ void Form8::construire()
     Text2 = controles::champ("Text2", QString(), this);
     Combo1 = controles::liste("Combo1", {QStringLiteral("Feets"), QStringLiteral("Mètres")},
                    QStringLiteral("Feets"), true, this);
-    Combo1->setAccessibleDescription(QStringLiteral("Unité des dimensions"));
+    controles::decrireListe(Combo1, QStringLiteral("Unité des dimensions"));
     Text3 = controles::champ("Text3", QString(), this);
     Check1 = controles::caseACocher("Check1", QStringLiteral("Dipole"), this);
     Check1->setChecked(true);
@@ -116,7 +115,7 @@ void Form8::construire()
     Text6 = controles::champ("Text6", QString(), this);
     Combo2 = controles::liste("Combo2", {QStringLiteral("AWG"), QStringLiteral("Inche"), QStringLiteral("mm")},
                    QStringLiteral("AWG"), true, this);
-    Combo2->setAccessibleDescription(QStringLiteral("Unité du diamètre du fil"));
+    controles::decrireListe(Combo2, QStringLiteral("Unité du diamètre du fil"));
     Command1 = controles::bouton("Command1", QStringLiteral("Calculer la self"), this);
     Text7 = controles::creer<QPlainTextEdit>("Text7", this);
     Text7->setAccessibleName(QStringLiteral("Résultats"));
@@ -412,6 +411,12 @@ void Form8::voirTableau(bool coche)
     activerEntreesTableau(coche);
 }
 
+void Form8::tableauMasque()
+{
+    Voir_Tableau->setChecked(false);
+    activerEntreesTableau(false);
+}
+
 void Form8::activerEntreesTableau(bool actives)
 {
     for (QAction *a : {Ajouter_Au_Tableau, Sauvegarder_Tableau, Imprimer_Tableau, Exporter_Tableau,
@@ -473,21 +478,17 @@ void Form8::imprimerTableau()
         messages::afficher(this, QStringLiteral("Impossible d'imprimer la feuille."));
 }
 
-// The Qt save dialog, with French labels (its overwrite question is asked here, in French); an
+// The Qt save dialog (its overwrite question is asked here, with the program's own words); an
 // answer of No to that question comes back to the dialog. Empty when the user cancels.
 QString Form8::demanderFichierPdf()
 {
     QFileDialog dialogue(this, QStringLiteral("Exporter en PDF"));
-    controles::dialogueFrancais(dialogue, true);
-    dialogue.setOption(QFileDialog::DontConfirmOverwrite);  // asked in French below
+    controles::dialogueFichier(dialogue, true);
+    dialogue.setOption(QFileDialog::DontConfirmOverwrite);  // asked below
     dialogue.setViewMode(QFileDialog::List);
     dialogue.setNameFilter(QStringLiteral("Documents PDF (*.pdf)"));
     dialogue.setDefaultSuffix(QStringLiteral("pdf"));
     const QFileInfo propose(solutions::cheminPdfPropose());
-    // Places of the side bar: the home folder and the proposed one (Qt's own list names "Computer").
-    QList<QUrl> raccourcis{QUrl::fromLocalFile(QDir::homePath())};
-    if (propose.absolutePath() != QDir::homePath()) raccourcis << QUrl::fromLocalFile(propose.absolutePath());
-    dialogue.setSidebarUrls(raccourcis);
     dialogue.setDirectory(propose.absolutePath());
     dialogue.selectFile(propose.fileName());
     while (dialogue.exec() == QDialog::Accepted && !dialogue.selectedFiles().isEmpty()) {

@@ -47,6 +47,9 @@ public:
     void imprimerTableau();
     void exporterTableau();
     void effacerTableau();
+    // The solutions window was hidden, however it was closed: "Voir le tableau" unticked, the
+    // entries that need it disabled.
+    void tableauMasque();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -53,7 +54,11 @@ ChampsNumeriques::ChampsNumeriques(QObject *parent, std::function<void()> bip,
 ChampsNumeriques::Champ &ChampsNumeriques::ajouter(const Champ &c)
 {
     champs_.push_back(c);
-    c.champ->installEventFilter(this);
+    QLineEdit *champ = c.champ;
+    champ->installEventFilter(this);
+    // Typing, pasting, cutting or undoing: the text is the user's from now on.
+    connect(champ, &QLineEdit::textEdited, this, [this, champ] { touches_.insert(champ); });
+    connect(champ, &QObject::destroyed, this, [this, champ] { touches_.remove(champ); });
     return champs_.back();
 }
 
@@ -64,6 +69,7 @@ ChampsNumeriques::Champ ChampsNumeriques::telQuel(QLineEdit *champ, float &valeu
     c.champ = champ;
     c.test = std::move(test);
     c.enregistrer = [&valeur](double x) { valeur = float(x); };
+    c.valeur = [&valeur] { return double(valeur); };
     c.resultats = std::move(resultats);
     return c;
 }
@@ -91,6 +97,20 @@ ChampsNumeriques::Champ *ChampsNumeriques::trouver(QObject *o)
     return nullptr;
 }
 
+QList<QLineEdit *> ChampsNumeriques::champs() const
+{
+    QList<QLineEdit *> liste;
+    for (const Champ &c : champs_) liste << c.champ;
+    return liste;
+}
+
+double ChampsNumeriques::valeur(const QLineEdit *champ) const
+{
+    for (const Champ &c : champs_)
+        if (c.champ == champ && c.valeur) return c.valeur();
+    return std::nan("");
+}
+
 void ChampsNumeriques::clic(QLineEdit *champ)
 {
     Champ *c = trouver(champ);
@@ -102,15 +122,15 @@ void ChampsNumeriques::clic(QLineEdit *champ)
     if (champ->text().isEmpty()) return;
     sauves_[champ] = champ->text();
     champ->clear();
+    touches_.insert(champ);
     for (QWidget *r : c->resultats) {
         sauves_[r] = texteDe(r);
         ecrireTexte(r, QString());
     }
 }
 
-bool ChampsNumeriques::accepte(const Champ &c, const QString &texte)
+bool ChampsNumeriques::accepte(const Champ &c, const QString &texte, double x)
 {
-    const double x = nombres::lireNombre(texte);
     const bool lisible = c.simple ? nombres::tientEnSimple(x) : std::isfinite(x);
     // A number too small for a single is held as 0: 1E-50 passes "above 0", but the 0 held is
     // what the test exists to keep out, so it must pass the test too.
@@ -121,9 +141,10 @@ bool ChampsNumeriques::accepte(const Champ &c, const QString &texte)
 bool ChampsNumeriques::entrer(QLineEdit *champ, const QString &texte)
 {
     const Champ *c = trouver(champ);
-    if (!c || (c->actif && !c->actif()) || !accepte(*c, texte)) return false;
+    if (!c || (c->actif && !c->actif()) || !accepte(*c, texte, nombres::lireNombre(texte))) return false;
     clic(champ);
     champ->setText(texte);
+    touches_.insert(champ);  // entered as if typed, even when the text is that of the stored value
     focusPerdu(champ);
     return true;
 }
@@ -133,18 +154,37 @@ void ChampsNumeriques::focusPerdu(QLineEdit *champ)
     Champ *c = trouver(champ);
     if (!c || (c->actif && !c->actif())) return;
     const QString texte = champ->text();
-    if (!accepte(*c, texte)) {
+    // The program's own text stands for the value stored: only what the user typed is read.
+    const bool garde = intact(*c);
+    touches_.remove(champ);
+    const double x = garde ? c->valeur() : nombres::lireNombre(texte);
+    if (!accepte(*c, texte, x)) {
         champ->setText(sauves_.value(champ));
         for (QWidget *r : c->resultats) ecrireTexte(r, sauves_.value(r));
         if (c->bipSiRefus && !(c->bipSaufTexteVide && texte.isEmpty()) && bip_) bip_();
         return;
     }
-    if (c->enregistrer) c->enregistrer(nombres::lireNombre(texte));
+    if (c->enregistrer && !garde) c->enregistrer(x);
     if (c->affichage) champ->setText(c->affichage());
     if (c->sauverAccepte) sauves_[champ] = champ->text();
     // Copy: a side effect may add fields to this window.
     const std::function<void()> effets = c->effets;
     if (effets) effets();
+}
+
+bool ChampsNumeriques::intact(const Champ &c) const
+{
+    const QString texte = c.champ->text();
+    if (texte.isEmpty() || !c.valeur) return false;
+    // Exactly the display form of the stored value means that value, whoever wrote it.
+    if (c.affichage && texte == c.affichage()) return true;
+    // Untouched since the program wrote it: a regional decimal comma or digit-group separator
+    // there ("12,92 m", "1 250 m") is the program's, and the number-reading rule would stop at it.
+    // A text without one reads as it stands.
+    if (touches_.contains(c.champ)) return false;
+    const QLocale regional;
+    const QString virgule = regional.decimalPoint(), groupes = regional.groupSeparator();
+    return (virgule != QStringLiteral(".") && texte.contains(virgule)) || (!groupes.isEmpty() && texte.contains(groupes));
 }
 
 bool ChampsNumeriques::eventFilter(QObject *watched, QEvent *event)
@@ -154,26 +194,11 @@ bool ChampsNumeriques::eventFilter(QObject *watched, QEvent *event)
         // a middle-click pastes the selection; neither empties the field.
         if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton) return QObject::eventFilter(watched, event);
         if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e)) clic(e);
-    } else if (event->type() == QEvent::FocusIn) {
-        // Who put the focus there: the user (mouse, keyboard, shortcut), or Qt itself, as when a
-        // tab change moves the focus into the new page. A window coming back to the front gives
-        // the focus back to the field it had: who entered it stays as it was.
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e)) {
-            if (reason == Qt::OtherFocusReason) entresSansUtilisateur_.insert(e, e->text());
-            else if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) entresSansUtilisateur_.remove(e);
-        }
     } else if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e) && !(changementDeFenetre_ && changementDeFenetre_())) {
-                // A field the user never entered, left as it was, is not read back: re-reading
-                // "14,120 Mhz" there would keep 14.
-                const auto entre = entresSansUtilisateur_.constFind(e);
-                const bool intact = entre != entresSansUtilisateur_.constEnd() && *entre == e->text();
-                entresSansUtilisateur_.remove(e);
-                if (!intact) focusPerdu(e);
-            }
+            if (auto *e = qobject_cast<QLineEdit *>(watched); e && trouver(e) && !(changementDeFenetre_ && changementDeFenetre_()))
+                focusPerdu(e);
     }
     return QObject::eventFilter(watched, event);
 }

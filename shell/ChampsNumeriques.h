@@ -6,12 +6,18 @@
 // with the number-reading rule: an accepted number is stored, the field is rewritten in its display
 // form and the side effects run; a rejected one brings back every saved text and leaves the stored
 // value as it was. A window declares its fields once, in a table, and this class does the rest.
+//
+// Only what the user typed is read. A field left, however the focus went (Tab, Shift+Tab, the
+// mouse, another window), with the text the program wrote into it still there, or with exactly
+// the display form of its stored value, keeps its stored value: reading "7,050 Mhz" back with
+// the point as decimal separator would quietly turn it into 7.
 #pragma once
 
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <list>
@@ -42,6 +48,7 @@ public:
         accepte::Test test;                       // acceptance test on the number read
         std::function<void(double)> enregistrer;  // stores the accepted number in its bound value
         std::function<QString()> affichage;       // text after acceptance; unset keeps the typed text
+        std::function<double()> valeur;           // the bound value as stored
         QList<QWidget *> resultats;               // dependent result fields, in order
         std::function<void()> effets;             // side effects after acceptance, in order
         bool bipSiRefus = false;                  // sound the beep on a rejected entry
@@ -86,17 +93,25 @@ public:
 
     // The saved text of a field or result field (empty until a click saved one).
     QString texteSauve(const QWidget *w) const { return sauves_.value(w); }
+    // The fields, in the order declared, and the value a field's bound value holds (NaN for a field
+    // that does not say).
+    QList<QLineEdit *> champs() const;
+    double valeur(const QLineEdit *champ) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Champ *trouver(QObject *o);
-    static bool accepte(const Champ &c, const QString &texte);
+    static bool accepte(const Champ &c, const QString &texte, double x);
     std::list<Champ> champs_;  // stable addresses: windows keep references to their fields
     QHash<const QWidget *, QString> sauves_;
-    // Fields that received the focus from the program, not from the user, with their text then.
-    QHash<const QWidget *, QString> entresSansUtilisateur_;
+    // Whether the text is still the program's own, or the display form of the stored value (then
+    // it is not read back).
+    bool intact(const Champ &c) const;
+    // Fields the user has clicked into (emptying them) or typed into since the program last wrote
+    // their text.
+    QSet<const QWidget *> touches_;
     std::function<void()> bip_;
     std::function<bool()> changementDeFenetre_;
 };

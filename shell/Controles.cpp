@@ -28,12 +28,18 @@ QLabel *legende(const char *nom, const QString &texte, QWidget *compagnon, QWidg
     return l;
 }
 
+void decrireListe(QComboBox *liste, const QString &texte)
+{
+    liste->setAccessibleDescription(texte);
+    if (QLineEdit *saisie = liste->lineEdit()) saisie->setAccessibleName(texte);
+}
+
 namespace {
 
 // Qt names a field after its buddy caption by itself; grids and drop-down lists are told here.
 void dire(QLabel *legende, QWidget *compagnon)
 {
-    if (qobject_cast<QComboBox *>(compagnon)) compagnon->setAccessibleDescription(legende->text());
+    if (auto *c = qobject_cast<QComboBox *>(compagnon)) decrireListe(c, legende->text());
     else if (qobject_cast<QAbstractItemView *>(compagnon)) compagnon->setAccessibleName(legende->text());
 }
 
@@ -226,16 +232,11 @@ QTableWidget *grille(const char *nom, int lignes, int colonnes, const QString &n
 
 int twipsEnPixels(const QWidget *w, int twips) { return int(std::lround(twips * w->logicalDpiX() / 1440.0)); }
 
-void dialogueFrancais(QFileDialog &dialogue, bool enregistrer)
+void dialogueFichier(QFileDialog &dialogue, bool enregistrer)
 {
     dialogue.setOption(QFileDialog::DontUseNativeDialog);
     dialogue.setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialogue.setFileMode(enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialogue.setLabelText(QFileDialog::LookIn, QStringLiteral("Dossier :"));
-    dialogue.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
-    dialogue.setLabelText(QFileDialog::FileType, QStringLiteral("Type de fichier :"));
-    dialogue.setLabelText(QFileDialog::Accept, enregistrer ? QStringLiteral("Enregistrer") : QStringLiteral("Ouvrir"));
-    dialogue.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
 }
 
 }  // namespace controles

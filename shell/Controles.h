@@ -45,6 +45,9 @@ QLabel *legende(const char *nom, const QString &texte, QWidget *compagnon = null
 // name. A grid takes the caption as its accessible name, a drop-down list (whose name is the entry
 // it shows) as its description.
 void associer(QLabel *legende, QWidget *compagnon);
+// What a drop-down list is for, said by screen readers (its name is the entry it shows); the text
+// field of a list that takes typing is named so too.
+void decrireListe(QComboBox *liste, const QString &texte);
 // Changes a caption's text, and what screen readers say of the control it names.
 void changerLegende(QLabel *legende, const QString &texte);
 
@@ -128,8 +131,9 @@ QTableWidget *grille(const char *nom, int lignes, int colonnes, const QString &n
 // of the widget's screen, rounded to the nearest.
 int twipsEnPixels(const QWidget *w, int twips);
 
-// A file dialog of Qt's own (a test can answer it, unlike the desktop's), its labels in French:
-// to open an existing file (`enregistrer` false) or to name the file to write.
-void dialogueFrancais(QFileDialog &dialogue, bool enregistrer);
+// A file dialog of Qt's own (a test can answer it, unlike the desktop's; French through Qt's
+// translation, which the main window loads): to open an existing file (`enregistrer` false) or to
+// name the file to write.
+void dialogueFichier(QFileDialog &dialogue, bool enregistrer);
 
 }  // namespace controles

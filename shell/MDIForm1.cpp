@@ -20,6 +20,9 @@
 #include <algorithm>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -32,6 +35,13 @@ MDIForm1::MDIForm1(const QString &dataDir, QWidget *parent)
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Orvalis"));
     setWindowIcon(iconeProgramme());
+
+    // Qt's own texts (message-box buttons, file dialogs) in French, as every text of the program,
+    // whatever the system's language.
+    auto *traduction = new QTranslator(this);
+    if (traduction->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traduction);
 
     zone_ = new QMdiArea(this);
     zone_->setObjectName(QStringLiteral("ZoneFenetres"));
@@ -120,6 +130,9 @@ void MDIForm1::relier(QWidget *nouvelle)
         dipole->lierSolutions([this](bool creer) -> VueSolutions * {
             return creer ? fenetre<Form11>() : findChild<Form11 *>();
         });
+    // ... and hears when the solutions window goes, however it was closed.
+    else if (auto *solutions = qobject_cast<Form11 *>(nouvelle); solutions && findChild<Form8 *>())
+        connect(solutions, &Form11::masque, findChild<Form8 *>(), &Form8::tableauMasque);
 }
 
 namespace {

@@ -7,6 +7,9 @@ set -euo pipefail
 # the OpenGL module's development files, which its package does not pull in.
 paquets=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libgif-dev fonts-dejavu-core
          xvfb xauth libbenchmark-dev locales poppler-utils)
+# Qt's own texts (buttons of message boxes, file dialogs) in French; the NEC-2 engine that models
+# the designs, run as a separate program.
+paquets+=(qt6-translations-l10n nec2c)
 # The package test: cpack needs dpkg-shlibdeps; the validators and what lintian calls.
 paquets+=(dpkg-dev file man-db lintian desktop-file-utils appstream)
 # The end-to-end suite (tests/e2e): pytest, the AT-SPI reader and bus, D-Bus, X input.

@@ -21,16 +21,13 @@ FENETRES = [
 
 
 def sans_nom(fenetre):
-    """The controls of the window as shown that have neither a name nor a description; the edit
-    line of an editable list belongs to its list."""
+    """The controls of the window as shown that have neither a name nor a description (the text
+    field of a list that takes typing too)."""
     def manque(acc):
         if e2e.role(acc) not in A_NOMMER or e2e.description(acc).strip():
             return False
         # A drop-down list's name is the entry it shows: it needs a description.
-        if e2e.role(acc) != e2e.LISTE_DEROULANTE and e2e.nom(acc).strip():
-            return False
-        parent = acc.parent
-        return not (parent is not None and e2e.role(parent) == e2e.LISTE_DEROULANTE)
+        return e2e.role(acc) == e2e.LISTE_DEROULANTE or not e2e.nom(acc).strip()
     return [f"{fenetre.titre} / {e2e.role(a)} {a.getIndexInParent()} of {e2e.role(a.parent)} « {e2e.nom(a.parent)} »"
             for a in e2e.descendants(fenetre.acc, manque)]
 

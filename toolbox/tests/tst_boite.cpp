@@ -290,15 +290,21 @@ private slots:
 
     void velociteRelue()
     {
-        // "0,66" read back stops at the comma: 0 is refused with a beep, the saved (empty) texts
-        // come back.
+        // "0,66" left as the program wrote it is the value stored, not 0 (read up to the comma),
+        // so nothing is refused.
         quitter(e("Text13"));
-        QCOMPARE(p->beepCount(), 1);
-        QCOMPARE(t("Text13"), QString());
-        QCOMPARE(t("Text17"), QString());
+        QCOMPARE(p->beepCount(), 0);
+        QCOMPARE(t("Text13"), QStringLiteral("0,66"));
         QCOMPARE(m().Coefficient_Velocite, 0.66f);
-        quitter(e("Text13"));  // empty: refused without a beep
+        // Emptied by a click and left empty: refused without a beep, the text comes back.
+        cliquer(e("Text13"));
+        quitter(e("Text13"));
+        QCOMPARE(p->beepCount(), 0);
+        QCOMPARE(t("Text13"), QStringLiteral("0,66"));
+        // Typed by the user, "0,5" is read up to the comma: 0 is refused with the beep.
+        saisir(e("Text13"), QStringLiteral("0,5"));
         QCOMPARE(p->beepCount(), 1);
+        QCOMPARE(t("Text13"), QStringLiteral("0,66"));
         // A number a single cannot hold is refused with the beep like any other.
         saisir(e("Text13"), QStringLiteral("1e39"));
         QCOMPARE(p->beepCount(), 2);
@@ -500,13 +506,14 @@ private slots:
         QCOMPARE(t("Text12"), QStringLiteral("14,120 Mhz"));
         appuyer(c<QPushButton>("Calculer_Cable"));
         QVERIFY(t("Text17").contains(QStringLiteral("Une demi-onde = 7,01 m")));
-        // Entered by the user with the keyboard, the same text is read back as the number-reading
-        // rule reads it.
+        // Entered by the user with the keyboard and left untouched, the same text still stands
+        // for the value stored.
         QFocusEvent entree(QEvent::FocusIn, Qt::TabFocusReason);
         QCoreApplication::sendEvent(e("Text12"), &entree);
         QFocusEvent sortie(QEvent::FocusOut, Qt::TabFocusReason);
         QCoreApplication::sendEvent(e("Text12"), &sortie);
-        QCOMPARE(m().Frequence_Cable, 14.0f);
+        QCOMPARE(m().Frequence_Cable, 14.12f);
+        QCOMPARE(t("Text12"), QStringLiteral("14,120 Mhz"));
     }
 
     // A single-precision value below 0.0001 is shown in exponent form, the single nearest 0.0001
