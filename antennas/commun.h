@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 namespace antennes {
 
@@ -47,11 +48,20 @@ struct EntreeModele {
     int bande = 0;        // band combo index 0..13, for the boom allowance
 };
 
+// One element of a Quad, Delta-Loop or Yagi design, with the very values its lines show.
+struct Element {
+    enum Role { Reflecteur, Radiateur, Directeur };
+    Role role = Radiateur;
+    double longueur = 0;  // metres: a Yagi element's length, a loop's circumference
+    double position = 0;  // metres along the boom from the rearmost element
+};
+
 struct ResultatModele {
     float longueurOnde = 0;  // 300 / F
     float boom = 0;          // band allowance + boom factor x wavelength, where the design has one
     Lignes lignes;
     QString image;           // drawing of the design
+    std::vector<Element> elements;  // rear (reflector) to front (last director)
 };
 
 // Band allowance of the booms: (14 - band index) / 2 x 0.1 m, the band combo's index 0..13.

@@ -85,6 +85,7 @@ void windom(ResultatFilaire &r, const QString &saut)
 void g5rv(ResultatFilaire &r, const EntreeFilaire &e, const QString &saut)
 {
     const float ligne = (r.longueurOnde / 2) * e.facteurVelocite;
+    r.longueurLigne = ligne;
     r.lignes = {
         titreFilaire(G5rv),
         QStringLiteral("Impédance caractéristique : 75 Ohms"),
@@ -110,6 +111,8 @@ void t2fd(ResultatFilaire &r, const EntreeFilaire &e, const QString &saut)
     // Wire A is a hundredth of a wavelength, wire B a sixth: neither depends on k.
     const float filA = 3 / e.frequence;
     const float filB = 50 / e.frequence;
+    r.filA = filA;
+    r.filB = filB;
     r.lignes = {
         titreFilaire(T2fd),
         QStringLiteral("Antenne de type repliée à charge terminale "),

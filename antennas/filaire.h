@@ -40,6 +40,9 @@ struct ResultatFilaire {
     float troisDemiOndes = 0; // 450 / F
     float longueurLignesCoaxiales = 0;  // double bazooka stubs, VF x L
     float longueur = 0;       // main length L of the type, metres
+    float longueurLigne = 0;  // G5RV: its half-wave matching line, VF x wavelength / 2
+    float filA = 0;           // T2FD: wire A (the spacing of its two wires), 3 / F
+    float filB = 0;           // T2FD: wire B (each half of its length), 50 / F
     Lignes lignes;            // 0..12
     QString image;            // picture of the type
 };

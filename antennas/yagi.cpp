@@ -39,6 +39,37 @@ ResultatModele calculerYagi(const EntreeModele &e)
     const QString separateur = tirets(kTiretsYagi);
     const double df = f;
 
+    // The elements, rear to front: each length as its line shows it, each spacing added to the
+    // position of the element before.
+    const auto ajouter = [&](Element::Role role, double longueur, double facteurEspace) {
+        const double avant = r.elements.empty() ? 0 : r.elements.back().position;
+        r.elements.push_back({role, longueur, r.elements.empty() ? 0 : avant + facteurEspace * l});
+    };
+    using R = Element::Role;
+    switch (y) {
+    case 0:
+        ajouter(R::Reflecteur, 148.0f / f, 0);
+        ajouter(R::Radiateur, 143.0f / f, 0.2);
+        ajouter(R::Directeur, 138.0f / f, 0.25);
+        break;
+    case 1:
+    case 2:
+        ajouter(R::Reflecteur, 147.17 / df, 0);
+        ajouter(R::Radiateur, 140.65 / df, 0.2);
+        ajouter(R::Directeur, 134.85 / df, 0.15);
+        ajouter(R::Directeur, 133.4 / df, 0.08);
+        if (y == 2) ajouter(R::Directeur, 132.7 / df, 0.22);
+        break;
+    case 3: {
+        ajouter(R::Reflecteur, 149.35 / df, 0);
+        ajouter(R::Radiateur, 143.55 / df, 0.157);
+        constexpr double longueurs[7] = {137.75, 134.85, 133.4, 133.4, 130.5, 130.5, 127.6};
+        constexpr double espaces[7] = {0.089, 0.173, 0.262, 0.262, 0.262, 0.262, 0.203};
+        for (int i = 0; i < 7; ++i) ajouter(R::Directeur, longueurs[i] / df, espaces[i]);
+        break;
+    }
+    }
+
     switch (y) {
     case 0:
         r.lignes = {

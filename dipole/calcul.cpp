@@ -68,6 +68,23 @@ QString bobineImpossible(int i, double x, double L, const Entrees &e)
     return QString();
 }
 
+// The coil a Self winds for q.L µH: its size, self-resonant frequency and effective Q at f MHz.
+void enrouler(Position &q, const Self &s, double f, double pi, double W)
+{
+    q.d = s.d;
+    q.l = s.l;
+    q.N = s.N;
+
+    const double Cs = pi * q.d * 2.54 / (3.6 * std::log(2 + std::sqrt(2.0 * 2 - 1)));
+    q.F = float(std::sqrt(W / Cs / q.L));
+    const double Cr = W / (f * f * q.L);
+    const double X = Cr - Cs;
+    const double rayon = q.d * 2.54 / 2;
+    const double h = q.l * 2.54;
+    const double Q = std::sqrt(f * 1000000) / (6.9 / rayon + 5.4 / h);
+    q.Q = qualiteEffective(Q, Cs, X);
+}
+
 }  // namespace
 
 QString messageChampsManquants(const QString &sautLigne)
@@ -243,23 +260,19 @@ Resultat calculer(const Entrees &e)
                                            "pouces de diamètre : choisissez un fil plus fin ou "
                                            "vérifiez la fréquence et les dimensions.")
                                 .arg(nomPosition(i), fixe(q.L, 2)));
-        q.d = s.d;
-        q.l = s.l;
-        q.N = s.N;
-
-        const double Cs = pi * q.d * 2.54 / (3.6 * std::log(2 + std::sqrt(2.0 * 2 - 1)));
-        q.F = float(std::sqrt(W / Cs / q.L));
-        const double Cr = W / (f * f * q.L);
-        const double X = Cr - Cs;
-        const double rayon = q.d * 2.54 / 2;
-        const double h = q.l * 2.54;
-        const double Q = std::sqrt(f * 1000000) / (6.9 / rayon + 5.4 / h);
-        q.Q = qualiteEffective(Q, Cs, X);
+        enrouler(q, s, f, pi, W);
         if (!fini(q.F) || !fini(q.Q)) return echec(r, kIncalculable);
     }
 
     r.Lu = inductance(P, f, a, D, b);
     if (QString raison = bobineImpossible(0, b, r.Lu, e); !raison.isEmpty()) return echec(r, raison);
+    // The user's coil, wound as the positions' coils are; its figures stay 0 when it cannot be.
+    r.bobine.b = float(b);
+    r.bobine.L = float(r.Lu);
+    if (const Self s = concevoirSelf(r.bobine.L, r.D); s.echec == Self::Echec::Aucun) {
+        enrouler(r.bobine, s, f, pi, W);
+        if (!fini(r.bobine.F) || !fini(r.bobine.Q)) r.bobine.F = r.bobine.Q = 0;
+    }
 
     r.issue = Issue::Calcule;
     r.note = QStringLiteral("Un dipôle Full Size pour ") + Fs + QStringLiteral(" nécessiterait ") + Ms +

@@ -63,6 +63,9 @@ struct Resultat {
     float M = 0;                 // full-size half-wave length, feet
     double Lu = 0;               // inductance of the user's coil, µH
     std::array<Position, kPositions> positions{};
+    // The user's coil at b (b in feet, L = Lu in µH), wound as the positions' coils; d, l, N, F
+    // and Q stay 0 when no coil can be wound for it. Filled when the issue is Calcule.
+    Position bobine;
 };
 
 // The header row of the positions grid and the position numbers of its column 0.
