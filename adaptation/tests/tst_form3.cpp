@@ -468,6 +468,9 @@ private slots:
         QCOMPARE(dialogues[0].titre, QStringLiteral("Lire une mesure (Touchstone)"));
         QVERIFY(!dialogues[0].natif);
         QCOMPARE(dialogues[0].filtres, QStringList{QStringLiteral("Mesures Touchstone (*.s1p *.s2p)")});
+        // Wholly French: Qt's own captions, buttons, headings and places too.
+        QVERIFY2(textesAnglais(dialogues[0].textes).isEmpty(), qPrintable(textesAnglais(dialogues[0].textes).join(", ")));
+        QVERIFY2(dialogues[0].textes.contains(QStringLiteral("Annuler")), qPrintable(dialogues[0].textes.join(", ")));
         QCOMPARE(w.t[4]->text(), QStringLiteral("7,023 Mhz"));
         QCOMPARE(p->store().Frequence_Resonance_Mesuree, 7.023f);
         QVERIFY(w.t[5]->text().isEmpty() && w.t[6]->text().isEmpty() && w.texteAction().isEmpty());

@@ -151,8 +151,10 @@ class TestFenetres : public QObject {
         QList<essai::DialogueFichier> dialogues;
         const QList<essai::Boite> boites = essai::repondreFichiers(
             [&] { action(QStringLiteral("Exporter_Tableau"))->trigger(); }, fichiers, &dialogues, r);
-        if (proposes)
-            for (const essai::DialogueFichier &d : std::as_const(dialogues)) *proposes << d.propose;
+        for (const essai::DialogueFichier &d : std::as_const(dialogues)) {
+            if (proposes) *proposes << d.propose;
+            textesDialogue = d.textes;
+        }
         return boites;
     }
     // The table as the solutions window shows it, and as the store holds it.
@@ -166,6 +168,7 @@ class TestFenetres : public QObject {
         }
         return t;
     }
+    QStringList textesDialogue;  // what the last file dialog showed
     QWidget *form11() { return principal->findChild<QWidget *>(QStringLiteral("Form11")); }
     QTableWidget *grille11() { return controle<QTableWidget>(form11(), QStringLiteral("MSHFlexGrid1")); }
     bool menuPrincipalActif()
@@ -474,6 +477,23 @@ private slots:
         QVERIFY(!action(QStringLiteral("Voir_Tableau"))->isChecked());
     }
 
+    // The solutions window closed by its own frame: "Voir le tableau" unticked, the entries that
+    // need the window disabled, and the next "Voir le tableau" shows it again.
+    void tableauFermeParSonCadre()
+    {
+        QAction *voir = action(QStringLiteral("Voir_Tableau"));
+        menuTableau(QStringLiteral("Voir_Tableau"));
+        QVERIFY(voir->isChecked());
+        auto *cadre = qobject_cast<QMdiSubWindow *>(form11()->parentWidget());
+        QVERIFY(cadre && cadre->close());
+        QVERIFY(!form11()->isVisible());
+        QVERIFY(!voir->isChecked());
+        QVERIFY(!action(QStringLiteral("Ajouter_Au_Tableau"))->isEnabled());
+        menuTableau(QStringLiteral("Voir_Tableau"));
+        QVERIFY(voir->isChecked());
+        QVERIFY(form11()->isVisible());
+    }
+
     void fermetureParLeCadre()
     {
         QVERIFY(menuTableau(QStringLiteral("Voir_Tableau")).isEmpty());
@@ -551,6 +571,7 @@ private slots:
         QCOMPARE(boites[0].titre, QStringLiteral("Sauvegarder"));
         QCOMPARE(boites[0].texte, QStringLiteral("Voulez vous enregistrer ce tableau"));
         QCOMPARE(boites[0].boutons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(boites[0].libelles, (QStringList{"Oui", "Non"}));
         const QByteArray ecrit = contenu(fichier);
         QVERIFY(ecrit.startsWith(rang1.join(QLatin1Char(' ')).toLatin1() + "\r\n2 - - - - - - - -\r\n"));
         QCOMPARE(ecrit.count("\r\n"), 10);
@@ -728,6 +749,9 @@ private slots:
         const QString cible = donnees->fichier(QStringLiteral("mes solutions.pdf"));
         QStringList proposes;
         QVERIFY(exporter({cible}, &proposes).isEmpty());
+        // Wholly French: Qt's own captions, buttons, headings and places too.
+        QVERIFY2(essai::textesAnglais(textesDialogue).isEmpty(), qPrintable(essai::textesAnglais(textesDialogue).join(", ")));
+        QVERIFY2(textesDialogue.contains(QStringLiteral("Enregistrer")), qPrintable(textesDialogue.join(", ")));
         // Proposed in the home folder, which has no documents folder.
         QCOMPARE(proposes, QStringList{QDir(maison->chemin()).filePath(kPdf)});
         QCOMPARE(essai::debutFichier(cible, 5), QByteArray("%PDF-"));

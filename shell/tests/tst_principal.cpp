@@ -44,6 +44,8 @@ private slots:
         QList<Boite> b = menu(*p, "Quitter", {QMessageBox::Cancel});
         QCOMPARE(b.size(), 1);
         QCOMPARE(b[0].texte, QStringLiteral("Voulez-vous vraiement quitter Orvalis!"));
+        // Qt's own button texts in French, whatever the system's language.
+        QCOMPARE(b[0].libelles, (QStringList{"OK", "Annuler"}));
         QCOMPARE(b[0].titre, QStringLiteral("C'est fini!"));
         QCOMPARE(b[0].icone, QMessageBox::NoIcon);
         QCOMPARE(b[0].boutons, QMessageBox::Ok | QMessageBox::Cancel);

@@ -30,6 +30,31 @@ def test_demarrage_quart_onde(demarrer, langue):
 
 
 @pytest.mark.parametrize("langue", LANGUES)
+def test_tabulations_gardent_les_decimales(demarrer, langue):
+    """A keyboard user types 7.05, leaves with Tab, comes back with Shift+Tab and leaves again:
+    the field still says 7,050 Mhz and the calculation works with 7.05 MHz, not 7."""
+    n = decimales(langue)
+    o = demarrer(langue)
+    f = o.ouvrir("Les antennes", "Les antennes")
+    frequence = f.champ("Fréquence d'accord")
+    f.attendre_texte(frequence, n("14,200 Mhz"))
+    o.saisir(frequence, "7.05")
+    f.attendre_texte(frequence, n("7,050 Mhz"))
+    focalise = lambda: frequence.getState().contains(e2e._atspi().STATE_FOCUSED)
+    for aller, retour in (("shift+Tab", "Tab"), ("shift+Tab", "Tab")):
+        o.touches(aller)
+        e2e.attendre(focalise, message="back in the field")
+        o.touches(retour)
+        e2e.attendre(lambda: not focalise(), message="the field left")
+        assert e2e.texte(frequence) == n("7,050 Mhz")
+    f.cliquer("Calculer")
+    resultats = f.trouver(e2e.CHAMP, "Résultats")
+    f.attendre_texte(resultats, lambda t: n("Longueur du fouet = 10,11 m") in t.splitlines())
+    assert e2e.texte(frequence) == n("7,050 Mhz")
+    assert o.quitter() == 0
+
+
+@pytest.mark.parametrize("langue", LANGUES)
 def test_usage_type_dipole_puis_adaptation(demarrer, langue):
     """The road of the typical use: 20 m, a dipole, then its correction after measuring 13.9 MHz."""
     n = decimales(langue)

@@ -30,7 +30,9 @@ def test_dipole_raccourci_ajoute_sauve_retrouve(demarrer):
     e2e.attendre(lambda: cellule(grille, 0, 1) == "D", message="the solution added")
     assert [cellule(grille, 0, c) for c in range(1, 9)] == ["D", "F", "40m", "7.050", *dimensions]
     o.sous_menu(f, "Tableau", "Sauvegarder le tableau")
-    o.repondre(o.boite("Sauvegarder"), "Yes")
+    question = o.boite("Sauvegarder")
+    assert sorted(e2e.nom(b) for b in question.tous(e2e.BOUTON)) == ["Non", "Oui"]
+    o.repondre(question, "Oui")
     o.sous_menu(f, "Tableau", "Voir le tableau")
     e2e.attendre(lambda: not o.principale.tous(e2e.FENETRE, "Tableau des solutions retenues"),
                  message="the solutions window hidden")

@@ -84,7 +84,9 @@ def test_a_propos_et_invite_de_sortie(demarrer):
     o.menu("Quitter")
     invite = o.boite("C'est fini!")
     assert o.message(invite) == "Voulez-vous vraiement quitter Orvalis!"
-    o.repondre(invite, "Cancel")
+    # Qt's own button texts are French too.
+    assert sorted(e2e.nom(b) for b in invite.tous(e2e.BOUTON)) == ["Annuler", "OK"]
+    o.repondre(invite, "Annuler")
     assert o.proc.poll() is None
     o.ouvrir("Infos", "À propos de Orvalis")  # still answering
     assert o.quitter() == 0

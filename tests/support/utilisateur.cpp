@@ -9,6 +9,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
@@ -49,6 +52,7 @@ QList<Boite> repondre(const std::function<void()> &action, QList<QMessageBox::St
             b.texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             b.icone = box->icon();
             b.boutons = box->standardButtons();
+            for (QAbstractButton *bouton : box->buttons()) b.libelles << bouton->text().remove(u'&');
             vues << b;
             QAbstractButton *bouton = nullptr;
             if (!reponses.isEmpty()) bouton = box->button(reponses.takeFirst());
@@ -80,8 +84,19 @@ QList<Boite> repondreFichiers(const std::function<void()> &action, QStringList f
                 d->reject();
                 continue;
             }
+            QStringList textes;
+            for (const QLabel *l : d->findChildren<QLabel *>())
+                if (l->isVisible()) textes << l->text().remove(u'&');
+            for (const QAbstractButton *b : d->findChildren<QAbstractButton *>())
+                if (b->isVisible() && !b->text().isEmpty()) textes << b->text().remove(u'&');
+            for (const QHeaderView *h : d->findChildren<QHeaderView *>())
+                for (int i = 0; h->isVisible() && h->model() && i < h->count(); ++i)
+                    textes << h->model()->headerData(i, h->orientation()).toString();
+            for (const QListView *v : d->findChildren<QListView *>())  // the side bar's places
+                for (int i = 0; v->isVisible() && v->model() && i < v->model()->rowCount(); ++i)
+                    textes << v->model()->index(i, 0).data().toString();
             vus << DialogueFichier{d->windowTitle(), d->nameFilters(), d->selectedFiles().value(0),
-                                   !d->testOption(QFileDialog::DontUseNativeDialog)};
+                                   !d->testOption(QFileDialog::DontUseNativeDialog), textes};
             const QString fichier = fichiers.isEmpty() ? QString() : fichiers.takeFirst();
             if (fichier.isEmpty()) {
                 d->reject();
@@ -99,6 +114,18 @@ QList<Boite> repondreFichiers(const std::function<void()> &action, QStringList f
     const QList<Boite> boites = repondre(action, reponses);
     if (dialogues) *dialogues = vus;
     return boites;
+}
+
+QStringList textesAnglais(const QStringList &textes)
+{
+    // ("OK" and "Type" are French words too.)
+    static const QStringList anglais{"Cancel", "Yes", "No", "Open", "Save", "Choose", "Look in:",
+                                     "File name:", "Files of type:", "Computer", "Name", "Size",
+                                     "Date Modified", "Kind"};
+    QStringList trouves;
+    for (const QString &t : textes)
+        if (anglais.contains(t)) trouves << t;
+    return trouves;
 }
 
 std::unique_ptr<MDIForm1> demarrer(const Donnees &donnees, QList<Boite> *boites)

@@ -40,6 +40,7 @@ struct Boite {
     QString texte;
     QMessageBox::Icon icone = QMessageBox::NoIcon;
     QMessageBox::StandardButtons boutons;
+    QStringList libelles;  // the buttons' texts, as shown
 };
 
 // Runs `action`, answering every message box with the next button of `reponses` (then with Ok,
@@ -47,12 +48,17 @@ struct Boite {
 QList<Boite> repondre(const std::function<void()> &action,
                       QList<QMessageBox::StandardButton> reponses = {});
 
+// Those of `textes` that are Qt's own English words (buttons, captions, column headings, places),
+// which a French dialog must not show.
+QStringList textesAnglais(const QStringList &textes);
+
 // A file dialog seen during an action.
 struct DialogueFichier {
     QString titre;
     QStringList filtres;
     QString propose;    // the file it proposed when it opened
     bool natif = true;  // the desktop's own dialog, which a test cannot answer
+    QStringList textes;  // every caption, button text and column heading it shows
 };
 
 // Runs `action`, answering each file dialog it opens with the next name of `fichiers` (chosen and
