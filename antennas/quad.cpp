@@ -17,9 +17,15 @@ ResultatModele calculerQuad(const EntreeModele &e)
     const double l = lambda;  // fractions of the wavelength are worked in double
 
     const auto metres = [](double v, int n) { return nombres::fixe(v, n) + QStringLiteral(" m"); };
-    const QString radiateur = QStringLiteral("Circonférence du radiateur = ") + metres(286 / f, 3);
-    const QString directeur = QStringLiteral("Circonférence du directeur = ") + metres(274 / f, 3);
-    const QString reflecteur = QStringLiteral("Circonférence du réflecteur = ") + metres(302 / f, 3);
+    // A loop resonates when its circumference is a little over one wavelength: the handbooks' quad
+    // rule, 1005 / f feet for the driven element, 975 / f for the director and 1030 / f for the
+    // reflector (f in MHz), in metres. Worked in single precision, as the wavelength is.
+    const float circRadiateur = 306.3f / f;
+    const float circDirecteur = 297.2f / f;
+    const float circReflecteur = 313.9f / f;
+    const QString radiateur = QStringLiteral("Circonférence du radiateur = ") + metres(circRadiateur, 3);
+    const QString directeur = QStringLiteral("Circonférence du directeur = ") + metres(circDirecteur, 3);
+    const QString reflecteur = QStringLiteral("Circonférence du réflecteur = ") + metres(circReflecteur, 3);
     const QString espaceDirecteur = QStringLiteral("Espace entre radiateur et directeur : ");
     const QString espaceReflecteur = QStringLiteral("Espace entre réflecteur et radiateur : ");
     const QString impedance = QStringLiteral(
@@ -33,6 +39,23 @@ ResultatModele calculerQuad(const EntreeModele &e)
     const QString boomQuad = QStringLiteral("Longueur de Boom =");  // no blank: as the window writes it
 
     if (d == 1 || d == 2) r.boom = float(allocationBande(e.bande) + 0.2 * l);
+
+    // The elements, rear to front, with the circumferences and spacings the lines show.
+    using R = Element::Role;
+    const Element radiateurSeul{R::Radiateur, circRadiateur, 0};
+    switch (d) {
+    case 0:
+    case 4: r.elements = {radiateurSeul}; break;
+    case 1:
+    case 5: r.elements = {radiateurSeul, {R::Directeur, circDirecteur, 0.2 * l}}; break;
+    case 2:
+    case 6: r.elements = {{R::Reflecteur, circReflecteur, 0}, {R::Radiateur, circRadiateur, 0.2 * l}}; break;
+    case 3:
+    case 7:
+        r.elements = {{R::Reflecteur, circReflecteur, 0}, {R::Radiateur, circRadiateur, 0.2 * l},
+                      {R::Directeur, circDirecteur, 0.2 * l + 0.25 * l}};
+        break;
+    }
 
     switch (d) {
     case 0:

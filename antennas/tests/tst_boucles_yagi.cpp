@@ -28,6 +28,9 @@ private slots:
     void initTestCase() { essai::reglagesFrancais(); }
 
     // 14.2 MHz on the 20 m band (index 5), and "Libre choix" (index 0) where the band matters.
+    // Circumferences by the handbook quad rule, worked by hand: 1005 ft / 14.2 = 70.77 ft =
+    // 21.570 m (306.3 / 14.2 = 21.5704), director 975 ft -> 297.2 / 14.2 = 20.9296, reflector
+    // 1030 ft -> 313.9 / 14.2 = 22.1056 metres.
     void quad_data()
     {
         QTest::addColumn<int>("modele");
@@ -37,50 +40,50 @@ private slots:
         const QString quad = "\\Quad.gif", delta = "\\Delta-Loop.gif";
         QTest::newRow("0 quad seule") << 0 << 5 << quad
             << QStringList{"Antenne Quad, un élément seulement", impedance,
-                           "Circonférence du radiateur = 20,141 m", diagramme};
+                           "Circonférence du radiateur = 21,570 m", diagramme};
         QTest::newRow("1 quad directeur") << 1 << 5 << quad
             << QStringList{"Antenne Quad, deux éléments dont un directeur", impedance, "Longueur de Boom =4,68 m",
-                           "Circonférence du radiateur = 20,141 m",
+                           "Circonférence du radiateur = 21,570 m",
                            "Espace entre radiateur et directeur : 4,225 m",
-                           "Circonférence du directeur = 19,296 m"};
+                           "Circonférence du directeur = 20,930 m"};
         QTest::newRow("1 quad directeur, libre choix") << 1 << 0 << quad
             << QStringList{"Antenne Quad, deux éléments dont un directeur", impedance, "Longueur de Boom =4,93 m",
-                           "Circonférence du radiateur = 20,141 m",
+                           "Circonférence du radiateur = 21,570 m",
                            "Espace entre radiateur et directeur : 4,225 m",
-                           "Circonférence du directeur = 19,296 m"};
+                           "Circonférence du directeur = 20,930 m"};
         QTest::newRow("2 quad reflecteur") << 2 << 5 << quad
             << QStringList{"Antenne Quad, deux éléments dont un réflecteur", impedance, "Longueur de Boom =4,68 m",
-                           "Circonférence du radiateur = 20,141 m",
+                           "Circonférence du radiateur = 21,570 m",
                            "Espace entre réflecteur et radiateur : 4,225 m",
-                           "Circonférence du réflecteur = 21,268 m"};
+                           "Circonférence du réflecteur = 22,106 m"};
         QTest::newRow("3 quad trois") << 3 << 5 << quad
             << QStringList{"Antenne Quad, trois éléments", impedance, "Longueur de Boom = 10,56 m",
-                           "Circonférence du directeur = 19,296 m",
+                           "Circonférence du directeur = 20,930 m",
                            "Espace entre radiateur et directeur : 5,282 m",
-                           "Circonférence du radiateur = 20,141 m",
+                           "Circonférence du radiateur = 21,570 m",
                            "Espace entre reflecteur et radiateur : 4,225 m",
-                           "Circonférence du réflecteur = 21,268 m"};
+                           "Circonférence du réflecteur = 22,106 m"};
         // The single Delta-Loop gives its radiator, like the single Quad.
         QTest::newRow("4 delta seule") << 4 << 5 << delta
             << QStringList{"Antenne Delta-Loop, un éléments seulement", gammaMatch,
-                           "Circonférence du radiateur = 20,141 m", diagramme};
+                           "Circonférence du radiateur = 21,570 m", diagramme};
         QTest::newRow("5 delta directeur") << 5 << 0 << delta
             << QStringList{"Antenne Delta-Loop, deux éléments dont un radiateur", gammaMatch,
-                           "Longueur de Boom =5,28 m", "Circonférence du directeur = 19,296 m",
+                           "Longueur de Boom =5,28 m", "Circonférence du directeur = 20,930 m",
                            "Espace entre radiateur et directeur : 4,225 m",
-                           "Circonférence du radiateur = 20,141 m"};
+                           "Circonférence du radiateur = 21,570 m"};
         QTest::newRow("6 delta reflecteur") << 6 << 5 << delta
             << QStringList{"Antenne Delta-Loop, deux éléments dont un réflecteur", gammaMatch,
-                           "Longueur de Boom =5,28 m", "Circonférence du radiateur = 20,141 m",
+                           "Longueur de Boom =5,28 m", "Circonférence du radiateur = 21,570 m",
                            "Espace entre réflecteur et radiateur : 4,225 m",
-                           "Circonférence du réflecteur = 21,268 m"};
+                           "Circonférence du réflecteur = 22,106 m"};
         QTest::newRow("7 delta trois") << 7 << 5 << delta
             << QStringList{"Antenne Delta-Loop, trois éléments", gammaMatch, "Longueur de Boom = 10,563 m",
-                           "Circonférence du directeur = 19,296 m",
+                           "Circonférence du directeur = 20,930 m",
                            "Espace entre radiateur et directeur : 5,282 m",
-                           "Circonférence du radiateur = 20,141 m",
+                           "Circonférence du radiateur = 21,570 m",
                            "Espace entre réflecteur et radiateur : 4,225 m",
-                           "Circonférence du réflecteur = 21,268 m"};
+                           "Circonférence du réflecteur = 22,106 m"};
     }
     void quad()
     {

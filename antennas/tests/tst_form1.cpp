@@ -523,8 +523,8 @@ private slots:
         QCOMPARE(a.texte("Text8")->text(), QStringLiteral("14,200 Mhz"));
         QCOMPARE(a.s().Frequence_Quad, 14.2f);
         a.choisir("Combo4", 4);
-        QCOMPARE(a.lignesResultat().value(6), QStringLiteral("Circonférence du radiateur = 20,141 m"));
-        QCOMPARE(a.s().Lignes_Resultat[2], QStringLiteral("Circonférence du radiateur = 20,141 m"));
+        QCOMPARE(a.lignesResultat().value(6), QStringLiteral("Circonférence du radiateur = 21,570 m"));
+        QCOMPARE(a.s().Lignes_Resultat[2], QStringLiteral("Circonférence du radiateur = 21,570 m"));
     }
 
     void levy()
