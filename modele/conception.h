@@ -125,8 +125,9 @@ double impedanceDuCable(const QString &cable);
 // ---- Builders -----------------------------------------------------------------------------
 
 // A wire antenna of the wire tab. The ground plane has three radials sloping down at 120° from
-// its whip in free space; over ground it stands on the ground, fed at its base, the ground taking
-// the radials' place.
+// its whip; on a perfect ground it stands on the ground instead, fed at its base, the ground
+// taking the radials' place; on average ground it keeps its radials and is lifted to the chosen
+// height (NEC-2 joins a wire to a lossy ground through an unpredictable series resistance).
 Conception filaire(const antennes::EntreeFilaire &e, const antennes::ResultatFilaire &r,
                    Sol sol = Sol::EspaceLibre);
 
@@ -139,7 +140,8 @@ Conception yagi(const antennes::EntreeModele &e, const antennes::ResultatModele 
 
 // The shortened dipole: the user's coils as series R-L loads (R = ωL / Q of the coil) at the
 // coil distance b, in the design's own wire. Dipole mode: horizontal, two coils. Quarter-wave
-// mode: vertical on the ground with one coil; in free space its equivalent dipole (twice its
+// mode: vertical on the ground with one coil (on average ground with a remark: NEC-2 joins it to
+// the ground through an unpredictable resistance); in free space its equivalent dipole (twice its
 // length, two coils). Nothing to model unless the calculation succeeded.
 Conception dipoleRaccourci(const dipole::Entrees &e, const dipole::Resultat &r, Sol sol);
 

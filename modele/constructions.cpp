@@ -95,10 +95,19 @@ int filCentre(Plan &p, double longueur)
 
 void groundPlane(Conception &c, Plan &p, double l, Sol sol)
 {
-    c.verticale = true;
+    // On a perfect ground the whip stands on it, fed at its base, the ground taking the radials'
+    // place. NEC-2 joins a wire to a lossy ground through an unpredictable series resistance, so on
+    // average ground the whip keeps its radials on its mast (as the drawing shows), lifted to the
+    // height chosen like a horizontal antenna; in free space it has its radials too.
+    const bool auSol = sol == Sol::Parfait;
+    c.verticale = sol != Sol::Moyen;
     const int fouet = p.fil({0, 0, 0}, {0, 0, l}, false);
     c.alimentation = {fouet, 1};
-    if (sol == Sol::EspaceLibre) {
+    if (auSol) {
+        c.impedanceReference = 36;
+        c.remarques << QStringLiteral("Sur le sol parfait, le fouet est posé au sol et alimenté à sa base : le "
+                                      "sol tient lieu des trois radians.");
+    } else {
         // Three radials as long as the whip, 120° from it (30° below the horizontal), 120° apart.
         const double pente = 30 * M_PI / 180;
         for (int i = 0; i < 3; ++i) {
@@ -108,10 +117,10 @@ void groundPlane(Conception &c, Plan &p, double l, Sol sol)
                   false);
         }
         c.impedanceReference = 50;  // the radials at 120° give 50 ohms, as the design says
-    } else {
-        c.impedanceReference = 36;
-        c.remarques << QStringLiteral("Sur le sol, le fouet est posé au sol et alimenté à sa base : le sol "
-                                      "tient lieu des trois radians.");
+        if (sol == Sol::Moyen)
+            c.remarques << QStringLiteral("Sur le sol moyen, le plan de sol garde ses trois radians, sa base à "
+                                          "la hauteur choisie (NEC-2 ne sait pas relier exactement un fil à "
+                                          "un sol réel).");
     }
     c.corrigee = {QStringLiteral("Longueur corrigée du fouet : %1 m"), {l}, 3};
 }
@@ -395,6 +404,10 @@ Conception dipoleRaccourci(const dipole::Entrees &e, const dipole::Resultat &r, 
 
     if (monopole) {
         // Base on the ground, fed at the bottom segment, the coil b up the radiator.
+        if (sol == Sol::Moyen)
+            c.remarques << QStringLiteral("Sur le sol moyen, NEC-2 relie le pied du fouet au sol par une "
+                                          "résistance mal connue : l'impédance et la résonance sont "
+                                          "indicatives.");
         if (b == 0) {
             const int f = p.fil({0, 0, 0}, {0, 0, bras}, false, -1, rayon);
             c.alimentation = {f, 1};

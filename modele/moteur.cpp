@@ -57,7 +57,8 @@ void Moteur::arreter()
             processus_->kill();
             processus_->waitForFinished(2000);
         }
-        delete processus_;
+        // Later: this may run inside one of the process's own signals.
+        processus_->deleteLater();
         processus_ = nullptr;
     }
 }

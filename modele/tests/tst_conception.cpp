@@ -97,10 +97,19 @@ private slots:
         comparer(libre.fils[2].fin, -2.1726870, 3.7632043, -2.5088028);
         QCOMPARE(libre.alimentation.segment, 1);
         QCOMPARE(libre.impedanceReference, 50.0);
-        const Conception sol = filaireA(antennes::GroundPlane, Sol::Moyen);
-        QCOMPARE(sol.fils.size(), size_t(1));
-        QCOMPARE(sol.impedanceReference, 36.0);
-        QCOMPARE(sol.remarques.size(), 1);
+        const Conception parfait = filaireA(antennes::GroundPlane, Sol::Parfait);
+        QCOMPARE(parfait.fils.size(), size_t(1));
+        QVERIFY(parfait.verticale);
+        QCOMPARE(parfait.impedanceReference, 36.0);
+        QCOMPARE(parfait.remarques.size(), 1);
+        // On average ground, its radials and its mast: lifted like a horizontal antenna.
+        const Conception moyen = filaireA(antennes::GroundPlane, Sol::Moyen);
+        QCOMPARE(moyen.fils.size(), size_t(4));
+        QVERIFY(!moyen.verticale);
+        QCOMPARE(moyen.impedanceReference, 50.0);
+        QCOMPARE(moyen.remarques.size(), 1);
+        QCOMPARE(modele::refus(moyen, {Sol::Moyen, 2.5, 2}),
+                 QStringLiteral("À 2,50 m de hauteur, l'antenne toucherait le sol : sa hauteur doit dépasser 2,51 m."));
     }
 
     void windom()
