@@ -83,6 +83,10 @@ Form1::Form1(MDIForm1 &principal)
     connect(Option1, &QRadioButton::clicked, this, [this] { choisirUnite(false); });
     connect(Option2, &QRadioButton::clicked, this, [this] { choisirUnite(true); });
     connect(Calculer_Filaire, &QPushButton::clicked, this, &Form1::calculerFilaire);
+    connect(Modeliser, &QPushButton::clicked, this, [this] {
+        if (conception_) emit modeliser(conception_);
+        else messages::afficher(this, QStringLiteral("Calculez d'abord une antenne : le modèle est celui que montrent les résultats."));
+    });
     connect(Calculer_Yagi, &QPushButton::clicked, this, &Form1::calculerYagi);
     connect(Calculer_Quad, &QPushButton::clicked, this, &Form1::calculerQuad);
     connect(Calculer_Levy, &QPushButton::clicked, this, &Form1::calculerLevy);
@@ -212,6 +216,7 @@ void Form1::construire()
     Picture1->setFixedSize(kImageMax + 2 * QSize(Picture1->frameWidth(), Picture1->frameWidth()));
     montrerImage(images::ressource(QStringLiteral(":/dessins/Form1.png"), Picture1->devicePixelRatioF()));  // a generic antenna, until a calculation
     controles::nommerDessin(Picture1, controles::sujetDessin(QStringLiteral(":/dessins/Form1.png")));
+    Modeliser = controles::bouton("Modeliser", QStringLiteral("Modéliser (NEC-2)…"));
     Retour_Menu = boutonRetour();
 
     auto *bande = new QHBoxLayout;
@@ -225,6 +230,7 @@ void Form1::construire()
     grille->addWidget(TabStrip1, 1, 0);
     grille->addWidget(Picture1, 1, 1);
     grille->addWidget(Text3, 2, 0, 1, 2);
+    grille->addWidget(Modeliser, 3, 0, Qt::AlignRight);
     grille->addWidget(Retour_Menu, 3, 1, Qt::AlignRight);
     grille->setRowStretch(2, 1);
     grille->setColumnStretch(0, 1);
@@ -407,9 +413,10 @@ void Form1::calculerFilaire()
     Text3->clear();
     s.Lignes_Resultat = {};
 
-    const ResultatFilaire r = antennes::calculerFilaire(
-        {Combo2->currentIndex(), f, s.Facteur_Raccourcissement, s.Facteur_Velocite, Combo5->currentText()},
-        s.Saut_Ligne);
+    const EntreeFilaire entree{Combo2->currentIndex(), f, s.Facteur_Raccourcissement, s.Facteur_Velocite,
+                               Combo5->currentText()};
+    const ResultatFilaire r = antennes::calculerFilaire(entree, s.Saut_Ligne);
+    conception_ = [entree, r](modele::Sol sol) { return modele::filaire(entree, r, sol); };
     s.Longueur_Onde = r.longueurOnde;
     chargerDessin(r.image);
     s.Longueur_Calculee = r.longueur;
@@ -418,16 +425,18 @@ void Form1::calculerFilaire()
 
 void Form1::calculerYagi()
 {
-    calculerModele(store().Frequence_Yagi, Text4, Combo3, kTiretsYagi, antennes::calculerYagi);
+    calculerModele(store().Frequence_Yagi, Text4, Combo3, kTiretsYagi, antennes::calculerYagi, modele::yagi);
 }
 
 void Form1::calculerQuad()
 {
-    calculerModele(store().Frequence_Quad, Text8, Combo4, kTiretsQuad, antennes::calculerQuad, false);
+    calculerModele(store().Frequence_Quad, Text8, Combo4, kTiretsQuad, antennes::calculerQuad, modele::quad, false);
 }
 
 void Form1::calculerModele(float frequence, QLineEdit *champ, QComboBox *modeles, int nombreTirets,
-                           ResultatModele (*calcul)(const EntreeModele &), bool frequenceSaisissable)
+                           ResultatModele (*calcul)(const EntreeModele &),
+                           modele::Conception (*modelisation)(const EntreeModele &, const ResultatModele &),
+                           bool frequenceSaisissable)
 {
     if (!frequencePrete(frequence, frequenceSaisissable)) return;
     Module1 &s = store();
@@ -436,7 +445,9 @@ void Form1::calculerModele(float frequence, QLineEdit *champ, QComboBox *modeles
     s.Lignes_Resultat = {};
     Text3->clear();
     if (modeles->currentIndex() < 0) modeles->setCurrentIndex(0);
-    const ResultatModele r = calcul({modeles->currentIndex(), frequence, indexBande()});
+    const EntreeModele entree{modeles->currentIndex(), frequence, indexBande()};
+    const ResultatModele r = calcul(entree);
+    conception_ = [entree, r, modelisation](modele::Sol) { return modelisation(entree, r); };
     chargerDessin(r.image);
     ecrireResultats(frequence, r.longueurOnde, nombreTirets, r.lignes);
 }
@@ -485,6 +496,12 @@ void Form1::calculerLevy()
     const ResultatLevy r = antennes::calculerLevy(
         {f, s.Longueur_Levy, Combo7->currentIndex(), Combo6->currentIndex(), Option2->isChecked()}, s.Saut_Ligne);
     s.Longueur_Levy = r.longueur;
+    // Only its feeder is worked out: there is nothing to model, and the model window says so.
+    conception_ = [](modele::Sol) {
+        modele::Conception c;
+        c.nonModelisable = modele::levy();
+        return c;
+    };
     Text12->setText(r.texteFrequence);
     Text11->setText(r.texteLongueur);
     Text3->setPlainText(r.texte);

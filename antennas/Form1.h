@@ -4,6 +4,7 @@
 #pragma once
 
 #include "antennas/commun.h"
+#include "modele/fabrique.h"
 #include "shell/FenetreTravail.h"
 
 #include <QHash>
@@ -27,6 +28,10 @@ public:
     // Opening from the menu: shows the window on its current tab and applies the 20 m band.
     void preparer() override;
 
+signals:
+    // "Modéliser (NEC-2)…": the design the result box shows, to be modelled.
+    void modeliser(const modele::Fabrique &conception);
+
 private:
     void construire();
     void declarerChamps();
@@ -48,6 +53,8 @@ private:
     // A design of the Quad or Yagi tab: its frequency shown in `champ`, its list, its separator.
     void calculerModele(float frequence, QLineEdit *champ, QComboBox *modeles, int nombreTirets,
                         antennes::ResultatModele (*calcul)(const antennes::EntreeModele &),
+                        modele::Conception (*modelisation)(const antennes::EntreeModele &,
+                                                           const antennes::ResultatModele &),
                         bool frequenceSaisissable = true);
     // Leaves the result lines in the store and shows them under the header block.
     void ecrireResultats(float frequence, float longueurOnde, int nombreTirets, const antennes::Lignes &lignes);
@@ -92,9 +99,11 @@ private:
     QPlainTextEdit *Text3 = nullptr;
     QLabel *Picture1 = nullptr;
     QHash<QString, QPixmap> dessins_;  // the drawings at the size shown, by file name
+    QPushButton *Modeliser = nullptr;
     QPushButton *Retour_Menu = nullptr;
 
     ChampsNumeriques *champs_ = nullptr;
+    modele::Fabrique conception_;  // the design the result box shows, for the model
     int bandeAppliquee_ = -1;   // the band combo's entry in force (restored when a band fails)
     bool levyEnMetres_ = false; // the unit `Longueur_Levy` is held in
 };

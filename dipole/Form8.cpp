@@ -120,6 +120,7 @@ void Form8::construire()
     Text7 = controles::creer<QPlainTextEdit>("Text7", this);
     Text7->setAccessibleName(QStringLiteral("Résultats"));
     MSHFlexGrid1 = controles::grille("MSHFlexGrid1", dipole::kPositions, dipole::kColonnes, QString(), true, this);
+    Modeliser = controles::bouton("Modeliser", QStringLiteral("Modéliser (NEC-2)…"));
     Retour_Menu = boutonRetour();
     Picture1 = dessin("Picture1", QStringLiteral(":/dessins/Form8-dipole.png"), this);
     Picture2 = dessin("Picture2", QStringLiteral(":/dessins/Form8-quart-onde.png"), this);
@@ -198,6 +199,7 @@ void Form8::construire()
 
     auto *bas = new QHBoxLayout;
     bas->addStretch(1);
+    bas->addWidget(Modeliser);
     bas->addWidget(Retour_Menu);
 
     auto *page = new QVBoxLayout(this);
@@ -212,6 +214,10 @@ void Form8::construire()
     page->addLayout(bas);
 
     connect(Command1, &QPushButton::clicked, this, &Form8::calculer);
+    connect(Modeliser, &QPushButton::clicked, this, [this] {
+        if (conception_) emit modeliser(conception_);
+        else messages::afficher(this, QStringLiteral("Calculez d'abord la self : le modèle est celui du dipôle calculé."));
+    });
     connect(Check1, &QCheckBox::clicked, this, &Form8::changerMode);
     connect(Combo1, &QComboBox::activated, this, &Form8::choisirUnite);
     connect(Combo2, &QComboBox::activated, this, &Form8::choisirUniteFil);
@@ -281,7 +287,11 @@ void Form8::calculer()
     e.dipole = Check1->isChecked();
     e.pi = m.Pi;
     e.sautLigne = m.Saut_Ligne;
-    montrerResultat(dipole::calculer(e));
+    const dipole::Resultat r = dipole::calculer(e);
+    conception_ = {};
+    if (r.issue == dipole::Issue::Calcule)
+        conception_ = [e, r](modele::Sol sol) { return modele::dipoleRaccourci(e, r, sol); };
+    montrerResultat(r);
 }
 
 void Form8::montrerResultat(const dipole::Resultat &r)

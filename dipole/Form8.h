@@ -5,6 +5,7 @@
 // solutions in the retained-solutions table.
 #pragma once
 
+#include "modele/fabrique.h"
 #include "shell/FenetreTravail.h"
 
 #include <functional>
@@ -51,6 +52,10 @@ public:
     // entries that need it disabled.
     void tableauMasque();
 
+signals:
+    // "Modéliser (NEC-2)…": the dipole last calculated, to be modelled.
+    void modeliser(const modele::Fabrique &conception);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -73,7 +78,8 @@ private:
     QPlainTextEdit *Text7 = nullptr;
     QComboBox *Combo1 = nullptr, *Combo2 = nullptr, *Combo3 = nullptr;
     QCheckBox *Check1 = nullptr;
-    QPushButton *Command1 = nullptr, *Retour_Menu = nullptr;
+    QPushButton *Command1 = nullptr, *Retour_Menu = nullptr, *Modeliser = nullptr;
+    modele::Fabrique conception_;  // the dipole last calculated, for the model
     QTableWidget *MSHFlexGrid1 = nullptr;
     QLabel *Picture1 = nullptr, *Picture2 = nullptr;
     QAction *Voir_Tableau = nullptr, *Ajouter_Au_Tableau = nullptr, *Sauvegarder_Tableau = nullptr,

@@ -7,6 +7,7 @@
 #include "dipole/Form11.h"
 #include "dipole/Form8.h"
 #include "measures/Form9.h"
+#include "modele/FormModele.h"
 #include "shell/Controles.h"
 #include "shell/Form10.h"
 #include "shell/Images.h"
@@ -126,10 +127,15 @@ void MDIForm1::relier(QWidget *nouvelle)
     else if (auto *cables = qobject_cast<Form7 *>(nouvelle))
         connect(cables, &Form7::cableExporte, this, [this] { fenetre<Form6>()->recevoirVelocite(); });
     // The shortened dipole drives the solutions window through its menu "Tableau".
-    else if (auto *dipole = qobject_cast<Form8 *>(nouvelle))
+    else if (auto *dipole = qobject_cast<Form8 *>(nouvelle)) {
         dipole->lierSolutions([this](bool creer) -> VueSolutions * {
             return creer ? fenetre<Form11>() : findChild<Form11 *>();
         });
+        connect(dipole, &Form8::modeliser, this, [this](const modele::Fabrique &c) { fenetre<FormModele>()->modeliser(c); });
+    }
+    // The designers hand their design to the model window.
+    else if (auto *antennes = qobject_cast<Form1 *>(nouvelle))
+        connect(antennes, &Form1::modeliser, this, [this](const modele::Fabrique &c) { fenetre<FormModele>()->modeliser(c); });
     // ... and hears when the solutions window goes, however it was closed.
     else if (auto *solutions = qobject_cast<Form11 *>(nouvelle); solutions && findChild<Form8 *>())
         connect(solutions, &Form11::masque, findChild<Form8 *>(), &Form8::tableauMasque);

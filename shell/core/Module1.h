@@ -117,6 +117,11 @@ struct Module1 {
     float ROS_Antenne = 0;
     float TOS_Antenne = 0;
 
+    // The NEC-2 model's environment: the height of horizontal antennas over ground (metres) and
+    // the wires' diameter (mm).
+    float Hauteur_Sol = 10;
+    float Diametre_Conducteur = 2;
+
     // Environment adaptation.
     float Frequence_Resonance_Mesuree = 0;
     float Longueur_Reference = 0;

@@ -3,7 +3,9 @@
 // triggers the given menu entries (answering any message box with its default), then writes the
 // main window's picture. An argument "onglet=N" shows tab N (from 0) of the window last opened;
 // "action=Name" triggers a window's own menu entry (the dipole's "Voir_Tableau"), "bouton=Name"
-// clicks a button of the windows shown (a calculation before the adaptation window).
+// clicks a button of the windows shown (a calculation before the adaptation window), and
+// "attendre=Name" lets the event loop run until the widget of that name is hidden (the model
+// window's busy indicator, while the NEC-2 engine runs; 60 s at most).
 // Under a real X server (QT_QPA_PLATFORM=xcb), the main window is as the program opens it there.
 // Usage: orvalis_capture <data dir> <out.png> [entry | onglet=N ...]
 #include "shell/MDIForm1.h"
@@ -45,6 +47,15 @@ int main(int argc, char *argv[])
         if (a.startsWith(QLatin1String("action=")) || a.startsWith(QLatin1String("bouton="))) {
             qWarning("no control %s", qPrintable(a));
             return 2;
+        }
+        if (a.startsWith(QLatin1String("attendre="))) {
+            QDeadlineTimer limite(60000);
+            const auto occupe = [&] {
+                const QWidget *w = principal.findChild<QWidget *>(nom);
+                return w && w->isVisible();
+            };
+            while (occupe() && !limite.hasExpired()) essai::repondre([] { QApplication::processEvents(QEventLoop::AllEvents, 50); });
+            continue;
         }
         if (!a.startsWith(QLatin1String("onglet="))) {
             essai::menu(principal, a);
