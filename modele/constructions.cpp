@@ -389,9 +389,10 @@ Conception dipoleRaccourci(const dipole::Entrees &e, const dipole::Resultat &r, 
     c.corrigee = {QStringLiteral("Inductance corrigée : %1 µH"), {r.Lu}, 2};
     c.impedanceReference = 50;
 
-    // The coil takes a one-segment wire of length d centred b from the feed point.
-    double d = std::min(p.pas(), bras - b);
-    if (b > 0) d = std::min(d, b);
+    // The coil takes a one-segment wire of length d centred b from the feed point, no shorter
+    // than four radii (a coil nearer the feed point than that sits on the feed segment).
+    double d = std::max(std::min(p.pas(), b > 0 ? b : p.pas()), 4 * rayon);
+    d = std::min(d, bras - b);
     const Charge bobine{0, 1, R, L, 0, true};
     const auto charger = [&](int fil, int segment, double nombre) {
         Charge k = bobine;
@@ -408,7 +409,7 @@ Conception dipoleRaccourci(const dipole::Entrees &e, const dipole::Resultat &r, 
             c.remarques << QStringLiteral("Sur le sol moyen, NEC-2 relie le pied du fouet au sol par une "
                                           "résistance mal connue : l'impédance et la résonance sont "
                                           "indicatives.");
-        if (b == 0) {
+        if (b < d / 2 + 1e-9) {
             const int f = p.fil({0, 0, 0}, {0, 0, bras}, false, -1, rayon);
             c.alimentation = {f, 1};
             charger(f, 1, 1);

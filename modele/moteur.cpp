@@ -66,6 +66,7 @@ void Moteur::arreter()
 void Moteur::annuler()
 {
     if (etat_ != Etat::EnCours) return;
+    ++generation_;
     arreter();
     etat_ = Etat::Annule;
 }
@@ -80,14 +81,15 @@ void Moteur::echouer(const QString &message)
 void Moteur::lancer(const Conception &c, const Environnement &env)
 {
     arreter();
+    const int generation = ++generation_;
     etat_ = Etat::EnCours;
     conception_ = c;
     carte_.clear();
     const QString refuse = refus(c, env);
     if (!refuse.isEmpty()) {
         // Told from the event loop, as every other outcome.
-        QTimer::singleShot(0, this, [this, refuse] {
-            if (etat_ == Etat::EnCours && !processus_) echouer(refuse);
+        QTimer::singleShot(0, this, [this, refuse, generation] {
+            if (generation == generation_ && etat_ == Etat::EnCours) echouer(refuse);
         });
         return;
     }
@@ -104,8 +106,8 @@ void Moteur::lancer(const Conception &c, const Environnement &env)
     QFile::remove(dossier_->filePath(kSortie));
     if (!dossier_->isValid() || !entree.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         entree.write(carte_) != carte_.size() || !entree.flush()) {
-        QTimer::singleShot(0, this, [this] {
-            if (etat_ == Etat::EnCours && !processus_)
+        QTimer::singleShot(0, this, [this, generation] {
+            if (generation == generation_ && etat_ == Etat::EnCours)
                 echouer(QStringLiteral("Le modèle n'a pas pu être écrit dans le dossier temporaire."));
         });
         return;

@@ -74,6 +74,7 @@ private:
     QString programme_ = QStringLiteral("nec2c");
     int delai_ = 60000;
     Etat etat_ = Etat::Repos;
+    int generation_ = 0;  // the run a delayed answer belongs to
     std::unique_ptr<QTemporaryDir> dossier_;
     QProcess *processus_ = nullptr;
     QTimer minuterie_;

@@ -257,6 +257,21 @@ private slots:
         QCOMPARE(ligneCorrigee(c), QStringLiteral("Inductance corrigée : 13,02 µH"));
     }
 
+    void bobinesAuCentre()
+    {
+        // Coils at the feed point (B = 0): both on the feed segment, in series.
+        dipole::Entrees e;
+        e.dimensionB = 0;
+        const dipole::Resultat r = dipole::calculer(e);
+        QCOMPARE(r.issue, dipole::Issue::Calcule);
+        const Conception c = dipoleRaccourci(e, r, Sol::EspaceLibre);
+        QCOMPARE(c.fils.size(), size_t(3));
+        QCOMPARE(c.charges.size(), size_t(1));
+        QCOMPARE(c.charges[0].fil, c.alimentation.fil);
+        QVERIFY(std::abs(c.charges[0].inductance - 2 * r.Lu * 1e-6) < 1e-15);
+        QVERIFY(modele::refus(c, Environnement()).isEmpty());
+    }
+
     void raccourciNonCalcule()
     {
         dipole::Entrees e;

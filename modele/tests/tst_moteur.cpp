@@ -175,6 +175,14 @@ private slots:
         QCOMPARE(echec[0][0].toString(),
                  QStringLiteral("La hauteur de l'antenne au-dessus du sol doit être supérieure à 0 m."));
         QVERIFY(m.derniereCarte().isEmpty());
+        // Two refused runs in a row: one answer, the second's.
+        echec.clear();
+        m.lancer(dipoleA(), {Sol::Moyen, 0, 2});
+        m.lancer(dipoleA(), {Sol::EspaceLibre, 10, 0});
+        QVERIFY(echec.wait(1000));
+        QTest::qWait(50);
+        QCOMPARE(echec.size(), 1);
+        QCOMPARE(echec[0][0].toString(), QStringLiteral("Le diamètre des fils doit être supérieur à 0 mm."));
     }
 
     void prochainFacteur_data()
