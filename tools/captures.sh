@@ -26,4 +26,8 @@ for ecran in portable haute-densite; do
     done
     capturer "$ecran-Tableau" "$ecran" Dipole_Raccourci action=Voir_Tableau
     capturer "$ecran-Adaptation" "$ecran" Antenne bouton=Calculer_Filaire Adaptations
+    # The NEC-2 model (nec2c runs): the dipole, the three-element Yagi, the shortened dipole.
+    capturer "$ecran-Modele-dipole" "$ecran" Antenne onglet=0 choix=Combo2:1 bouton=Modeliser attendre=Progression_Modele
+    capturer "$ecran-Modele-yagi" "$ecran" Antenne onglet=1 bouton=Modeliser attendre=Progression_Modele
+    capturer "$ecran-Modele-dipole-raccourci" "$ecran" Dipole_Raccourci bouton=Command1 bouton=Modeliser attendre=Progression_Modele
 done

@@ -174,6 +174,7 @@ private slots:
         QTest::newRow("Adaptations") << QStringList{"Antenne", "Adaptations"} << QString();
         QTest::newRow("Tableau") << QStringList{"Dipole_Raccourci"}
                                  << QStringLiteral("Voir_Tableau");
+        QTest::newRow("Modele") << QStringList{"Antenne"} << QStringLiteral("bouton=Modeliser");
     }
     void chaqueControleANom()
     {
@@ -182,14 +183,20 @@ private slots:
         Donnees d;
         auto p = demarrer(d);
         for (const QString &e : entrees) menu(*p, e);
-        if (!action.isEmpty()) {
+        if (action.startsWith(QLatin1String("bouton="))) {
+            auto *b = p->findChild<QPushButton *>(action.mid(7));
+            QVERIFY(b);
+            repondre([b] { b->click(); });
+        } else if (!action.isEmpty()) {
             auto *a = p->findChild<QAction *>(action);
             QVERIFY(a);
             repondre([a] { a->trigger(); });
         }
         QMdiSubWindow *cadre = p->findChild<QMdiArea *>()->activeSubWindow();
         QVERIFY(cadre);
-        if (!action.isEmpty()) QCOMPARE(cadre->widget()->objectName(), QStringLiteral("Form11"));
+        if (!action.isEmpty())
+            QCOMPARE(cadre->widget()->objectName(),
+                     action.startsWith(QLatin1String("bouton=")) ? QStringLiteral("FormModele") : QStringLiteral("Form11"));
         QWidget *fenetre = cadre->widget();
         QVERIFY(!fenetre->objectName().isEmpty());
         int vus = 0;

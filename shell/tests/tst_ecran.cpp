@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -35,6 +36,7 @@ private slots:
     {
         QTest::addColumn<QString>("entree");
         for (const char *e : kEntrees) QTest::newRow(e) << QString::fromLatin1(e);
+        QTest::newRow("Modele") << QStringLiteral("Modele");  // "Modéliser (NEC-2)…" of the designer
     }
     void chaqueFenetreTientDansLaZone()
     {
@@ -51,7 +53,12 @@ private slots:
         if (!petit) QCOMPARE(p->size(), MDIForm1::kTailleVoulue);
         auto *zone = p->findChild<QMdiArea *>();
         if (entree == QLatin1String("Adaptations")) menu(*p, QStringLiteral("Antenne"));
-        menu(*p, entree);
+        if (entree == QLatin1String("Modele")) {
+            menu(*p, QStringLiteral("Antenne"));
+            repondre([&] { appuyer(p->findChild<QPushButton *>(QStringLiteral("Modeliser"))); });
+        } else {
+            menu(*p, entree);
+        }
         QMdiSubWindow *cadre = cadreActif(*p);
         QVERIFY(cadre && cadre->isVisible());
         QCoreApplication::processEvents();

@@ -56,6 +56,12 @@ def test_recensement(demarrer):
         if entree == "Les antennes":
             manques += recenser(o, f)
             f.onglet("Antennes filaire")  # a wire antenna for the adaptation window
+            # The model window, once the engine has answered.
+            f.cliquer("Modéliser (NEC-2)…")
+            m = o.fenetre("Modèle NEC-2")
+            m.attendre_texte(m.trouver(e2e.CHAMP, "Résumé du modèle"), lambda t: "Résonance du modèle" in t, delai=60)
+            manques += recenser(o, m)
+            m.cliquer("Retour au menu")
             continue
         manques += recenser(o, f)
     # The solutions table, through the shortened dipole's own menu.

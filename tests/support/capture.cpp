@@ -4,6 +4,7 @@
 // main window's picture. An argument "onglet=N" shows tab N (from 0) of the window last opened;
 // "action=Name" triggers a window's own menu entry (the dipole's "Voir_Tableau"), "bouton=Name"
 // clicks a button of the windows shown (a calculation before the adaptation window), and
+// "choix=Name:N" chooses entry N of a list (the dipole among the wire antennas), and
 // "attendre=Name" lets the event loop run until the widget of that name is hidden (the model
 // window's busy indicator, while the NEC-2 engine runs; 60 s at most).
 // Under a real X server (QT_QPA_PLATFORM=xcb), the main window is as the program opens it there.
@@ -15,6 +16,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -47,6 +49,15 @@ int main(int argc, char *argv[])
         if (a.startsWith(QLatin1String("action=")) || a.startsWith(QLatin1String("bouton="))) {
             qWarning("no control %s", qPrintable(a));
             return 2;
+        }
+        if (a.startsWith(QLatin1String("choix="))) {
+            auto *liste = principal.findChild<QComboBox *>(nom.section(u':', 0, 0));
+            if (!liste) {
+                qWarning("no list %s", qPrintable(a));
+                return 2;
+            }
+            essai::repondre([&] { essai::choisir(liste, nom.section(u':', 1).toInt()); });
+            continue;
         }
         if (a.startsWith(QLatin1String("attendre="))) {
             QDeadlineTimer limite(60000);
