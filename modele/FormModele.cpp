@@ -126,9 +126,15 @@ QChart *polaire(const std::vector<modele::PointPolaire> &coupe, double gainMax, 
     g->setMargins(QMargins(0, 0, 0, 0));
     g->setBackgroundRoundness(0);
     const double haut = std::ceil(gainMax), bas = haut - kDynamique;
-    auto *serie = new QLineSeries(g);
+    // In increasing angle from 0 to 360 on the chart: a line that jumps across 0 would be drawn
+    // through the centre.
+    QList<QPointF> points;
     for (const modele::PointPolaire &p : coupe)
-        serie->append(vertical ? std::fmod(450 - p.angle, 360.0) : p.angle, std::max(p.gain, bas));
+        points << QPointF(vertical ? std::fmod(450 - p.angle, 360.0) : p.angle, std::max(p.gain, bas));
+    std::sort(points.begin(), points.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
+    if (!points.isEmpty() && points.front().x() == 0 && points.back().x() < 360) points << QPointF(360, points.front().y());
+    auto *serie = new QLineSeries(g);
+    serie->append(points);
     g->setTitle(vertical ? QStringLiteral("Plan vertical (zénith en haut)") : QStringLiteral("Plan horizontal (azimut)"));
     serie->setPen(QPen(QColor(20, 60, 170), 2));
     auto *angles = new QValueAxis(g);
