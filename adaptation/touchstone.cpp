@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -338,7 +339,7 @@ bool Lecteur::motCle(int n, std::string_view brute)
         return echec(n, QStringLiteral("« %1 » : crochet fermant manquant").arg(montre(brute.substr(ouvre))));
     const std::string_view valeur = brute.substr(ferme + 1);
     const QString nomCle = montre(brute.substr(ouvre, ferme - ouvre + 1));
-    if (version_ == 1) return echec(n, QStringLiteral("mot-clé %1 dans un fichier Touchstone 1 (sans [Version])").arg(nomCle));
+    if (version_ == 1) return echec(n, QStringLiteral("mot-clé « %1 » dans un fichier Touchstone 1 (sans [Version])").arg(nomCle));
     if (referencesAttendues_ > 0) return echec(n, QStringLiteral("[Reference] incomplet"));
     long long x = 0;
     if (cle == "number of ports") {
@@ -381,11 +382,19 @@ bool Lecteur::premiere(int n, const std::vector<std::string_view> &t, std::strin
             return echec(n, QStringLiteral("« %1 » : ce n'est pas un fichier Touchstone (la version 2 commence par "
                                            "[Version])")
                                 .arg(montre(brute)));
-        const std::vector<std::string_view> v = jetons(brute.substr(ferme + 1));
+        const std::string_view valeur = brute.substr(ferme + 1);
+        const std::vector<std::string_view> v = jetons(valeur);
         double x = 0;
-        if (v.size() != 1 || lireValeur(v[0], x) != Valeur::Nombre || x < 2 || x >= 3)
-            return echec(n, QStringLiteral("[Version] %1 : seules les versions 1.0, 1.1 et 2.x sont lues")
-                                .arg(v.empty() ? QString() : montre(v[0])));
+        if (v.size() != 1 || lireValeur(v[0], x) != Valeur::Nombre || x < 2 || x >= 3) {
+            // The version as the file writes it, from its first token to its last.
+            const QString version =
+                v.empty() ? QStringLiteral("sans numéro")
+                          : QStringLiteral("« %1 »")
+                                .arg(montre(valeur.substr(size_t(v.front().data() - valeur.data()),
+                                                          size_t(v.back().data() + v.back().size() -
+                                                                 v.front().data()))));
+            return echec(n, QStringLiteral("[Version] %1 : seules les versions 1.0, 1.1 et 2.x sont lues").arg(version));
+        }
         version_ = 2;
         ports_ = 0;  // a version 2 file tells its ports whatever its name
         return true;
@@ -413,16 +422,16 @@ bool Lecteur::ligne(int n, std::string_view brute)
     return version_ == 1 ? donnees1(n, t) : donnees2(n, t);
 }
 
-// The resonance of a sweep whose points are read; false when no point has an SWR.
-bool trouverResonance(Mesure &m)
+}  // namespace
+
+std::optional<Resonance> trouverResonance(const std::vector<Point> &p, double reference)
 {
-    const std::vector<Point> &p = m.points;
     Resonance r;
     // The SWR minimum.
     size_t mini = p.size();
     for (size_t i = 0; i < p.size(); ++i)
         if (p[i].valide && (mini == p.size() || p[i].ros < p[mini].ros)) mini = i;
-    if (mini == p.size()) return false;
+    if (mini == p.size()) return std::nullopt;
     r.frequence = p[mini].frequence;
     r.ros = p[mini].ros;
     r.impedance = p[mini].impedance;
@@ -456,7 +465,7 @@ bool trouverResonance(Mesure &m)
         const double R = p[i].impedance.real() + t * (p[j].impedance.real() - p[i].impedance.real());
         r.impedance = {R, 0.0};
         // The SWR of that impedance, a pure resistance.
-        r.ros = std::max(R / m.reference, m.reference / R);
+        r.ros = std::max(R / reference, reference / R);
     }
 
     // The band where the SWR stays below 2, walking from the resonance to each side.
@@ -478,7 +487,17 @@ bool trouverResonance(Mesure &m)
         r.bandeDebut = bord(false, r.debutAuBord);
         r.bandeFin = bord(true, r.finAuBord);
     }
-    m.resonance = r;
+    return r;
+}
+
+namespace {
+
+// The resonance of a sweep whose points are read; false when no point has an SWR.
+bool trouverResonance(Mesure &m)
+{
+    const std::optional<Resonance> r = touchstone::trouverResonance(m.points, m.reference);
+    if (!r) return false;
+    m.resonance = *r;
     return true;
 }
 
@@ -628,5 +647,37 @@ std::vector<size_t> pointsATracer(const std::vector<Point> &points, size_t maxim
 }
 
 QString frequenceSaisie(const Resonance &r) { return QString::number(r.frequence / 1e6, 'f', 3); }
+
+namespace {
+
+// A double in its shortest round-trip C form.
+void ajouterNombre(QByteArray &out, double x)
+{
+    char tampon[32];
+    const std::to_chars_result r = std::to_chars(tampon, tampon + sizeof tampon, x);
+    out.append(tampon, qsizetype(r.ptr - tampon));
+}
+
+}  // namespace
+
+QByteArray ecrireS1p(const std::vector<Point> &points, double reference, const QString &quoi)
+{
+    QString commentaire = quoi;
+    commentaire.replace(u'\r', u' ').replace(u'\n', u' ');
+    QByteArray out = QStringLiteral("! Orvalis — %1\n").arg(commentaire).toUtf8();
+    out += "# HZ S RI R ";
+    ajouterNombre(out, reference);
+    out += '\n';
+    for (const Point &p : points) {
+        if (!std::isfinite(p.frequence) || !std::isfinite(p.gamma.real()) || !std::isfinite(p.gamma.imag())) continue;
+        ajouterNombre(out, p.frequence);
+        out += ' ';
+        ajouterNombre(out, p.gamma.real());
+        out += ' ';
+        ajouterNombre(out, p.gamma.imag());
+        out += '\n';
+    }
+    return out;
+}
 
 }  // namespace touchstone

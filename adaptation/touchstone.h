@@ -80,4 +80,18 @@ std::vector<size_t> pointsATracer(const std::vector<Point> &points, size_t maxim
 // The resonance in MHz rounded to the kHz, written as a user types it ("7.023").
 QString frequenceSaisie(const Resonance &r);
 
+// The resonance of a sweep's points, whose SWR is against `reference` (R0, Ohms), found as the
+// reader finds it: the reactance's zero crossing nearest the SWR minimum (or that minimum), and the
+// SWR < 2 band around it. std::nullopt when no point is valid.
+std::optional<Resonance> trouverResonance(const std::vector<Point> &points, double reference);
+
+// A one-port Touchstone 1.1 file (.s1p) of a sweep, for other programs: a comment line
+// "! Orvalis — <quoi>" (UTF-8, line breaks of `quoi` made blanks), the option line
+// "# HZ S RI R <R0>", then one line "frequency re(S11) im(S11)" a point, frequencies in Hz. Numbers
+// are written in the C form (a point, no grouping), in the shortest form that reads back to the
+// same double ("7050000", "7.0505e+06", "-0.123"); lines end with LF alone, which Touchstone
+// readers accept as well as CR LF. A point whose frequency or reflection coefficient is not finite
+// is left out; the frequencies are written in the order given (they must increase).
+QByteArray ecrireS1p(const std::vector<Point> &points, double reference, const QString &quoi);
+
 }  // namespace touchstone

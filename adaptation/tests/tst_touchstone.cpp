@@ -492,11 +492,22 @@ private slots:
         QTest::newRow("R sans valeur") << QByteArray("# MHz S RI R\n") << "a.s1p" << 1
                                        << "la résistance de référence (R) doit être un nombre supérieur à 0";
         QTest::newRow("mot-clé en version 1") << debut + "[Number of Ports] 1\n" << "a.s1p" << 3
-                                              << "mot-clé [Number of Ports] dans un fichier Touchstone 1 (sans "
+                                              << "mot-clé « [Number of Ports] » dans un fichier Touchstone 1 (sans "
                                                  "[Version])";
         const QByteArray v2 = "[Version] 2.0\n# MHz S RI R 50\n";
         QTest::newRow("version 3") << QByteArray("[Version] 3.0\n") << "a.s1p" << 1
-                                   << "[Version] 3.0 : seules les versions 1.0, 1.1 et 2.x sont lues";
+                                   << "[Version] « 3.0 » : seules les versions 1.0, 1.1 et 2.x sont lues";
+        // The version as the file writes it, never a number the reader made of it.
+        QTest::newRow("version infinie") << QByteArray("[Version] inf\n") << "a.s1p" << 1
+                                         << "[Version] « inf » : seules les versions 1.0, 1.1 et 2.x sont lues";
+        QTest::newRow("version hors des nombres") << QByteArray("[Version] 1e999 ! comment\n") << "a.s1p" << 1
+                                                  << "[Version] « 1e999 » : seules les versions 1.0, 1.1 et 2.x sont "
+                                                     "lues";
+        QTest::newRow("version en deux mots") << QByteArray("[Version]  2.0   bis \n") << "a.s1p" << 1
+                                              << "[Version] « 2.0   bis » : seules les versions 1.0, 1.1 et 2.x sont "
+                                                 "lues";
+        QTest::newRow("version sans numéro") << QByteArray("[Version]\n") << "a.s1p" << 1
+                                             << "[Version] sans numéro : seules les versions 1.0, 1.1 et 2.x sont lues";
         QTest::newRow("données avant [Network Data]") << v2 + "[Number of Ports] 1\n7 0 0\n" << "a.s1p" << 4
                                                       << "des données précèdent [Network Data]";
         QTest::newRow("sans [Number of Ports]") << v2 + "[Network Data]\n" << "a.s1p" << 3
@@ -564,6 +575,59 @@ private slots:
     }
 
     // The resonance typed as a user types it: MHz rounded to the kHz, with a point.
+    // The written file reads back as the same points, in the shortest C form of each number.
+    void ecriture()
+    {
+        const Dipole d;
+        std::vector<Point> points;
+        for (int k = 0; k < 101; ++k) {
+            Point p;
+            p.frequence = 6.5e6 + 1e4 * k + (k == 7 ? 0.125 : 0);
+            p.gamma = d.gamma(p.frequence, 75);
+            points.push_back(p);
+        }
+        // A point without a value (a cable's removal leaves some) is left out.
+        points[50].gamma = {std::nan(""), std::nan("")};
+        const QByteArray octets = ecrireS1p(points, 75, "dipôle\nau point d'alimentation");
+        const QList<QByteArray> lignes = octets.split('\n');
+        QCOMPARE(lignes[0], QStringLiteral("! Orvalis — dipôle au point d'alimentation").toUtf8());
+        QCOMPARE(lignes[1], QByteArray("# HZ S RI R 75"));
+        QVERIFY(lignes[2].startsWith("6500000 "));
+        QVERIFY(lignes[9].startsWith("6570000.125 "));
+        QCOMPARE(lignes.size(), 2 + 100 + 1);  // the last line ends with LF
+        QVERIFY(lignes.last().isEmpty());
+        QVERIFY(!octets.contains('\r'));
+        const Lecture l = lire(octets, "antenne.s1p");
+        QVERIFY2(l.mesure, qPrintable(l.erreur.texte));
+        QCOMPARE(l.mesure->reference, 75.0);
+        QCOMPARE(l.mesure->points.size(), size_t(100));
+        for (size_t i = 0, j = 0; i < points.size(); ++i) {
+            if (i == 50) continue;
+            const Point &p = l.mesure->points[j++];
+            QVERIFY(std::abs(p.frequence - points[i].frequence) <= 1e-9);
+            QVERIFY(std::abs(p.gamma - points[i].gamma) <= 1e-9);
+        }
+        // The resonance the reader finds in it is the model's (75 Ohms: R0 = 75, R = 56).
+        QVERIFY(std::abs(l.mesure->resonance.frequence - 7.023e6) < 5);
+        QVERIFY(std::abs(l.mesure->resonance.ros - 75.0 / 56) < 1e-6);
+    }
+
+    // The resonance search on points alone is the reader's.
+    void resonanceDesPoints()
+    {
+        const Lecture l = lireFichier(QStringLiteral(ORVALIS_DONNEES_ESSAI "/dipole_7023.s1p"));
+        QVERIFY(l.mesure);
+        const std::optional<Resonance> r = trouverResonance(l.mesure->points, l.mesure->reference);
+        QVERIFY(r);
+        QVERIFY(r->frequence == l.mesure->resonance.frequence);  // the same search: bit for bit
+        QVERIFY(r->ros == l.mesure->resonance.ros);  // the same search: bit for bit
+        QVERIFY(r->bandeDebut == l.mesure->resonance.bandeDebut);  // the same search: bit for bit
+        QVERIFY(r->bandeFin == l.mesure->resonance.bandeFin);  // the same search: bit for bit
+        std::vector<Point> aucun = l.mesure->points;
+        for (Point &p : aucun) p.valide = false;
+        QVERIFY(!trouverResonance(aucun, 50));
+    }
+
     void frequenceSaisie_data()
     {
         QTest::addColumn<double>("hertz");
