@@ -36,67 +36,75 @@ namespace {
 // The pattern's floor: the polar plots show the 30 dB under the maximum.
 constexpr double kDynamique = 30;
 
-QChart *nouveauGraphe()
+void preparerGraphe(QChart *g)
 {
-    auto *g = new QChart;
     g->legend()->hide();
     g->setLocalizeNumbers(true);
     g->setLocale(QLocale());
     g->setMargins(QMargins(2, 2, 2, 2));
     g->setBackgroundRoundness(0);
-    return g;
 }
 
-void poser(QChartView *vue, QChart *graphe)
+QValueAxis *axe(QChart *g, const QString &titre, const QString &format)
 {
-    QChart *ancien = vue->chart();
-    vue->setChart(graphe);
-    delete ancien;
+    auto *a = new QValueAxis(g);
+    a->setTitleText(titre);
+    a->setLabelFormat(format);
+    return a;
 }
 
-// The SWR against frequency, F (dashed, grey) and the model's resonance (red) marked.
-QChart *courbeRos(const Resultats &r)
-{
-    QChart *g = nouveauGraphe();
-    auto *ros = new QLineSeries(g);
-    double haut = 3;
-    for (const modele::PointCourbe &p : r.courbe) haut = std::max(haut, std::min(p.ros, 10.0));
-    // Up to 3, 5 or 10: the dip is what matters, with few enough lines to read their labels.
-    haut = haut <= 3 ? 3 : haut <= 5 ? 5 : 10;
-    for (const modele::PointCourbe &p : r.courbe) ros->append(p.frequence, std::min(p.ros, haut));
-    ros->setPen(QPen(QColor(20, 60, 170), 2));
+// The SWR against frequency, F (dashed, grey) and the model's resonance (red) marked. Built once:
+// each run only replaces the points, which keeps the results quick to show.
+class GrapheRos : public QChart {
+public:
+    GrapheRos()
+    {
+        preparerGraphe(this);
+        axeF_ = axe(this, QStringLiteral("Fréquence (Mhz)"), QStringLiteral("%.3f"));
+        axeF_->setTickCount(5);
+        axeR_ = axe(this, QStringLiteral("ROS"), QStringLiteral("%.0f"));
+        addAxis(axeF_, Qt::AlignBottom);
+        addAxis(axeR_, Qt::AlignLeft);
+        ros_->setPen(QPen(QColor(20, 60, 170), 2));
+        f_->setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
+        resonance_->setPen(QPen(QColor(200, 30, 30), 1, Qt::DashLine));
+        point_->setMarkerSize(8);
+        point_->setColor(QColor(200, 30, 30));
+        point_->setBorderColor(QColor(200, 30, 30));
+        for (QXYSeries *s : std::initializer_list<QXYSeries *>{ros_, f_, resonance_, point_}) {
+            addSeries(s);
+            s->attachAxis(axeF_);
+            s->attachAxis(axeR_);
+        }
+        vider();
+    }
 
-    auto *axeF = new QValueAxis(g);
-    axeF->setTitleText(QStringLiteral("Fréquence (Mhz)"));
-    if (!r.courbe.empty()) axeF->setRange(r.courbe.front().frequence, r.courbe.back().frequence);
-    axeF->setLabelFormat(QStringLiteral("%.3f"));
-    axeF->setTickCount(5);
-    auto *axeR = new QValueAxis(g);
-    axeR->setTitleText(QStringLiteral("ROS"));
-    axeR->setRange(1, haut);
-    axeR->setTickCount(haut == 10 ? 4 : int(haut));
-    axeR->setLabelFormat(QStringLiteral("%.0f"));
-    g->addAxis(axeF, Qt::AlignBottom);
-    g->addAxis(axeR, Qt::AlignLeft);
-    const auto ajouter = [&](QAbstractSeries *s) {
-        g->addSeries(s);
-        s->attachAxis(axeF);
-        s->attachAxis(axeR);
-    };
-    ajouter(ros);
-    auto *f = new QLineSeries(g);
-    *f << QPointF(r.frequence, 1) << QPointF(r.frequence, haut);
-    f->setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
-    ajouter(f);
-    if (r.resonance) {
-        auto *res = new QLineSeries(g);
-        *res << QPointF(*r.resonance, 1) << QPointF(*r.resonance, haut);
-        res->setPen(QPen(QColor(200, 30, 30), 1, Qt::DashLine));
-        ajouter(res);
-        auto *point = new QScatterSeries(g);
-        point->setMarkerSize(8);
-        point->setColor(QColor(200, 30, 30));
-        point->setBorderColor(QColor(200, 30, 30));
+    void vider()
+    {
+        for (QXYSeries *s : std::initializer_list<QXYSeries *>{ros_, f_, resonance_, point_}) s->clear();
+        axeF_->setRange(0, 1);
+        axeR_->setRange(1, 3);
+        axeR_->setTickCount(3);
+    }
+
+    void montrer(const Resultats &r)
+    {
+        // Up to 3, 5 or 10: the dip is what matters, with few enough lines to read their labels.
+        double haut = 3;
+        for (const modele::PointCourbe &p : r.courbe) haut = std::max(haut, std::min(p.ros, 10.0));
+        haut = haut <= 3 ? 3 : haut <= 5 ? 5 : 10;
+        QList<QPointF> points;
+        points.reserve(int(r.courbe.size()));
+        for (const modele::PointCourbe &p : r.courbe) points << QPointF(p.frequence, std::min(p.ros, haut));
+        ros_->replace(points);
+        if (!r.courbe.empty()) axeF_->setRange(r.courbe.front().frequence, r.courbe.back().frequence);
+        axeR_->setRange(1, haut);
+        axeR_->setTickCount(haut == 10 ? 4 : int(haut));
+        f_->replace({QPointF(r.frequence, 1), QPointF(r.frequence, haut)});
+        resonance_->clear();
+        point_->clear();
+        if (!r.resonance) return;
+        resonance_->replace({QPointF(*r.resonance, 1), QPointF(*r.resonance, haut)});
         // On the curve: its SWR between the two points around the resonance.
         double y = haut;
         for (size_t i = 1; i < r.courbe.size(); ++i) {
@@ -106,53 +114,67 @@ QChart *courbeRos(const Resultats &r)
                 break;
             }
         }
-        *point << QPointF(*r.resonance, std::min(y, haut));
-        ajouter(point);
+        point_->replace({QPointF(*r.resonance, std::min(y, haut))});
     }
-    return g;
-}
+
+private:
+    QValueAxis *axeF_ = nullptr, *axeR_ = nullptr;
+    QLineSeries *ros_ = new QLineSeries(this), *f_ = new QLineSeries(this), *resonance_ = new QLineSeries(this);
+    QScatterSeries *point_ = new QScatterSeries(this);
+};
 
 // A pattern cut in dBi on a polar plot, from the maximum down by kDynamique. The horizontal cut
 // has the azimuth 0 (the boom's front) on top; the vertical cut is drawn as seen from the side,
 // the zenith on top and the horizon towards the maximum on the right (over ground it fills the
 // upper half only), its angles unlabelled since they are not the chart's own.
-QChart *polaire(const std::vector<modele::PointPolaire> &coupe, double gainMax, bool vertical)
-{
-    constexpr double tour = 360;
-    auto *g = new QPolarChart;
-    g->legend()->hide();
-    g->setLocalizeNumbers(true);
-    g->setLocale(QLocale());
-    g->setMargins(QMargins(0, 0, 0, 0));
-    g->setBackgroundRoundness(0);
-    const double haut = std::ceil(gainMax), bas = haut - kDynamique;
-    // In increasing angle from 0 to 360 on the chart: a line that jumps across 0 would be drawn
-    // through the centre.
-    QList<QPointF> points;
-    for (const modele::PointPolaire &p : coupe)
-        points << QPointF(vertical ? std::fmod(450 - p.angle, 360.0) : p.angle, std::max(p.gain, bas));
-    std::sort(points.begin(), points.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
-    if (!points.isEmpty() && points.front().x() == 0 && points.back().x() < 360) points << QPointF(360, points.front().y());
-    auto *serie = new QLineSeries(g);
-    serie->append(points);
-    g->setTitle(vertical ? QStringLiteral("Plan vertical (zénith en haut)") : QStringLiteral("Plan horizontal (azimut)"));
-    serie->setPen(QPen(QColor(20, 60, 170), 2));
-    auto *angles = new QValueAxis(g);
-    angles->setRange(0, tour);
-    angles->setTickCount(int(tour / 30) + 1);
-    angles->setLabelFormat(QStringLiteral("%.0f"));
-    angles->setLabelsVisible(!vertical);
-    auto *gains = new QValueAxis(g);
-    gains->setRange(bas, haut);
-    gains->setTickCount(4);
-    gains->setLabelFormat(QStringLiteral("%.0f"));
-    g->addAxis(angles, QPolarChart::PolarOrientationAngular);
-    g->addAxis(gains, QPolarChart::PolarOrientationRadial);
-    g->addSeries(serie);
-    serie->attachAxis(angles);
-    serie->attachAxis(gains);
-    return g;
-}
+class GraphePolaire : public QPolarChart {
+public:
+    explicit GraphePolaire(bool vertical) : vertical_(vertical)
+    {
+        preparerGraphe(this);
+        setMargins(QMargins(0, 0, 0, 0));
+        setTitle(vertical ? QStringLiteral("Plan vertical (zénith en haut)") : QStringLiteral("Plan horizontal (azimut)"));
+        auto *angles = axe(this, QString(), QStringLiteral("%.0f"));
+        angles->setRange(0, 360);
+        angles->setTickCount(13);
+        angles->setLabelsVisible(!vertical);
+        gains_ = axe(this, QString(), QStringLiteral("%.0f"));
+        gains_->setTickCount(4);
+        addAxis(angles, QPolarChart::PolarOrientationAngular);
+        addAxis(gains_, QPolarChart::PolarOrientationRadial);
+        serie_->setPen(QPen(QColor(20, 60, 170), 2));
+        addSeries(serie_);
+        serie_->attachAxis(angles);
+        serie_->attachAxis(gains_);
+        vider();
+    }
+
+    void vider()
+    {
+        serie_->clear();
+        gains_->setRange(-kDynamique, 0);
+    }
+
+    void montrer(const std::vector<modele::PointPolaire> &coupe, double gainMax)
+    {
+        const double haut = std::ceil(gainMax), bas = haut - kDynamique;
+        // In increasing angle from 0 to 360 on the chart: a line that jumps across 0 would be
+        // drawn through the centre.
+        QList<QPointF> points;
+        for (const modele::PointPolaire &p : coupe)
+            points << QPointF(vertical_ ? std::fmod(450 - p.angle, 360.0) : p.angle, std::max(p.gain, bas));
+        std::sort(points.begin(), points.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
+        if (!points.isEmpty() && points.front().x() == 0 && points.back().x() < 360)
+            points << QPointF(360, points.front().y());
+        gains_->setRange(bas, haut);
+        serie_->replace(points);
+    }
+
+private:
+    bool vertical_;
+    QValueAxis *gains_ = nullptr;
+    QLineSeries *serie_ = new QLineSeries(this);
+};
 
 QChartView *vue(const char *nom, const QString &nomAccessible, QSize taille)
 {
@@ -161,7 +183,6 @@ QChartView *vue(const char *nom, const QString &nomAccessible, QSize taille)
     v->setRenderHint(QPainter::Antialiasing);
     v->setFocusPolicy(Qt::NoFocus);
     v->setFixedSize(taille);  // the window fits a 1366 x 768 screen
-    v->setChart(nouveauGraphe());
     return v;
 }
 
@@ -199,8 +220,11 @@ void FormModele::construire()
     Titre_Modele = controles::legende("Titre_Modele", QString(), Resume_Modele, this);
     Titre_Modele->setWordWrap(true);
     Courbe_Modele = vue("Courbe_Modele", QStringLiteral("Courbe du ROS du modèle selon la fréquence"), {570, 240});
+    Courbe_Modele->setChart(new GrapheRos);
     Diagramme_Horizontal = vue("Diagramme_Horizontal", QStringLiteral("Diagramme horizontal du modèle (dBi)"), {282, 270});
+    Diagramme_Horizontal->setChart(new GraphePolaire(false));
     Diagramme_Vertical = vue("Diagramme_Vertical", QStringLiteral("Diagramme vertical du modèle (dBi)"), {282, 270});
+    Diagramme_Vertical->setChart(new GraphePolaire(true));
     Retour_Menu = boutonRetour();
 
     controles::Formulaire env("Cadre_Environnement", QStringLiteral("Environnement"));
@@ -375,14 +399,16 @@ void FormModele::termine(const modele::Resultats &r)
 void FormModele::montrer(const modele::Resultats &r)
 {
     Resume_Modele->setPlainText(r.lignes.join(u'\n'));
-    poser(Courbe_Modele, courbeRos(r));
+    static_cast<GrapheRos *>(Courbe_Modele->chart())->montrer(r);
     Courbe_Modele->setAccessibleDescription(r.lignes.value(0));
+    auto *horizontal = static_cast<GraphePolaire *>(Diagramme_Horizontal->chart());
+    auto *vertical = static_cast<GraphePolaire *>(Diagramme_Vertical->chart());
     if (r.diagramme) {
-        poser(Diagramme_Horizontal, polaire(r.coupeHorizontale, r.gainMax, false));
-        poser(Diagramme_Vertical, polaire(r.coupeVerticale, r.gainMax, true));
+        horizontal->montrer(r.coupeHorizontale, r.gainMax);
+        vertical->montrer(r.coupeVerticale, r.gainMax);
     } else {
-        poser(Diagramme_Horizontal, nouveauGraphe());
-        poser(Diagramme_Vertical, nouveauGraphe());
+        horizontal->vider();
+        vertical->vider();
     }
 }
 

@@ -11,7 +11,7 @@ if [ ! -f build-bench/build.ninja ]; then
   command -v ccache >/dev/null && lanceur=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release "${lanceur[@]}"
 fi
-cmake --build build-bench -j "$(nproc)" --target bench_calculs bench_fenetres bench_demarrage
+cmake --build build-bench -j "$(nproc)" --target bench_calculs bench_fenetres bench_demarrage bench_modele
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 echo "== Calculations (goal: each under 50 µs)"
 build-bench/bench/bench_calculs "$@"
@@ -19,3 +19,5 @@ echo "== Windows (goals: opening under 30 ms, a handler that rewrites a window u
 build-bench/bench/bench_fenetres "$@"
 echo "== Start-up (goals: within 1.2x the time and 1.3x the peak memory of a bare Qt window)"
 build-bench/bench/bench_demarrage "${ORVALIS_BENCH_RUNS:-15}"
+echo "== NEC-2 model (goals: click to results within 1.2x nec2c alone, no event-loop stall over 50 ms)"
+build-bench/bench/bench_modele
