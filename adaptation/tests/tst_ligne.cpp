@@ -6,6 +6,7 @@
 #include "adaptation/ligne.h"
 
 #include "shell/core/Module1.h"
+#include "shell/core/fichiers.h"
 #include "tests/support/reglages.h"
 
 #include <QtTest>
@@ -283,6 +284,53 @@ private slots:
         int valides = 0;
         for (const touchstone::Point &p : t.mesure->points) valides += p.valide;
         QCOMPARE(valides, 29);
+    }
+
+    // tests/donnees/dipole_7050_rg213_20m.s1p (made by fabriquer_cable.py): a copper dipole modelled
+    // with nec2c, trimmed to resonate at 7.050 MHz, seen at the shack end of 20 m of RG213/U. From
+    // the NEC-2 impedances alone (Python, linear interpolation between the 5 kHz points as the
+    // reader does): the reactance crosses zero at 7.049981 MHz where R = 73.196 Ohms (SWR 1.4639),
+    // and the SWR stays below 2 from 6.888046 to 7.199224 MHz. At the shack end, the generator
+    // finds the zero crossing at 6.970366 MHz. With RG213/U read from the program's own cable list,
+    // removing 20 m gives the antenna back.
+    void dipoleAuBoutDuCable()
+    {
+        const touchstone::Lecture l =
+            touchstone::lireFichier(QStringLiteral(ORVALIS_DONNEES_ESSAI "/dipole_7050_rg213_20m.s1p"));
+        QVERIFY2(l.mesure, qPrintable(l.erreur.texte));
+        QCOMPARE(l.mesure->points.size(), size_t(221));
+        const touchstone::Resonance brute = l.mesure->resonance;
+        QVERIFY(brute.passageAZero);
+        QVERIFY2(std::abs(brute.frequence - 6.970366e6) < 50, qPrintable(QString::number(brute.frequence, 'f', 0)));
+
+        const fichiers::Lecture liste = fichiers::lireLignes(QStringLiteral(ORVALIS_DONNEES_PROGRAMME "/Câbles.dat"));
+        QVERIFY(liste.ok);
+        std::optional<Cable> c;
+        for (const QString &ligne : liste.lignes)
+            if (ligne.startsWith(QStringLiteral("RG213/U "))) c = lireCable(ligne);
+        QVERIFY(c);
+
+        const Transformee t = ramener(*l.mesure, *c, 20);
+        QVERIFY2(t.mesure, qPrintable(t.erreur));
+        QCOMPARE(t.ecartes, 0);
+        const touchstone::Resonance &r = t.mesure->resonance;
+        QVERIFY(r.passageAZero);
+        QVERIFY2(std::abs(r.frequence - 7.050e6) <= 2e3, qPrintable(QString::number(r.frequence, 'f', 0)));
+        QVERIFY(std::abs(r.frequence - 7.049981e6) <= 100);
+        QVERIFY(std::abs(r.impedance.real() - 73.196) <= 0.02);
+        QVERIFY(std::abs(r.ros - 1.4639) <= 0.001);
+        QVERIFY(r.bande && !r.debutAuBord && !r.finAuBord);
+        QVERIFY(std::abs(r.bandeDebut - 6.888046e6) <= 500);
+        QVERIFY(std::abs(r.bandeFin - 7.199224e6) <= 500);
+        QCOMPARE(touchstone::resume(r) + u' ' + suffixe(*c, 20),
+                 QStringLiteral("Résonance : 7,050 Mhz — ROS 1,46 — Z = 73,2 + j0,0 Ohms — ROS < 2 de 6,888 à "
+                                "7,199 Mhz au point d'alimentation (câble RG213/U, 20,00 m retirés)"));
+
+        // Written as a file and read again, the feed-point sweep gives the same resonance.
+        const touchstone::Lecture relu = touchstone::lire(
+            touchstone::ecrireS1p(t.mesure->points, t.mesure->reference, suffixe(*c, 20)), QStringLiteral("a.s1p"));
+        QVERIFY(relu.mesure);
+        QVERIFY(std::abs(relu.mesure->resonance.frequence - r.frequence) <= 1e-6);
     }
 
     void refus_data()
