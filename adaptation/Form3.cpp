@@ -10,10 +10,19 @@
 #include "shell/core/Module1.h"
 #include "shell/core/nombres.h"
 
-#include <QAreaSeries>
-#include <QChart>
+#include "antennas/filaire.h"
+#include "modele/conception.h"
+#include "modele/resultats.h"
+
+#include <QBuffer>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QListWidget>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,12 +31,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
@@ -86,19 +92,45 @@ void Form3::construire()
     auto *action = new QVBoxLayout(Frame4);
     action->addWidget(Text7);
 
-    // The SWR curve of the file read and the resonance found in it, hidden until a file is read.
+    // The sweeps read and their views, hidden until a file is read; the cable between the antenna
+    // and the analyser, removed from the sweeps.
     Cadre_Mesure = cadre("Cadre_Mesure", QStringLiteral("Mesure lue"), this);
-    Courbe_ROS = creer<QChartView>("Courbe_ROS", Cadre_Mesure);
-    Courbe_ROS->setAccessibleName(QStringLiteral("Courbe du ROS mesuré selon la fréquence"));
-    Courbe_ROS->setRenderHint(QPainter::Antialiasing);
-    Courbe_ROS->setFocusPolicy(Qt::NoFocus);
-    Courbe_ROS->setMinimumSize(560, 220);
+    Cable_Mesure = liste("Cable_Mesure", {}, QString(), false, Cadre_Mesure);
+    // Its long first entry ("Aucun câble (mesure au point d'alimentation)") is elided in the box.
+    Cable_Mesure->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    Cable_Mesure->setMinimumContentsLength(16);
+    Longueur_Cable = champ("Longueur_Cable", QString(), Cadre_Mesure);
+    Liste_Mesures = creer<QListWidget>("Liste_Mesures", Cadre_Mesure);
+    Liste_Mesures->setAccessibleName(QStringLiteral("Mesures lues"));
+    Liste_Mesures->setMaximumWidth(Liste_Mesures->fontMetrics().horizontalAdvance(QString(26, QLatin1Char('n'))));
+    Ajouter_Mesure = bouton("Ajouter_Mesure", QStringLiteral("Ajouter une mesure…"), Cadre_Mesure);
+    Ajouter_Mesure->setAccessibleDescription(QStringLiteral("Ajoute une autre mesure à la liste"));
+    Retirer_Mesure = bouton("Retirer_Mesure", QStringLiteral("Retirer"), Cadre_Mesure);
+    Superposer_Modele = caseACocher("Superposer_Modele", QStringLiteral("Superposer le modèle NEC-2"), Cadre_Mesure);
+    Exporter_Mesure = bouton("Exporter_Mesure", QStringLiteral("Exporter la mesure corrigée…"), Cadre_Mesure);
+    Exporter_Graphique = bouton("Exporter_Graphique", QStringLiteral("Exporter le graphique…"), Cadre_Mesure);
+    Vues_Mesure = new vues::VuesMesure(Cadre_Mesure);
     Resume_Mesure = creer<QLabel>("Resume_Mesure", Cadre_Mesure);
     Resume_Mesure->setAccessibleName(QStringLiteral("Résonance mesurée"));
     Resume_Mesure->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *courbe = new QVBoxLayout(Cadre_Mesure);
-    courbe->addWidget(Courbe_ROS, 1);
-    courbe->addWidget(Resume_Mesure);
+    auto *cote = new QVBoxLayout;
+    cote->addWidget(Liste_Mesures, 1);
+    auto *liste = new QHBoxLayout;
+    liste->addWidget(Ajouter_Mesure);
+    liste->addWidget(Retirer_Mesure);
+    cote->addLayout(liste);
+    Rangees cable(new QGridLayout);
+    cable.rangee("Label_Cable", QStringLiteral("Câble mesuré"), Cable_Mesure);
+    cable.rangee("Label_Longueur_Cable", QStringLiteral("Longueur (m)"), Longueur_Cable);
+    cote->addLayout(cable.grille());
+    cote->addWidget(Superposer_Modele);
+    cote->addWidget(Exporter_Mesure);
+    cote->addWidget(Exporter_Graphique);
+    auto *courbe = new QGridLayout(Cadre_Mesure);
+    courbe->addLayout(cote, 0, 0);
+    courbe->addWidget(Vues_Mesure, 0, 1);
+    courbe->addWidget(Resume_Mesure, 1, 0, 1, 2);
+    courbe->setColumnStretch(1, 1);
     Cadre_Mesure->hide();
 
     QPushButton *Retour_Menu = boutonRetour();
@@ -128,7 +160,28 @@ void Form3::construire()
     page->setRowStretch(1, 1);
 
     connect(Calculer_adaptation, &QPushButton::clicked, this, &Form3::calculerAdaptation);
-    connect(Lire_Mesure, &QPushButton::clicked, this, &Form3::choisirMesure);
+    connect(Lire_Mesure, &QPushButton::clicked, this, [this] { choisirMesure(false); });
+    connect(Ajouter_Mesure, &QPushButton::clicked, this, [this] { choisirMesure(true); });
+    connect(Retirer_Mesure, &QPushButton::clicked, this, &Form3::retirerMesure);
+    connect(Liste_Mesures, &QListWidget::currentRowChanged, this, &Form3::choisirDansLaListe);
+    connect(Cable_Mesure, &QComboBox::activated, this, &Form3::choisirCable);
+    connect(Superposer_Modele, &QCheckBox::clicked, this, &Form3::superposerModele);
+    connect(Exporter_Mesure, &QPushButton::clicked, this, &Form3::exporterMesure);
+    connect(Exporter_Graphique, &QPushButton::clicked, this, &Form3::exporterGraphique);
+    connect(&moteurModele_, &modele::Moteur::termine, this, [this](const modele::Resultats &r) {
+        // Its SWR against the measurement's reference impedance, to compare like with like.
+        const double r0 = choisie_ >= 0 && choisie_ < int(brutes_.size()) ? brutes_[size_t(choisie_)].mesure.reference : 50;
+        vues::CourbeModele c;
+        for (const modele::PointCourbe &p : r.courbe) c.ros.emplace_back(p.frequence, modele::ros(p.r, p.x, r0));
+        c.resonance = r.resonance;
+        modele_ = c;
+        resumeModele_ = QStringLiteral("Modèle NEC-2 : ") + r.lignes.value(0);
+        if (!brutes_.empty()) montrerMesures(brutes_, choisie_);
+    });
+    connect(&moteurModele_, &modele::Moteur::echec, this, [this](const QString &message) {
+        Superposer_Modele->setChecked(false);
+        informer(message, messages::kTitreProgramme);
+    });
 }
 
 void Form3::declarerChamps()
@@ -136,6 +189,22 @@ void Form3::declarerChamps()
     champs_ = creerChamps();
     champs_->ajouter(ChampsNumeriques::decimales(Text4, store().Frequence_Resonance_Mesuree, accepte::strictementPositif(),
                                                  3, QStringLiteral(" Mhz"), {Text5, Text6, Text7}));
+    // Any number is taken, so that a length that cannot be removed is refused with the reason.
+    champs_->ajouter(ChampsNumeriques::decimales(Longueur_Cable, store().Longueur_Cable_Mesure, {}, 2, QStringLiteral(" m")))
+        .effets = [this] {
+        Module1 &m = store();
+        if (cableChoisi() && !brutes_.empty() && !montrerMesures(brutes_, choisie_)) {
+            // Refused: the length in force stays.
+            m.Longueur_Cable_Mesure = longueurAppliquee_;
+        } else if (!(m.Longueur_Cable_Mesure > 0)) {
+            informer(QStringLiteral("La longueur du câble doit être supérieure à 0."), messages::kTitreProgramme);
+            m.Longueur_Cable_Mesure = longueurAppliquee_;
+        }
+        longueurAppliquee_ = m.Longueur_Cable_Mesure;
+        Longueur_Cable->setText(nombres::fixe(double(m.Longueur_Cable_Mesure), 2) + QStringLiteral(" m"));
+    };
+    longueurAppliquee_ = store().Longueur_Cable_Mesure;
+    Longueur_Cable->setText(nombres::fixe(double(longueurAppliquee_), 2) + QStringLiteral(" m"));
 }
 
 int Form3::typeFilaire() const
@@ -162,8 +231,20 @@ void Form3::preparer()
         informer(adaptation::messageT2FD(m.Saut_Ligne), kTitreInformation);
         return;
     }
-    // A new opening starts without the curve of an earlier one.
+    // A new opening starts without the curves of an earlier one.
     Cadre_Mesure->hide();
+    brutes_.clear();
+    affichees_.clear();
+    choisie_ = -1;
+    Liste_Mesures->clear();
+    moteurModele_.annuler();
+    modele_.reset();
+    resumeModele_.clear();
+    Superposer_Modele->setChecked(false);
+    Superposer_Modele->setEnabled(!QStandardPaths::findExecutable(moteurModele_.programme()).isEmpty());
+    Superposer_Modele->setToolTip(Superposer_Modele->isEnabled() ? QString()
+                                  : QStringLiteral("Le moteur NEC-2 (paquet Debian nec2c) n'est pas installé."));
+    remplirCables();
     presenter();
     Label4->setText(m.Lignes_Resultat[0]);
     Text1->setText(nombres::fixe(double(m.Frequence_Accord), 3) + QStringLiteral(" Mhz"));
@@ -211,21 +292,26 @@ void Form3::calculerAdaptation()
     if (!doute.isEmpty()) informer(doute, kTitreInformation);
 }
 
-void Form3::choisirMesure()
+void Form3::choisirMesure(bool ajouter)
 {
     // As a click on the button does, the focus leaves the field being typed in first.
-    Lire_Mesure->setFocus(Qt::MouseFocusReason);
-    QFileDialog dialogue(this, QStringLiteral("Lire une mesure (Touchstone)"),
+    (ajouter ? Ajouter_Mesure : Lire_Mesure)->setFocus(Qt::MouseFocusReason);
+    if (ajouter && brutes_.size() >= kMesuresMax) {
+        informer(QStringLiteral("%1 mesures au plus peuvent être montrées ensemble : retirez-en une d'abord.").arg(kMesuresMax),
+                 messages::kTitreProgramme);
+        return;
+    }
+    QFileDialog dialogue(this, ajouter ? QStringLiteral("Ajouter une mesure (Touchstone)") : QStringLiteral("Lire une mesure (Touchstone)"),
                          dossierMesures_.isEmpty() ? QDir::homePath() : dossierMesures_);
     controles::dialogueFichier(dialogue, false);
     dialogue.setNameFilter(QStringLiteral("Mesures Touchstone (*.s1p *.s2p)"));
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return;
     const QString chemin = dialogue.selectedFiles().constFirst();
     dossierMesures_ = QFileInfo(chemin).absolutePath();
-    lireMesure(chemin);
+    lireMesure(chemin, ajouter);
 }
 
-void Form3::lireMesure(const QString &chemin)
+void Form3::lireMesure(const QString &chemin, bool ajouter)
 {
     const QString nom = QFileInfo(chemin).fileName();
     const touchstone::Lecture lecture = touchstone::lireFichier(chemin);
@@ -233,86 +319,200 @@ void Form3::lireMesure(const QString &chemin)
         informer(touchstone::message(nom, lecture.erreur, store().Saut_Ligne), messages::kTitreProgramme);
         return;
     }
-    // Entered as the user types it, through the field's own rules.
-    const touchstone::Resonance &r = lecture.mesure->resonance;
-    if (!champs_->entrer(Text4, touchstone::frequenceSaisie(r))) {
-        informer(touchstone::messageRefus(nom, r, store().Saut_Ligne), messages::kTitreProgramme);
-        return;
-    }
-    montrerCourbe(*lecture.mesure, nom);
+    std::vector<vues::Trace> brutes = ajouter ? brutes_ : std::vector<vues::Trace>{};
+    brutes.push_back({nom, *lecture.mesure});
+    montrerMesures(brutes, int(brutes.size()) - 1);
 }
 
-void Form3::montrerCourbe(const touchstone::Mesure &m, const QString &nomFichier)
+std::optional<ligne::Cable> Form3::cableChoisi() const
 {
-    const touchstone::Resonance &r = m.resonance;
-    auto *graphe = new QChart;
-    graphe->legend()->hide();
-    graphe->setLocalizeNumbers(true);
-    graphe->setLocale(QLocale());
-    graphe->setMargins(QMargins(2, 2, 2, 2));
-    graphe->setBackgroundRoundness(0);
+    const int i = Cable_Mesure->currentIndex();
+    if (i < 1 || i > int(cables_.size())) return std::nullopt;
+    return cables_[size_t(i - 1)];
+}
 
-    auto *ros = new QLineSeries(graphe);
-    ros->setName(QStringLiteral("ROS"));
-    double haut = 3;
-    for (size_t i : touchstone::pointsATracer(m.points, 2000)) {
-        const touchstone::Point &p = m.points[i];
-        ros->append(p.frequence / 1e6, p.ros);
-        haut = std::max(haut, p.ros);
+void Form3::remplirCables()
+{
+    cables_ = ligne::lireCables(store());
+    Cable_Mesure->clear();
+    Cable_Mesure->addItem(QStringLiteral("Aucun câble (mesure au point d'alimentation)"));
+    for (const ligne::Cable &c : cables_) Cable_Mesure->addItem(c.nom);
+    Cable_Mesure->setCurrentIndex(0);
+    cableApplique_ = 0;
+}
+
+std::optional<std::vector<vues::Trace>> Form3::traces(const std::vector<vues::Trace> &brutes)
+{
+    const std::optional<ligne::Cable> cable = cableChoisi();
+    if (!cable) return brutes;
+    std::vector<vues::Trace> t;
+    for (const vues::Trace &b : brutes) {
+        const ligne::Transformee r = ligne::ramener(b.mesure, *cable, store().Longueur_Cable_Mesure);
+        if (!r.mesure) {
+            informer(r.erreur.isEmpty() ? QStringLiteral("La mesure %1 ne peut pas être ramenée à l'antenne.").arg(b.nom)
+                                        : r.erreur,
+                     messages::kTitreProgramme);
+            return std::nullopt;
+        }
+        t.push_back({b.nom, *r.mesure});
     }
-    // Up to an SWR of 10: the dip is what matters.
-    haut = std::min(10.0, std::ceil(haut));
-    const double fr = r.frequence / 1e6;
+    return t;
+}
 
-    auto *axeF = new QValueAxis(graphe);
-    axeF->setTitleText(QStringLiteral("Fréquence (Mhz)"));
-    axeF->setRange(m.points.front().frequence / 1e6, m.points.back().frequence / 1e6);
-    axeF->setLabelFormat(QStringLiteral("%.3f"));
-    axeF->setTickCount(6);
-    auto *axeR = new QValueAxis(graphe);
-    axeR->setTitleText(QStringLiteral("ROS"));
-    axeR->setRange(1, haut);
-    axeR->setTickCount(int(haut));  // one line per unit of SWR
-    axeR->setLabelFormat(QStringLiteral("%.0f"));
-    graphe->addAxis(axeF, Qt::AlignBottom);
-    graphe->addAxis(axeR, Qt::AlignLeft);
-    auto ajouter = [&](QAbstractSeries *s) {
-        graphe->addSeries(s);
-        s->attachAxis(axeF);
-        s->attachAxis(axeR);
-    };
-
-    if (r.bande) {
-        auto *dessus = new QLineSeries(graphe), *dessous = new QLineSeries(graphe);
-        *dessus << QPointF(r.bandeDebut / 1e6, haut) << QPointF(r.bandeFin / 1e6, haut);
-        *dessous << QPointF(r.bandeDebut / 1e6, 1) << QPointF(r.bandeFin / 1e6, 1);
-        auto *bande = new QAreaSeries(dessus, dessous);
-        bande->setName(QStringLiteral("ROS < 2"));
-        bande->setColor(QColor(40, 170, 60, 60));
-        bande->setBorderColor(Qt::transparent);
-        ajouter(bande);
+bool Form3::montrerMesures(const std::vector<vues::Trace> &brutes, int choisie)
+{
+    const std::optional<std::vector<vues::Trace>> vues = traces(brutes);
+    if (!vues || choisie < 0 || choisie >= int(vues->size())) return false;
+    const vues::Trace &t = (*vues)[size_t(choisie)];
+    const touchstone::Resonance &r = t.mesure.resonance;
+    // Entered as the user types it, through the field's own rules.
+    if (!champs_->entrer(Text4, touchstone::frequenceSaisie(r))) {
+        informer(touchstone::messageRefus(t.nom, r, store().Saut_Ligne), messages::kTitreProgramme);
+        return false;
     }
-    ros->setPen(QPen(QColor(20, 60, 170), 2));
-    ajouter(ros);
-    auto *repere = new QLineSeries(graphe);
-    repere->setName(QStringLiteral("Résonance"));
-    *repere << QPointF(fr, 1) << QPointF(fr, haut);
-    repere->setPen(QPen(QColor(200, 30, 30), 1, Qt::DashLine));
-    ajouter(repere);
-    auto *point = new QScatterSeries(graphe);
-    point->setMarkerSize(9);
-    point->setColor(QColor(200, 30, 30));
-    point->setBorderColor(QColor(200, 30, 30));
-    *point << QPointF(fr, std::min(r.ros, haut));
-    ajouter(point);
+    brutes_ = brutes;
+    affichees_ = *vues;
+    choisie_ = choisie;
+    cableApplique_ = Cable_Mesure->currentIndex();
+    longueurAppliquee_ = store().Longueur_Cable_Mesure;
 
-    QChart *ancien = Courbe_ROS->chart();
-    Courbe_ROS->setChart(graphe);
-    delete ancien;
-    const QString resume = touchstone::resume(r);
+    const QSignalBlocker bloque(Liste_Mesures);
+    Liste_Mesures->clear();
+    for (size_t i = 0; i < brutes_.size(); ++i) {
+        auto *e = new QListWidgetItem(brutes_[i].nom, Liste_Mesures);
+        e->setForeground(vues::couleur(int(i)));
+    }
+    Liste_Mesures->setCurrentRow(choisie_);
+    Retirer_Mesure->setEnabled(brutes_.size() > 1);
+    Ajouter_Mesure->setEnabled(brutes_.size() < kMesuresMax);
+
+    QString resume = touchstone::resume(r);
+    if (const auto cable = cableChoisi()) {
+        resume += QStringLiteral(" — ") + ligne::suffixe(*cable, store().Longueur_Cable_Mesure);
+        const int ecartes = int(std::count_if(t.mesure.points.begin(), t.mesure.points.end(),
+                                              [](const touchstone::Point &p) { return !p.valide; }));
+        if (ecartes > 0)
+            resume += QStringLiteral(" — %1 point(s) hors de la courbe (|Γ| ≥ 1 au point d'alimentation)").arg(ecartes);
+    }
+    if (!resumeModele_.isEmpty() && Superposer_Modele->isChecked()) resume += u'\n' + resumeModele_;
     Resume_Mesure->setText(resume);
-    Courbe_ROS->setAccessibleDescription(resume);
-    Cadre_Mesure->setTitle(QStringLiteral("Mesure lue : ") + nomFichier);
+    Vues_Mesure->courbeRos()->setAccessibleDescription(resume);
+    Vues_Mesure->montrer(affichees_, choisie_, Superposer_Modele->isChecked() ? modele_ : std::nullopt);
+    Cadre_Mesure->setTitle(QStringLiteral("Mesure lue : ") + t.nom);
     Cadre_Mesure->show();
     agrandir();
+    return true;
+}
+
+void Form3::retirerMesure()
+{
+    if (brutes_.size() < 2 || choisie_ < 0) return;
+    std::vector<vues::Trace> brutes = brutes_;
+    brutes.erase(brutes.begin() + choisie_);
+    montrerMesures(brutes, int(brutes.size()) - 1);
+}
+
+void Form3::choisirDansLaListe(int i)
+{
+    if (i < 0 || i == choisie_ || i >= int(brutes_.size())) return;
+    if (!montrerMesures(brutes_, i)) {
+        const QSignalBlocker bloque(Liste_Mesures);
+        Liste_Mesures->setCurrentRow(choisie_);
+    }
+}
+
+void Form3::choisirCable(int)
+{
+    if (brutes_.empty() || montrerMesures(brutes_, choisie_)) {
+        cableApplique_ = Cable_Mesure->currentIndex();
+        return;
+    }
+    Cable_Mesure->setCurrentIndex(cableApplique_);  // refused: the cable in force stays
+}
+
+void Form3::superposerModele(bool oui)
+{
+    moteurModele_.annuler();
+    modele_.reset();
+    resumeModele_.clear();
+    if (!oui) {
+        if (!brutes_.empty()) montrerMesures(brutes_, choisie_);
+        return;
+    }
+    // The design of the last wire calculation, modelled in free space over the sweeps' span.
+    const Module1 &m = store();
+    const antennes::EntreeFilaire e{typeFilaire(), m.Frequence_Accord, m.Facteur_Raccourcissement, m.Facteur_Velocite,
+                                    m.Cable_Filaire};
+    const antennes::ResultatFilaire r = antennes::calculerFilaire(e, m.Saut_Ligne);
+    const modele::Conception c = modele::filaire(e, r, modele::Sol::EspaceLibre);
+    double fmin = m.Frequence_Accord * 0.9, fmax = m.Frequence_Accord * 1.1;
+    if (!brutes_.empty()) {
+        fmin = HUGE_VAL;
+        fmax = -HUGE_VAL;
+        for (const vues::Trace &t : brutes_) {
+            fmin = std::min(fmin, t.mesure.points.front().frequence / 1e6);
+            fmax = std::max(fmax, t.mesure.points.back().frequence / 1e6);
+        }
+    }
+    moteurModele_.lancer(c, modele::Environnement{}, fmin, fmax);
+}
+
+void Form3::exporterMesure()
+{
+    if (choisie_ < 0 || choisie_ >= int(affichees_.size())) return;
+    const vues::Trace &t = affichees_[size_t(choisie_)];
+    QString quoi = t.nom;
+    if (const auto cable = cableChoisi()) quoi += QStringLiteral(", ") + ligne::suffixe(*cable, store().Longueur_Cable_Mesure);
+    const QByteArray contenu = touchstone::ecrireS1p(t.mesure.points, t.mesure.reference, quoi);
+    QFileDialog dialogue(this, QStringLiteral("Exporter la mesure corrigée"), dossierMesures_.isEmpty() ? QDir::homePath() : dossierMesures_);
+    controles::dialogueFichier(dialogue, true);
+    dialogue.setNameFilter(QStringLiteral("Mesures Touchstone (*.s1p)"));
+    dialogue.setDefaultSuffix(QStringLiteral("s1p"));
+    dialogue.selectFile(QFileInfo(t.nom).completeBaseName() + QStringLiteral("-antenne.s1p"));
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return;
+    ecrireFichier(dialogue.selectedFiles().constFirst(), contenu);
+}
+
+void Form3::exporterGraphique()
+{
+    QWidget *vue = Vues_Mesure->currentWidget();
+    if (!vue || brutes_.empty()) return;
+    const QString png = QStringLiteral("Image PNG (*.png)"), pdf = QStringLiteral("Document PDF (*.pdf)");
+    QFileDialog dialogue(this, QStringLiteral("Exporter le graphique"), dossierMesures_.isEmpty() ? QDir::homePath() : dossierMesures_);
+    controles::dialogueFichier(dialogue, true);
+    dialogue.setNameFilters({png, pdf});
+    dialogue.setDefaultSuffix(QStringLiteral("png"));
+    connect(&dialogue, &QFileDialog::filterSelected, &dialogue,
+            [&](const QString &f) { dialogue.setDefaultSuffix(f == pdf ? QStringLiteral("pdf") : QStringLiteral("png")); });
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return;
+    const QString chemin = dialogue.selectedFiles().constFirst();
+    QByteArray contenu;
+    QBuffer tampon(&contenu);
+    tampon.open(QIODevice::WriteOnly);
+    if (chemin.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        QPdfWriter ecrivain(&tampon);
+        ecrivain.setTitle(Cadre_Mesure->title());
+        ecrivain.setCreator(QStringLiteral("Orvalis"));
+        ecrivain.setPageSize(QPageSize(QPageSize::A4));
+        ecrivain.setPageOrientation(QPageLayout::Landscape);
+        QPainter peintre(&ecrivain);
+        const QRect page = peintre.viewport();
+        const double echelle = std::min(page.width() / double(vue->width()), page.height() / double(vue->height()));
+        peintre.scale(echelle, echelle);
+        vue->render(&peintre);
+    } else {
+        vue->grab().toImage().save(&tampon, "PNG");
+    }
+    tampon.close();
+    ecrireFichier(chemin, contenu);
+}
+
+void Form3::ecrireFichier(const QString &chemin, const QByteArray &contenu)
+{
+    // All or nothing: an old file of that name stays whole when the writing fails.
+    QSaveFile fichier(chemin);
+    if (fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size() && fichier.commit()) return;
+    informer(QStringLiteral("Le fichier %1 n'a pas pu être enregistré : %2.")
+                 .arg(QDir::toNativeSeparators(chemin), fichier.errorString()),
+             messages::kTitreProgramme);
 }

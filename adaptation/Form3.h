@@ -5,18 +5,24 @@
 // the Touchstone file of an antenna analyser, whose SWR curve the window then shows.
 #pragma once
 
+#include "adaptation/VuesMesure.h"
+#include "adaptation/ligne.h"
+#include "adaptation/touchstone.h"
+#include "modele/moteur.h"
 #include "shell/FenetreTravail.h"
 
+#include <optional>
+#include <vector>
+
 class ChampsNumeriques;
-class QChartView;
+class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
-namespace touchstone {
-struct Mesure;
-}
 
 class Form3 : public FenetreTravail {
     Q_OBJECT
@@ -32,12 +38,32 @@ private:
     void declarerChamps();
 
     void calculerAdaptation();
-    // Asks for a Touchstone file, then reads it.
-    void choisirMesure();
-    // Enters the resonance of the file into the measured frequency and shows its curve; a file
-    // that cannot be read, or whose resonance the field refuses, changes nothing and says why.
-    void lireMesure(const QString &chemin);
-    void montrerCourbe(const touchstone::Mesure &m, const QString &nomFichier);
+    // Asks for a Touchstone file, then reads it: "Lire une mesure" starts the list anew with it,
+    // "Ajouter une mesure" adds it (8 at most).
+    void choisirMesure(bool ajouter = false);
+    // Enters the resonance of the file (at the antenna when a cable is removed) into the measured
+    // frequency and shows its curves; a file that cannot be read, or whose resonance the field
+    // refuses, changes nothing and says why.
+    void lireMesure(const QString &chemin, bool ajouter = false);
+    void retirerMesure();           // Retirer_Mesure
+    void choisirDansLaListe(int i); // Liste_Mesures
+    void choisirCable(int index);   // Cable_Mesure
+    void superposerModele(bool oui);  // Superposer_Modele
+    void exporterMesure();          // Exporter_Mesure
+    void exporterGraphique();       // Exporter_Graphique
+
+    // The sweeps as shown: each brought back to the antenna through the cable chosen. Empty, after
+    // telling the user why, when the cable or its length cannot be removed from one of them.
+    std::optional<std::vector<vues::Trace>> traces(const std::vector<vues::Trace> &brutes);
+    // Shows `brutes` with `choisie` chosen and enters its resonance; false (nothing changed) when
+    // the cable cannot be removed or the field refuses the resonance.
+    bool montrerMesures(const std::vector<vues::Trace> &brutes, int choisie);
+    // The cable removed from the sweeps, if any.
+    std::optional<ligne::Cable> cableChoisi() const;
+    void remplirCables();
+    // Writes a file all or nothing, telling the user when it fails.
+    void ecrireFichier(const QString &chemin, const QByteArray &contenu);
+    static constexpr size_t kMesuresMax = 8;
     // The wire type chosen in the antenna designer (0..7), -1 when unknown.
     int typeFilaire() const;
     void informer(const QString &texte, const QString &titre);
@@ -52,9 +78,27 @@ private:
     QGroupBox *Frame4 = nullptr;
     QPlainTextEdit *Text7 = nullptr;
     QPushButton *Lire_Mesure = nullptr;
+    QComboBox *Cable_Mesure = nullptr;
+    QLineEdit *Longueur_Cable = nullptr;
     QGroupBox *Cadre_Mesure = nullptr;
-    QChartView *Courbe_ROS = nullptr;
+    QListWidget *Liste_Mesures = nullptr;
+    QPushButton *Ajouter_Mesure = nullptr;
+    QPushButton *Retirer_Mesure = nullptr;
+    QCheckBox *Superposer_Modele = nullptr;
+    QPushButton *Exporter_Mesure = nullptr;
+    QPushButton *Exporter_Graphique = nullptr;
+    vues::VuesMesure *Vues_Mesure = nullptr;
     QLabel *Resume_Mesure = nullptr;
     QString dossierMesures_;  // where the last file was read
     ChampsNumeriques *champs_ = nullptr;
+
+    std::vector<vues::Trace> brutes_;    // the sweeps read, as measured
+    std::vector<vues::Trace> affichees_; // the same at the antenna (or as measured, without cable)
+    int choisie_ = -1;
+    std::vector<ligne::Cable> cables_;   // the entries 1.. of Cable_Mesure
+    int cableApplique_ = 0;              // the cable and length in force
+    float longueurAppliquee_ = 0;
+    std::optional<vues::CourbeModele> modele_;
+    QString resumeModele_;
+    modele::Moteur moteurModele_;
 };

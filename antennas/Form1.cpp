@@ -416,6 +416,7 @@ void Form1::calculerFilaire()
     const EntreeFilaire entree{Combo2->currentIndex(), f, s.Facteur_Raccourcissement, s.Facteur_Velocite,
                                Combo5->currentText()};
     const ResultatFilaire r = antennes::calculerFilaire(entree, s.Saut_Ligne);
+    s.Cable_Filaire = entree.cable;
     conception_ = [entree, r](modele::Sol sol) { return modele::filaire(entree, r, sol); };
     s.Longueur_Onde = r.longueurOnde;
     chargerDessin(r.image);

@@ -80,12 +80,19 @@ void Moteur::echouer(const QString &message)
 
 void Moteur::lancer(const Conception &c, const Environnement &env)
 {
+    lancer(c, env, c.frequence * (1 - kEtendueBalayage), c.frequence * (1 + kEtendueBalayage));
+}
+
+void Moteur::lancer(const Conception &c, const Environnement &env, double fmin, double fmax)
+{
     arreter();
     const int generation = ++generation_;
     etat_ = Etat::EnCours;
     conception_ = c;
     carte_.clear();
-    const QString refuse = refus(c, env);
+    QString refuse = refus(c, env);
+    if (refuse.isEmpty() && !(std::isfinite(fmin) && std::isfinite(fmax) && fmin > 0 && fmax > fmin))
+        refuse = QStringLiteral("La bande de fréquences à modéliser n'est pas valable.");
     if (!refuse.isEmpty()) {
         // Told from the event loop, as every other outcome.
         QTimer::singleShot(0, this, [this, refuse, generation] {
@@ -93,8 +100,8 @@ void Moteur::lancer(const Conception &c, const Environnement &env)
         });
         return;
     }
-    fmin_ = c.frequence * (1 - kEtendueBalayage);
-    fmax_ = c.frequence * (1 + kEtendueBalayage);
+    fmin_ = fmin;
+    fmax_ = fmax;
     carte_ = carte(c, env, fmin_, fmax_, points_, pas_);
 
     if (!dossier_ || !dossier_->isValid()) {

@@ -51,8 +51,10 @@ public:
     // (5 unless set, a divisor of 90): fewer points and a coarser pattern make a quicker run.
     void setBalayage(int points, double pasDiagramme);
 
-    // Models the design over F ± 10 %.
+    // Models the design over F ± 10 %, or from fmin to fmax (MHz, fmin < fmax: the span of a
+    // measurement the model is compared with).
     void lancer(const Conception &c, const Environnement &env);
+    void lancer(const Conception &c, const Environnement &env, double fmin, double fmax);
     void annuler();
 
     Etat etat() const { return etat_; }

@@ -3,9 +3,19 @@
 // calculation of the antenna designer. The designer's results are put in the store as its wire
 // calculation leaves them, and its wire-type list is stood in for by a list of the same name. The
 // measured resonance is typed, or read from an antenna analyser's file chosen in the file dialog.
+#include "adaptation/VuesMesure.h"
+#include "adaptation/ligne.h"
+#include "adaptation/touchstone.h"
 #include "shell/MDIForm1.h"
 #include "shell/core/Module1.h"
 #include "tests/support/utilisateur.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QImage>
+#include <QListWidget>
+#include <QTabWidget>
+#include <cmath>
 
 #include <QChartView>
 #include <QComboBox>
@@ -121,6 +131,20 @@ struct Adaptation {
         calculer->setFocus(Qt::MouseFocusReason);
     }
     QList<Boite> appuyerCalculer() { return repondre([this] { calculer->click(); }); }
+    // "Ajouter une mesure…", choosing `chemin`.
+    QList<Boite> ajouterMesure(const QString &chemin)
+    {
+        return repondreFichiers([this] { appuyer(controle<QPushButton>(f, "Ajouter_Mesure")); }, {chemin});
+    }
+    // Chooses the cable named `nom` ("Aucun câble…" is entry 0) and the length `longueur`.
+    QList<Boite> cable(const QString &nom, const QString &longueur = {})
+    {
+        auto *liste = controle<QComboBox>(f, "Cable_Mesure");
+        QList<Boite> b = repondre([&] { choisir(liste, std::max(0, liste->findText(nom))); });
+        if (!longueur.isEmpty()) b += repondre([&] { saisir(controle<QLineEdit>(f, "Longueur_Cable"), longueur); });
+        return b;
+    }
+    double frequence(MDIForm1 &p) const { return p.store().Frequence_Resonance_Mesuree; }
     QString texteAction() const { return action->toPlainText().replace("\r\n", "\n"); }
     QWidget *f = nullptr;
     QLabel *type = nullptr;
@@ -654,6 +678,143 @@ private slots:
                  qPrintable(QStringLiteral("%1 x %2").arg(taille.width()).arg(taille.height())));
         QVERIFY(w.f->parentWidget()->geometry().bottom() < w.f->parentWidget()->parentWidget()->height() ||
                 w.f->parentWidget()->y() == 0);
+    }
+
+    // A dipole resonant at 7.050 MHz measured through 20 m of RG213/U (made from a NEC-2 model,
+    // tests/donnees/fabriquer_cable.py): the file's own zero crossing is the line's and the
+    // antenna's together; with the cable removed, the antenna's resonance comes back.
+    void cableRetire()
+    {
+        Session s(1, 7.05f, 0.95f);
+        s.ouvrir();
+        Adaptation w(*s.p);
+        QVERIFY(w.lireMesure(donnees("dipole_7050_rg213_20m.s1p")).isEmpty());
+        const double brute = w.frequence(*s.p);
+        QVERIFY2(std::abs(brute - 7.05) > 0.01, qPrintable(w.resume->text()));
+        QVERIFY(w.cable(QStringLiteral("RG213/U"), QStringLiteral("20")).isEmpty());
+        QVERIFY2(std::abs(w.frequence(*s.p) - 7.05) <= 0.002, qPrintable(w.resume->text()));
+        QVERIFY2(w.resume->text().contains(QStringLiteral("au point d'alimentation (câble RG213/U, 20,00 m retirés)")),
+                 qPrintable(w.resume->text()));
+        QCOMPARE(controle<QLineEdit>(w.f, "Longueur_Cable")->text(), QStringLiteral("20,00 m"));
+        // Refused lengths say why and change nothing.
+        for (const char *longueur : {"0", "-3", "5000"}) {
+            const QList<Boite> b = w.cable(QStringLiteral("RG213/U"), QString::fromLatin1(longueur));
+            QCOMPARE(b.size(), 1);
+            QVERIFY2(b[0].texte.contains(longueur[0] == '5' ? QStringLiteral("plus de 20 dB") : QStringLiteral("supérieure à 0")),
+                     qPrintable(b[0].texte));
+            QCOMPARE(controle<QLineEdit>(w.f, "Longueur_Cable")->text(), QStringLiteral("20,00 m"));
+            QVERIFY(std::abs(w.frequence(*s.p) - 7.05) <= 0.002);
+        }
+        // Without the cable: the file's own crossing, as before.
+        QVERIFY(w.cable(QStringLiteral("Aucun câble (mesure au point d'alimentation)")).isEmpty());
+        QCOMPARE(w.frequence(*s.p), brute);
+        QVERIFY(!w.resume->text().contains(QStringLiteral("point d'alimentation")));
+    }
+
+    // Several sweeps: each in the list and on the chart, the resonance entered that of the one
+    // chosen (the last read by default); the Smith chart shows the one chosen.
+    void plusieursMesures()
+    {
+        Session s(1, 7.05f, 0.95f);
+        s.ouvrir();
+        Adaptation w(*s.p);
+        QVERIFY(w.lireMesure(donnees("dipole_7023.s1p")).isEmpty());
+        QVERIFY(w.ajouterMesure(donnees("dipole_7050_rg213_20m.s1p")).isEmpty());
+        auto *liste = controle<QListWidget>(w.f, "Liste_Mesures");
+        QCOMPARE(liste->count(), 2);
+        QCOMPARE(liste->currentRow(), 1);
+        QVERIFY(std::abs(w.frequence(*s.p) - 7.023) > 0.01);
+        QStringList noms;
+        for (QAbstractSeries *serie : w.courbe->chart()->series()) noms << serie->name();
+        QVERIFY2(noms.contains("dipole_7023.s1p") && noms.contains("dipole_7050_rg213_20m.s1p"), qPrintable(noms.join(", ")));
+        repondre([&] { liste->setCurrentRow(0); });
+        QCOMPARE(w.t[4]->text(), QStringLiteral("7,023 Mhz"));
+        QCOMPARE(w.resume->text(), kResumeDipole);
+
+        // The Smith chart: one point a valid point of the sweep, inside the unit circle, the
+        // point of least SWR the nearest the centre (a reflection coefficient of 0).
+        auto *abaque = w.f->findChild<vues::AbaqueSmith *>("Abaque_Smith");
+        QVERIFY(abaque);
+        const touchstone::Lecture lu = touchstone::lireFichier(donnees("dipole_7023.s1p"));
+        QVERIFY(lu.mesure);
+        const std::vector<QPointF> points = abaque->points();
+        QCOMPARE(int(points.size()), int(std::count_if(lu.mesure->points.begin(), lu.mesure->points.end(),
+                                                       [](const touchstone::Point &p) { return p.valide; })));
+        const QPointF centre = vues::surAbaque(0, QRectF(0, 0, abaque->width(), abaque->height()));
+        size_t plusPres = 0, moindreRos = 0;
+        for (size_t i = 0; i < points.size(); ++i) {
+            if (QLineF(points[i], centre).length() < QLineF(points[plusPres], centre).length()) plusPres = i;
+            if (lu.mesure->points[i].ros < lu.mesure->points[moindreRos].ros) moindreRos = i;
+        }
+        QCOMPARE(plusPres, moindreRos);
+
+        QVERIFY(repondre([&] { appuyer(controle<QPushButton>(w.f, "Retirer_Mesure")); }).isEmpty());
+        QCOMPARE(liste->count(), 1);
+        QVERIFY(!controle<QPushButton>(w.f, "Retirer_Mesure")->isEnabled());
+    }
+
+    // The sweep at the antenna, exported as Touchstone, reads back to the same points; the chart
+    // exports as PNG and PDF.
+    void exporter()
+    {
+        Session s(1, 7.05f, 0.95f);
+        s.ouvrir();
+        Adaptation w(*s.p);
+        const QString source = donnees("dipole_7050_rg213_20m.s1p");
+        QVERIFY(w.lireMesure(source).isEmpty());
+        QVERIFY(w.cable(QStringLiteral("RG213/U"), QStringLiteral("20")).isEmpty());
+        const QString cible = s.d.fichier(QStringLiteral("antenne.s1p"));
+        QVERIFY(repondreFichiers([&] { appuyer(controle<QPushButton>(w.f, "Exporter_Mesure")); }, {cible}).isEmpty());
+        const touchstone::Lecture relu = touchstone::lireFichier(cible);
+        QVERIFY(relu.mesure);
+        // Independently: the file read, the cable of its line of Câbles.dat removed.
+        const touchstone::Lecture brute = touchstone::lireFichier(source);
+        std::optional<ligne::Cable> rg213;
+        for (const QString &l : s.p->store().Lignes_Cables)
+            if (l.startsWith(QLatin1String("RG213/U "))) rg213 = ligne::lireCable(l);
+        QVERIFY(rg213);
+        const ligne::Transformee attendu = ligne::ramener(*brute.mesure, *rg213, 20);
+        QVERIFY(attendu.mesure);
+        QCOMPARE(relu.mesure->points.size(), attendu.mesure->points.size());
+        for (size_t i = 0; i < relu.mesure->points.size(); ++i) {
+            QCOMPARE(relu.mesure->points[i].frequence, attendu.mesure->points[i].frequence);
+            QVERIFY(std::abs(relu.mesure->points[i].gamma - attendu.mesure->points[i].gamma) < 1e-9);
+        }
+        for (const QString &nom : {QStringLiteral("courbe.png"), QStringLiteral("courbe.pdf")}) {
+            const QString fichier = s.d.fichier(nom);
+            QVERIFY(repondreFichiers([&] { appuyer(controle<QPushButton>(w.f, "Exporter_Graphique")); }, {fichier}).isEmpty());
+            QFile f(fichier);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.read(4) == (nom.endsWith("pdf") ? QByteArray("%PDF") : QByteArray("\x89PNG")));
+        }
+    }
+
+    // The model of the designed dipole over the measurement's span, dashed beside the sweep.
+    void superposerModele()
+    {
+        Session s(1, 7.05f, 0.95f);
+        s.ouvrir();
+        Adaptation w(*s.p);
+        QVERIFY(w.lireMesure(donnees("dipole_7023.s1p")).isEmpty());
+        auto *superposer = controle<QCheckBox>(w.f, "Superposer_Modele");
+        QVERIFY(superposer->isEnabled());
+        QVERIFY(repondre([&] {
+                    superposer->click();
+                    QTest::qWaitFor([&] { return w.resume->text().contains(QStringLiteral("Modèle NEC-2 : ")); }, 60000);
+                }).isEmpty());
+        QVERIFY2(w.resume->text().contains(QStringLiteral("Modèle NEC-2 : Résonance du modèle : ")), qPrintable(w.resume->text()));
+        QStringList noms;
+        for (QAbstractSeries *serie : w.courbe->chart()->series()) noms << serie->name();
+        QVERIFY(noms.contains(QStringLiteral("Modèle NEC-2")));
+        const QString dossier = qEnvironmentVariable("ORVALIS_CAPTURES");
+        if (!dossier.isEmpty()) {
+            QVERIFY(w.f->grab().save(QDir(dossier).filePath("Form3-modele.png")));
+            auto *vues = w.f->findChild<QTabWidget *>("Vues_Mesure");
+            for (int i = 1; i < vues->count(); ++i) {
+                vues->setCurrentIndex(i);
+                QVERIFY(w.f->grab().save(QDir(dossier).filePath(QStringLiteral("Form3-vue%1.png").arg(i))));
+            }
+        }
     }
 };
 

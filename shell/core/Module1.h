@@ -52,6 +52,7 @@ struct Module1 {
     float Longueur_Levy = 42.4f;
     float Frequence_Levy = 0;
     float Facteur_Velocite = 0;
+    QString Cable_Filaire;  // the line's name of the last wire calculation (G5RV, double bazooka)
     float Longueur_Onde = 0;
 
     // Toolbox.
@@ -122,7 +123,9 @@ struct Module1 {
     float Hauteur_Sol = 10;
     float Diametre_Conducteur = 2;
 
-    // Environment adaptation.
+    // Environment adaptation. The measurement's cable length (metres), when a cable is removed
+    // from the sweeps read.
+    float Longueur_Cable_Mesure = 20;
     float Frequence_Resonance_Mesuree = 0;
     float Longueur_Reference = 0;
     float Facteur_Recalcule = 0;
