@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "adaptation/VuesMesure.h"
 
+#include "adaptation/smith.h"
 #include "shell/Controles.h"
 
 #include <QAreaSeries>
@@ -10,7 +11,6 @@
 #include <QLocale>
 #include <QLineSeries>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -273,30 +273,19 @@ void AbaqueSmith::paintEvent(QPaintEvent *)
     QPainter peintre(this);
     peintre.setRenderHint(QPainter::Antialiasing);
     const QRectF c = cadre();
-    const double rayon = c.width() / 2;
-    // Circles and arcs of the normalised impedance z = r + jx, in the plane of gamma:
-    // constant r: centre (r / (1 + r), 0), radius 1 / (1 + r); constant x: centre (1, 1 / x),
-    // radius 1 / |x|, kept inside the unit circle.
-    QPainterPath disque;
-    disque.addEllipse(c);
-    peintre.setClipPath(disque);
-    peintre.setPen(QPen(QColor(200, 200, 200), 1));
-    const auto cercle = [&](std::complex<double> centre, double r) {
-        const QPointF m = surAbaque(centre, c);
-        peintre.drawEllipse(m, r * rayon, r * rayon);
-    };
-    for (double r : {0.2, 0.5, 1.0, 2.0, 5.0}) cercle({r / (1 + r), 0}, 1 / (1 + r));
-    for (double x : {0.2, 0.5, 1.0, 2.0, 5.0}) {
-        cercle({1, 1 / x}, 1 / x);
-        cercle({1, -1 / x}, 1 / x);
+    // The circles of constant resistance and the arcs of constant reactance; the unit circle
+    // (r = 0) darker.
+    for (const smith::Trace &t : smith::abaque()) {
+        QPolygonF ligne;
+        for (const QPointF &p : t.points) ligne << surAbaque({p.x(), p.y()}, c);
+        const bool bord = t.resistance && t.valeur == 0;
+        peintre.setPen(bord ? QPen(QColor(90, 90, 90), 1.2) : QPen(QColor(200, 200, 200), 1));
+        peintre.drawPolyline(ligne);
     }
-    peintre.drawLine(surAbaque({-1, 0}, c), surAbaque({1, 0}, c));
-    peintre.setClipping(false);
-    peintre.setPen(QPen(QColor(90, 90, 90), 1.2));
-    peintre.drawEllipse(c);
     // Labels of the resistance circles, on the real axis.
     peintre.setPen(QColor(120, 120, 120));
-    for (double r : {0.2, 0.5, 1.0, 2.0, 5.0}) {
+    for (double r : smith::kResistances) {
+        if (r == 0) continue;
         const QPointF p = surAbaque({(r - 1) / (r + 1), 0}, c);
         peintre.drawText(p + QPointF(2, -2), QLocale().toString(r, 'g', 2));
     }
