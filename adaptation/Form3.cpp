@@ -396,6 +396,8 @@ bool Form3::montrerMesures(const std::vector<vues::Trace> &brutes, int choisie)
     }
     if (!resumeModele_.isEmpty() && Superposer_Modele->isChecked()) resume += u'\n' + resumeModele_;
     Resume_Mesure->setText(resume);
+    // What a screen reader says of the summary (its name is what it is) and of the chart.
+    Resume_Mesure->setAccessibleDescription(resume);
     Vues_Mesure->courbeRos()->setAccessibleDescription(resume);
     Vues_Mesure->montrer(affichees_, choisie_, Superposer_Modele->isChecked() ? modele_ : std::nullopt);
     Cadre_Mesure->setTitle(QStringLiteral("Mesure lue : ") + t.nom);

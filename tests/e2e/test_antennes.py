@@ -1,10 +1,14 @@
 """The antenna designer and the adaptation window, as a user goes through them."""
+import os
+import shutil
+
 import pytest
 
 from conftest import LANGUES, decimales
 import orvalis_e2e as e2e
 
 TYPE = "Type d'antenne filaire"
+DONNEES = os.path.join(os.path.dirname(__file__), "..", "donnees")
 CABLES = ("Choisissez une ligne bifilaire", "Choisissez un cable coaxiale")
 
 
@@ -164,4 +168,31 @@ def test_yagi_quad_levy(demarrer, langue):
     texte = f.attendre_texte(resultats, lambda t: n("6,12 m") in t)
     for valeur in ("14,78 m", "40,75 m", "10,45 m", "45,08 m"):
         assert n(valeur) in texte, valeur
+    assert o.quitter() == 0
+
+
+def test_mesure_ramenee_a_l_antenne(demarrer, tmp_path):
+    """A 40 m dipole measured at the shack end of 20 m of RG213/U (a sweep made from a NEC-2 model
+    of a dipole resonant at 7.050 MHz): the file's own zero crossing is the line's and the
+    antenna's together; with the cable removed, 7,050 Mhz is entered as the measured resonance."""
+    mesure = tmp_path / "dipole.s1p"
+    shutil.copy(os.path.join(DONNEES, "dipole_7050_rg213_20m.s1p"), mesure)
+    o = demarrer()
+    f = o.ouvrir("Les antennes", "Les antennes")
+    f.choisir("Choisissez une bande ou indiquer une fréquence d'accord dans le cadre inférieur", "40 m")
+    f.choisir(TYPE, "Antenne dipôle (Center-Fed)")
+    a = o.ouvrir("Adaptation", "Adaptation à un environnement difficile")
+    a.cliquer("Lire une mesure (Touchstone)…")
+    dialogue = o.boite("Lire une mesure (Touchstone)")
+    assert dialogue.tous(e2e.BOUTON, "Annuler")  # Qt's own dialog, in French
+    o.taper(str(mesure))
+    o.touches("Return")
+    resonance = a.champ("Fréquence de résonnance réelle de l'antenne (Mhz)")
+    a.attendre_texte(resonance, lambda t: t.endswith(" Mhz") and t != "7,050 Mhz")
+    a.choisir("Câble mesuré", "RG213/U")
+    longueur = a.champ("Longueur (m)")
+    o.saisir(longueur, "20")
+    a.attendre_texte(resonance, "7,050 Mhz")
+    resume = a.trouver(e2e.ETIQUETTE, "Résonance mesurée")
+    assert "au point d'alimentation (câble RG213/U, 20,00 m retirés)" in e2e.description(resume)
     assert o.quitter() == 0
