@@ -17,8 +17,13 @@ using complexe = std::complex<double>;
 
 const QString kOhms = QStringLiteral(" Ohms");
 
-// A resistance or ratio as the texts show it: 1 decimal, regional form.
-QString ohms(double r) { return nombres::fixe(r, 1) + kOhms; }
+// A resistance as the texts show it, regional form: 1 decimal, or 3 significant digits below 1
+// Ohm (at most 12 decimals).
+QString ohms(double r)
+{
+    const int decimales = r >= 1 ? 1 : std::min(12, 2 - int(std::floor(std::log10(r))));
+    return nombres::fixe(r, decimales) + kOhms;
+}
 
 // True when a - b is only the rounding of two equal values: the element it would give is nothing.
 bool quasiEgaux(double a, double b)
@@ -93,10 +98,17 @@ ReseauLC reseauL(const QString &forme, bool paralleleCoteSource, double xs, bool
     return r;
 }
 
-void garder(Adaptation &a, ReseauLC r, const QString &forme)
+// Keeps a network unless one of its values is out of reach, or it no longer shows r0 to the
+// source (a load whose reactance or resistance ratio is in the billions loses the match in the
+// rounding of doubles); a network found before is kept once.
+void garder(Adaptation &a, ReseauLC r, const QString &forme, complexe charge, double r0, double f)
 {
-    if (!valable(r)) {
-        const QString ligne = forme + QStringLiteral(" : résultat hors des limites du calcul.");
+    const bool horsLimites = !valable(r);
+    if (horsLimites || !(std::abs(entree(r, charge, f) - r0) <= 1e-6 * r0)) {
+        const QString ligne =
+            forme + (horsLimites ? QStringLiteral(" : résultat hors des limites du calcul.")
+                                 : QStringLiteral(" : la précision du calcul ne suffit pas pour "
+                                                  "cette charge."));
         if (!a.absents.contains(ligne)) a.absents << ligne;
         return;
     }
@@ -165,10 +177,9 @@ Adaptation adapter(complexe charge, double r0, double frequence, double qPi)
         const double racine = quasiEgaux(1 / r0, g) ? 0.0 : std::sqrt(g * resteA);
         for (double bPrime : {racine, -racine}) {
             const double xs = bPrime * r0 / g;
-            garder(
-                a,
-                reseauL(formeA, false, xs, bPrime == 0, bPrime - b, quasiEgaux(bPrime, b), omega),
-                formeA);
+            ReseauLC n =
+                reseauL(formeA, false, xs, bPrime == 0, bPrime - b, quasiEgaux(bPrime, b), omega);
+            garder(a, std::move(n), formeA, charge, r0, frequence);
             if (racine == 0) break;
         }
     }
@@ -183,9 +194,9 @@ Adaptation adapter(complexe charge, double r0, double frequence, double qPi)
         const double racine = quasiEgaux(r0, r) ? 0.0 : std::sqrt(r * resteB);
         for (double xPrime : {racine, -racine}) {
             const double bp = xPrime / (r * r0);
-            garder(a,
-                   reseauL(formeB, true, xPrime - x, quasiEgaux(xPrime, x), bp, xPrime == 0, omega),
-                   formeB);
+            ReseauLC n =
+                reseauL(formeB, true, xPrime - x, quasiEgaux(xPrime, x), bp, xPrime == 0, omega);
+            garder(a, std::move(n), formeB, charge, r0, frequence);
             if (racine == 0) break;
         }
     }
@@ -224,7 +235,7 @@ Adaptation adapter(complexe charge, double r0, double frequence, double qPi)
             pi.nom = formePi + (bCharge > b ? QStringLiteral(", passe-bas")
                                             : QStringLiteral(", self parallèle côté charge"));
         }
-        garder(a, std::move(pi), formePi);
+        garder(a, std::move(pi), formePi, charge, r0, frequence);
     }
     return a;
 }

@@ -61,8 +61,8 @@ struct Adaptation {
 // loaded Q on the side of the higher of r0 and Rp; the virtual resistance between the two halves
 // is Rv = max(r0, Rp) / (Q² + 1), the other side's Q' is √(min(r0, Rp) / Rv − 1), the series
 // coil's reactance is Rv (Q + Q'), each shunt capacitor's susceptance is its side's Q over its
-// side's resistance, and B is taken off the load side's (a coil when B exceeds it). It exists when Q² + 1 exceeds
-// max(r0, Rp) / min(r0, Rp).
+// side's resistance, and B is taken off the load side's (a coil when B exceeds it). It exists when
+// Q² + 1 exceeds max(r0, Rp) / min(r0, Rp).
 //
 // Nothing can match (a sentence in `impossible`) when R ≤ 0, when the load, r0 or the frequency
 // is not a finite number, when r0 or the frequency is not above 0, or when |Γ| against r0 is 1

@@ -254,48 +254,59 @@ private slots:
     // Forms that do not exist for a load, each said once; 25 + j0 against 50: (R² + X²)/R = 25.
     void absents_data()
     {
-        QTest::addColumn<double>("r");
+        QTest::addColumn<complexe>("z");
         QTest::addColumn<double>("q");
         QTest::addColumn<QStringList>("absents");
-        QTest::newRow("25 Ohms, Q 5") << 25.0 << 5.0
-                                      << QStringList{
-                                             "L, parallèle côté charge : impossible, la résistance "
-                                             "parallèle de la charge ((R² + X²) / R = 25,0 Ohms) "
-                                             "est inférieure à 50,0 Ohms."};
+        QTest::addColumn<int>("nombre");  // networks found
+        const QString a25 = QStringLiteral(
+            "L, parallèle côté charge : impossible, la résistance parallèle de la charge "
+            "((R² + X²) / R = 25,0 Ohms) est inférieure à 50,0 Ohms.");
+        const QString b500 = QStringLiteral(
+            "L, parallèle côté source : impossible, R de la charge (500,0 Ohms) supérieure à "
+            "50,0 Ohms.");
+        QTest::newRow("25 Ohms, Q 5") << complexe(25, 0) << 5.0 << QStringList{a25} << 3;
         // 0.5² + 1 = 1.25 against 50/25 = 2: Q must exceed √(2 − 1) = 1.
         QTest::newRow("25 Ohms, Q 0.5")
-            << 25.0 << 0.5
-            << QStringList{
-                   "L, parallèle côté charge : impossible, la résistance parallèle de la charge "
-                   "((R² + X²) / R = 25,0 Ohms) "
-                   "est inférieure à 50,0 Ohms.",
-                   "PI (Q = 0,5) : impossible, Q trop faible : Q² + 1 (1,25) doit dépasser le "
-                   "rapport des résistances "
-                   "(2,00 = 50,0 Ohms / 25,0 Ohms), soit Q au-dessus de 1,00."};
+            << complexe(25, 0) << 0.5
+            << QStringList{a25,
+                           "PI (Q = 0,5) : impossible, Q trop faible : Q² + 1 (1,25) doit "
+                           "dépasser le rapport des résistances (2,00 = 50,0 Ohms / "
+                           "25,0 Ohms), soit Q au-dessus de 1,00."}
+            << 2;
         // 3² + 1 = 10 against 500/50: the low side's Q would be 0.
         QTest::newRow("500 Ohms, Q 3, ratio equal")
-            << 500.0 << 3.0
-            << QStringList{
-                   "L, parallèle côté source : impossible, R de la charge (500,0 Ohms) supérieure "
-                   "à 50,0 Ohms.",
-                   "PI (Q = 3) : impossible, Q trop faible : Q² + 1 (10,00) doit dépasser le "
-                   "rapport des résistances "
-                   "(10,00 = 500,0 Ohms / 50,0 Ohms), soit Q au-dessus de 3,00."};
-        QTest::newRow("Q 0")
-            << 500.0 << 0.0
-            << QStringList{
-                   "L, parallèle côté source : impossible, R de la charge (500,0 Ohms) supérieure "
-                   "à 50,0 Ohms.",
-                   "PI : impossible, le Q doit être un nombre fini au-dessus de 0."};
+            << complexe(500, 0) << 3.0
+            << QStringList{b500,
+                           "PI (Q = 3) : impossible, Q trop faible : Q² + 1 (10,00) doit "
+                           "dépasser le rapport des résistances (10,00 = 500,0 Ohms / "
+                           "50,0 Ohms), soit Q au-dessus de 3,00."}
+            << 2;
+        QTest::newRow("Q 0") << complexe(500, 0) << 0.0
+                             << QStringList{b500,
+                                            "PI : impossible, le Q doit être un nombre fini "
+                                            "au-dessus de 0."}
+                             << 2;
+        // A load Q of 1e11: the reactance of 100 Ohms must be cancelled to 1e-17 Ohms, beyond a
+        // double's 16 digits, in every form (the PI's Q of 1e6 is above √(1e13 / 50 − 1)).
+        QTest::newRow("1e-9 + j100, precision lost")
+            << complexe(1e-9, 100) << 1e6
+            << QStringList{"L, parallèle côté charge : la précision du calcul ne suffit pas pour "
+                           "cette charge.",
+                           "L, parallèle côté source : la précision du calcul ne suffit pas pour "
+                           "cette charge.",
+                           "PI (Q = 1000000) : la précision du calcul ne suffit pas pour cette "
+                           "charge."}
+            << 0;
     }
     void absents()
     {
-        QFETCH(double, r);
+        QFETCH(complexe, z);
         QFETCH(double, q);
         QFETCH(QStringList, absents);
-        const Adaptation a = adapter(r, kR0, kF, q);
+        QFETCH(int, nombre);
+        const Adaptation a = adapter(z, kR0, kF, q);
         QCOMPARE(a.absents, absents);
-        QCOMPARE(int(a.reseaux.size()), 2 + (absents.size() == 1));
+        QCOMPARE(int(a.reseaux.size()), nombre);
     }
 
     void impossibles_data()
