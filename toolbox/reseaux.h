@@ -64,6 +64,10 @@ struct Adaptation {
 // side's resistance, and B is taken off the load side's (a coil when B exceeds it). It exists when
 // Q² + 1 exceeds max(r0, Rp) / min(r0, Rp).
 //
+// Every network is checked through `entree`: one that does not show r0 to within 1e-6 r0 (a
+// load whose reactance or resistance ratio runs into the billions, beyond a double's digits),
+// or with a value out of reach, goes to `absents` with its reason instead.
+//
 // Nothing can match (a sentence in `impossible`) when R ≤ 0, when the load, r0 or the frequency
 // is not a finite number, when r0 or the frequency is not above 0, or when |Γ| against r0 is 1
 // or more.
