@@ -23,6 +23,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QHeaderView>
+#include <QTableWidget>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -110,6 +112,33 @@ void Form3::construire()
     Exporter_Mesure = bouton("Exporter_Mesure", QStringLiteral("Exporter la mesure corrigée…"), Cadre_Mesure);
     Exporter_Graphique = bouton("Exporter_Graphique", QStringLiteral("Exporter le graphique…"), Cadre_Mesure);
     Vues_Mesure = new vues::VuesMesure(Cadre_Mesure);
+
+    // Matching the chosen sweep at one frequency.
+    Cadre_Adaptation = cadre("Cadre_Adaptation", QStringLiteral("Adaptation au point choisi"), Cadre_Mesure);
+    Frequence_Adaptation = champ("Frequence_Adaptation", QString(), Cadre_Adaptation);
+    Q_Adaptation = champ("Q_Adaptation", QString(), Cadre_Adaptation);
+    Impedance_Adaptation = creer<QLabel>("Impedance_Adaptation", Cadre_Adaptation);
+    Impedance_Adaptation->setWordWrap(true);
+    Impedance_Adaptation->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Reseaux_Adaptation = grille("Reseaux_Adaptation", 0, 2, QStringLiteral("Réseaux d'adaptation"), false, Cadre_Adaptation);
+    Reseaux_Adaptation->setHorizontalHeaderLabels({QStringLiteral("Réseau"), QStringLiteral("Composants")});
+    Reseaux_Adaptation->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Reseaux_Adaptation->setSelectionMode(QAbstractItemView::SingleSelection);
+    Reseaux_Adaptation->horizontalHeader()->setStretchLastSection(true);
+    Reseaux_Adaptation->setMinimumWidth(Reseaux_Adaptation->fontMetrics().horizontalAdvance(QString(46, QLatin1Char('n'))));
+    Reseaux_Adaptation->setWordWrap(true);
+    Absents_Adaptation = creer<QLabel>("Absents_Adaptation", Cadre_Adaptation);
+    Absents_Adaptation->setWordWrap(true);
+    Absents_Adaptation->setAccessibleName(QStringLiteral("Réseaux impossibles"));
+    Bobiner_Self = bouton("Bobiner_Self", QStringLiteral("Bobiner la self…"), Cadre_Adaptation);
+    Bobiner_Self->setEnabled(false);
+    Rangees point(new QGridLayout(Cadre_Adaptation));
+    point.rangee("Label_Frequence_Adaptation", QStringLiteral("Fréquence (Mhz)"), Frequence_Adaptation);
+    point.rangee("Label_Q_Adaptation", QStringLiteral("Q du réseau en PI"), Q_Adaptation);
+    point.travers(Impedance_Adaptation);
+    point.travers(Reseaux_Adaptation);
+    point.travers(Absents_Adaptation);
+    point.aDroite(Bobiner_Self);
     Resume_Mesure = creer<QLabel>("Resume_Mesure", Cadre_Mesure);
     Resume_Mesure->setAccessibleName(QStringLiteral("Résonance mesurée"));
     Resume_Mesure->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -129,6 +158,7 @@ void Form3::construire()
     auto *courbe = new QGridLayout(Cadre_Mesure);
     courbe->addLayout(cote, 0, 0);
     courbe->addWidget(Vues_Mesure, 0, 1);
+    courbe->addWidget(Cadre_Adaptation, 0, 2, 2, 1);
     courbe->addWidget(Resume_Mesure, 1, 0, 1, 2);
     courbe->setColumnStretch(1, 1);
     Cadre_Mesure->hide();
@@ -168,6 +198,16 @@ void Form3::construire()
     connect(Superposer_Modele, &QCheckBox::clicked, this, &Form3::superposerModele);
     connect(Exporter_Mesure, &QPushButton::clicked, this, &Form3::exporterMesure);
     connect(Exporter_Graphique, &QPushButton::clicked, this, &Form3::exporterGraphique);
+    connect(Vues_Mesure, &vues::VuesMesure::frequenceChoisie, this, &Form3::choisirFrequenceAdaptation);
+    connect(Reseaux_Adaptation, &QTableWidget::cellClicked, this, &Form3::choisirReseau);
+    connect(Bobiner_Self, &QPushButton::clicked, this, [this] {
+        if (reseauChoisi_ < 0 || reseauChoisi_ >= int(adaptation_.reseaux.size())) return;
+        for (const boite::Composant &c : adaptation_.reseaux[size_t(reseauChoisi_)].composants)
+            if (c.genre == boite::Composant::Genre::Self) {
+                emit bobiner(c.valeur * 1e6);
+                return;
+            }
+    });
     connect(&moteurModele_, &modele::Moteur::termine, this, [this](const modele::Resultats &r) {
         // Its SWR against the measurement's reference impedance, to compare like with like.
         const double r0 = choisie_ >= 0 && choisie_ < int(brutes_.size()) ? brutes_[size_t(choisie_)].mesure.reference : 50;
@@ -176,7 +216,7 @@ void Form3::construire()
         c.resonance = r.resonance;
         modele_ = c;
         resumeModele_ = QStringLiteral("Modèle NEC-2 : ") + r.lignes.value(0);
-        if (!brutes_.empty()) montrerMesures(brutes_, choisie_);
+        afficherMesures();
     });
     connect(&moteurModele_, &modele::Moteur::echec, this, [this](const QString &message) {
         Superposer_Modele->setChecked(false);
@@ -205,6 +245,12 @@ void Form3::declarerChamps()
     };
     longueurAppliquee_ = store().Longueur_Cable_Mesure;
     Longueur_Cable->setText(nombres::fixe(double(longueurAppliquee_), 2) + QStringLiteral(" m"));
+    champs_->ajouter(ChampsNumeriques::decimales(Frequence_Adaptation, store().Frequence_Adaptation,
+                                                 accepte::strictementPositif(), 3, QStringLiteral(" Mhz")))
+        .effets = [this] { adapter(); };
+    champs_->ajouter(ChampsNumeriques::telQuel(Q_Adaptation, store().Q_Adaptation, accepte::auDessus(0)))
+        .effets = [this] { adapter(); };
+    Q_Adaptation->setText(nombres::montrer(store().Q_Adaptation));
 }
 
 int Form3::typeFilaire() const
@@ -237,6 +283,15 @@ void Form3::preparer()
     affichees_.clear();
     choisie_ = -1;
     Liste_Mesures->clear();
+    Frequence_Adaptation->clear();
+    adaptation_ = {};
+    reseauChoisi_ = -1;
+    apres_.clear();
+    resumeApres_.clear();
+    Reseaux_Adaptation->setRowCount(0);
+    Impedance_Adaptation->clear();
+    Absents_Adaptation->clear();
+    Bobiner_Self->setEnabled(false);
     moteurModele_.annuler();
     modele_.reset();
     resumeModele_.clear();
@@ -376,6 +431,17 @@ bool Form3::montrerMesures(const std::vector<vues::Trace> &brutes, int choisie)
     cableApplique_ = Cable_Mesure->currentIndex();
     longueurAppliquee_ = store().Longueur_Cable_Mesure;
 
+    // The matching at the frequency chosen, for the sweep now shown.
+    if (store().Frequence_Adaptation > 0 && !Frequence_Adaptation->text().isEmpty()) adapter();
+    else afficherMesures();
+    return true;
+}
+
+void Form3::afficherMesures()
+{
+    if (choisie_ < 0 || choisie_ >= int(affichees_.size())) return;
+    const vues::Trace &t = affichees_[size_t(choisie_)];
+    const touchstone::Resonance &r = t.mesure.resonance;
     const QSignalBlocker bloque(Liste_Mesures);
     Liste_Mesures->clear();
     for (size_t i = 0; i < brutes_.size(); ++i) {
@@ -395,15 +461,15 @@ bool Form3::montrerMesures(const std::vector<vues::Trace> &brutes, int choisie)
             resume += QStringLiteral(" — %1 point(s) hors de la courbe (|Γ| ≥ 1 au point d'alimentation)").arg(ecartes);
     }
     if (!resumeModele_.isEmpty() && Superposer_Modele->isChecked()) resume += u'\n' + resumeModele_;
+    if (!resumeApres_.isEmpty()) resume += u'\n' + resumeApres_;
     Resume_Mesure->setText(resume);
     // What a screen reader says of the summary (its name is what it is) and of the chart.
     Resume_Mesure->setAccessibleDescription(resume);
     Vues_Mesure->courbeRos()->setAccessibleDescription(resume);
-    Vues_Mesure->montrer(affichees_, choisie_, Superposer_Modele->isChecked() ? modele_ : std::nullopt);
+    redessiner();
     Cadre_Mesure->setTitle(QStringLiteral("Mesure lue : ") + t.nom);
     Cadre_Mesure->show();
     agrandir();
-    return true;
 }
 
 void Form3::retirerMesure()
@@ -438,7 +504,7 @@ void Form3::superposerModele(bool oui)
     modele_.reset();
     resumeModele_.clear();
     if (!oui) {
-        if (!brutes_.empty()) montrerMesures(brutes_, choisie_);
+        afficherMesures();
         return;
     }
     // The design of the last wire calculation, modelled in free space over the sweeps' span.
@@ -517,4 +583,120 @@ void Form3::ecrireFichier(const QString &chemin, const QByteArray &contenu)
     informer(QStringLiteral("Le fichier %1 n'a pas pu être enregistré : %2.")
                  .arg(QDir::toNativeSeparators(chemin), fichier.errorString()),
              messages::kTitreProgramme);
+}
+
+void Form3::redessiner()
+{
+    vues::Surimpressions en_plus;
+    if (Superposer_Modele->isChecked()) en_plus.modele = modele_;
+    en_plus.apresAdaptation = apres_;
+    if (store().Frequence_Adaptation > 0 && !Frequence_Adaptation->text().isEmpty())
+        en_plus.frequenceAdaptation = store().Frequence_Adaptation;
+    Vues_Mesure->montrer(affichees_, choisie_, en_plus);
+}
+
+void Form3::choisirFrequenceAdaptation(double mhz)
+{
+    // Entered as the user would type it, with the kHz.
+    champs_->entrer(Frequence_Adaptation, QString::number(mhz, 'f', 3));
+}
+
+namespace {
+
+// The impedance of a sweep at f (Hz), linearly between its two valid points around f.
+std::optional<std::complex<double>> impedanceA(const touchstone::Mesure &m, double f)
+{
+    for (size_t i = 1; i < m.points.size(); ++i) {
+        const touchstone::Point &a = m.points[i - 1], &b = m.points[i];
+        if (f < a.frequence || f > b.frequence || !a.valide || !b.valide || !(b.frequence > a.frequence)) continue;
+        const double t = (f - a.frequence) / (b.frequence - a.frequence);
+        return a.impedance + t * (b.impedance - a.impedance);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void Form3::adapter()
+{
+    adaptation_ = {};
+    reseauChoisi_ = -1;
+    apres_.clear();
+    resumeApres_.clear();
+    Reseaux_Adaptation->setRowCount(0);
+    Absents_Adaptation->clear();
+    Bobiner_Self->setEnabled(false);
+    const Module1 &m = store();
+    const double f = double(m.Frequence_Adaptation) * 1e6;
+    const vues::Trace *t = choisie_ >= 0 && choisie_ < int(affichees_.size()) ? &affichees_[size_t(choisie_)] : nullptr;
+    const std::optional<std::complex<double>> z = t ? impedanceA(t->mesure, f) : std::nullopt;
+    if (!z) {
+        Impedance_Adaptation->setText(t ? QStringLiteral("La mesure n'a pas de point valable à %1 Mhz.").arg(nombres::fixe(f / 1e6, 3))
+                                        : QString());
+        Impedance_Adaptation->setAccessibleDescription(Impedance_Adaptation->text());
+        afficherMesures();
+        return;
+    }
+    const QString impedance = QStringLiteral("Impédance à %1 Mhz : %2 %3 j%4 Ohms")
+                                  .arg(nombres::fixe(f / 1e6, 3), nombres::fixe(z->real(), 1),
+                                       z->imag() < 0 ? QStringLiteral("-") : QStringLiteral("+"),
+                                       nombres::fixe(std::abs(z->imag()), 1));
+    Impedance_Adaptation->setText(impedance);
+    Impedance_Adaptation->setAccessibleDescription(impedance);
+    adaptation_ = boite::adapter(*z, t->mesure.reference, f, double(m.Q_Adaptation));
+    if (!adaptation_.impossible.isEmpty()) {
+        Absents_Adaptation->setText(adaptation_.impossible);
+    } else {
+        Reseaux_Adaptation->setRowCount(int(adaptation_.reseaux.size()));
+        for (size_t i = 0; i < adaptation_.reseaux.size(); ++i) {
+            const boite::ReseauLC &r = adaptation_.reseaux[i];
+            QStringList composants;
+            for (const boite::Composant &c : r.composants) composants << c.texte();
+            Reseaux_Adaptation->setItem(int(i), 0, new QTableWidgetItem(r.nom));
+            Reseaux_Adaptation->setItem(int(i), 1, new QTableWidgetItem(composants.join(QStringLiteral(" ; "))));
+        }
+        Reseaux_Adaptation->resizeRowsToContents();
+        Absents_Adaptation->setText(adaptation_.absents.join(u'\n'));
+    }
+    Absents_Adaptation->setAccessibleDescription(Absents_Adaptation->text());
+    afficherMesures();
+}
+
+void Form3::choisirReseau(int ligne)
+{
+    if (ligne < 0 || ligne >= int(adaptation_.reseaux.size()) || choisie_ < 0 || choisie_ >= int(affichees_.size())) return;
+    reseauChoisi_ = ligne;
+    const boite::ReseauLC &r = adaptation_.reseaux[size_t(ligne)];
+    const touchstone::Mesure &m = affichees_[size_t(choisie_)].mesure;
+    // The SWR the network with these fixed components gives across the sweep (ideal components).
+    apres_.clear();
+    std::optional<double> bas, haut;
+    const double fa = double(store().Frequence_Adaptation);
+    bool dansBande = false;
+    for (const touchstone::Point &p : m.points) {
+        if (!p.valide) continue;
+        const std::complex<double> zin = boite::entree(r, p.impedance, p.frequence);
+        const double g = std::abs((zin - m.reference) / (zin + m.reference));
+        const double ros = g < 1 ? (1 + g) / (1 - g) : 1e9;
+        apres_.emplace_back(p.frequence / 1e6, ros);
+    }
+    // The SWR < 2 band around the matching frequency, between the points of the curve.
+    size_t centre = 0;
+    for (size_t i = 0; i < apres_.size(); ++i)
+        if (std::abs(apres_[i].x() - fa) < std::abs(apres_[centre].x() - fa)) centre = i;
+    if (!apres_.empty() && apres_[centre].y() < 2) {
+        dansBande = true;
+        size_t i = centre, j = centre;
+        while (i > 0 && apres_[i - 1].y() < 2) --i;
+        while (j + 1 < apres_.size() && apres_[j + 1].y() < 2) ++j;
+        bas = apres_[i].x();
+        haut = apres_[j].x();
+    }
+    resumeApres_ = dansBande ? QStringLiteral("Après adaptation (%1) : ROS < 2 de %2 à %3 Mhz")
+                                   .arg(r.nom, nombres::fixe(*bas, 3), nombres::fixe(*haut, 3))
+                             : QStringLiteral("Après adaptation (%1) : pas de ROS < 2 autour de %2 Mhz").arg(r.nom, nombres::fixe(fa, 3));
+    Bobiner_Self->setEnabled(std::any_of(r.composants.begin(), r.composants.end(), [](const boite::Composant &c) {
+        return c.genre == boite::Composant::Genre::Self;
+    }));
+    afficherMesures();
 }

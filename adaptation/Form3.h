@@ -9,6 +9,7 @@
 #include "adaptation/ligne.h"
 #include "adaptation/touchstone.h"
 #include "modele/moteur.h"
+#include "toolbox/reseaux.h"
 #include "shell/FenetreTravail.h"
 
 #include <optional>
@@ -23,6 +24,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QTableWidget;
 
 class Form3 : public FenetreTravail {
     Q_OBJECT
@@ -32,6 +34,10 @@ public:
     // Refuses when there is nothing to correct; otherwise shows the initial values and waits for
     // the measured frequency.
     void preparer() override;
+
+signals:
+    // "Bobiner la self…": the chosen matching network's coil, in µH, for the toolbox to wind.
+    void bobiner(double microhenrys);
 
 private:
     void construire();
@@ -51,6 +57,13 @@ private:
     void superposerModele(bool oui);  // Superposer_Modele
     void exporterMesure();          // Exporter_Mesure
     void exporterGraphique();       // Exporter_Graphique
+    // The matching at the frequency chosen (Frequence_Adaptation, or a click on a view): the
+    // impedance there, the networks that match it, and a chosen network's SWR across the sweep.
+    void choisirFrequenceAdaptation(double mhz);
+    void adapter();
+    void choisirReseau(int ligne);  // Reseaux_Adaptation
+    void redessiner();              // the views, with what is drawn over the sweeps
+    void afficherMesures();         // the list, the summary and the views of the sweeps as they are
 
     // The sweeps as shown: each brought back to the antenna through the cable chosen. Empty, after
     // telling the user why, when the cable or its length cannot be removed from one of them.
@@ -89,6 +102,13 @@ private:
     QPushButton *Exporter_Graphique = nullptr;
     vues::VuesMesure *Vues_Mesure = nullptr;
     QLabel *Resume_Mesure = nullptr;
+    QGroupBox *Cadre_Adaptation = nullptr;
+    QLineEdit *Frequence_Adaptation = nullptr;
+    QLineEdit *Q_Adaptation = nullptr;
+    QLabel *Impedance_Adaptation = nullptr;
+    QTableWidget *Reseaux_Adaptation = nullptr;
+    QLabel *Absents_Adaptation = nullptr;
+    QPushButton *Bobiner_Self = nullptr;
     QString dossierMesures_;  // where the last file was read
     ChampsNumeriques *champs_ = nullptr;
 
@@ -100,5 +120,9 @@ private:
     float longueurAppliquee_ = 0;
     std::optional<vues::CourbeModele> modele_;
     QString resumeModele_;
+    boite::Adaptation adaptation_;       // the networks at the frequency chosen
+    int reseauChoisi_ = -1;
+    std::vector<QPointF> apres_;         // the SWR through the chosen network
+    QString resumeApres_;
     modele::Moteur moteurModele_;
 };

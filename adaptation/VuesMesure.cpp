@@ -9,6 +9,7 @@
 #include <QChartView>
 #include <QLegendMarker>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
@@ -78,8 +79,9 @@ void ajouter(QChart *g, Axes a, QAbstractSeries *s, bool dansLegende = true)
         for (QLegendMarker *m : g->legend()->markers(s)) m->setVisible(false);
 }
 
-QChart *grapheRos(const std::vector<Trace> &traces, int choisie, const std::optional<CourbeModele> &modele)
+QChart *grapheRos(const std::vector<Trace> &traces, int choisie, const Surimpressions &en_plus)
 {
+    const std::optional<CourbeModele> &modele = en_plus.modele;
     QChart *g = nouveauGraphe();
     g->legend()->setVisible(traces.size() > 1 || bool(modele));
     g->legend()->setAlignment(Qt::AlignTop);
@@ -125,6 +127,19 @@ QChart *grapheRos(const std::vector<Trace> &traces, int choisie, const std::opti
             if (p.x() >= fmin && p.x() <= fmax) m->append(p.x(), std::min(p.y(), haut));
         m->setPen(QPen(QColor(60, 60, 60), 1.5, Qt::DashLine));
         ajouter(g, a, m);
+    }
+    if (!en_plus.apresAdaptation.empty()) {
+        auto *m = new QLineSeries(g);
+        m->setName(QStringLiteral("Après adaptation"));
+        for (const QPointF &p : en_plus.apresAdaptation) m->append(p.x(), std::min(p.y(), haut));
+        m->setPen(QPen(QColor(40, 150, 60), 2, Qt::DashLine));
+        ajouter(g, a, m);
+    }
+    if (en_plus.frequenceAdaptation) {
+        auto *repere = new QLineSeries(g);
+        *repere << QPointF(*en_plus.frequenceAdaptation, 1) << QPointF(*en_plus.frequenceAdaptation, haut);
+        repere->setPen(QPen(QColor(40, 150, 60), 1, Qt::DotLine));
+        ajouter(g, a, repere, false);
     }
     if (choisie >= 0 && choisie < int(traces.size())) {
         const touchstone::Resonance &r = traces[size_t(choisie)].mesure.resonance;
@@ -216,18 +231,49 @@ VuesMesure::VuesMesure(QWidget *parent) : QTabWidget(parent)
     addTab(ros_, QStringLiteral("ROS"));
     addTab(impedance_, QStringLiteral("Impédance"));
     addTab(abaque_, QStringLiteral("Abaque de Smith"));
+    // A click on a view chooses a frequency.
+    for (QWidget *w : {static_cast<QWidget *>(ros_->viewport()), static_cast<QWidget *>(impedance_->viewport()),
+                       static_cast<QWidget *>(abaque_)})
+        w->installEventFilter(this);
 }
 
-void VuesMesure::montrer(const std::vector<Trace> &traces, int choisie, const std::optional<CourbeModele> &modele)
+bool VuesMesure::eventFilter(QObject *objet, QEvent *evenement)
+{
+    if (evenement->type() != QEvent::MouseButtonPress) return QTabWidget::eventFilter(objet, evenement);
+    const QPointF ici = static_cast<QMouseEvent *>(evenement)->position();
+    if (objet == abaque_) {
+        // The point of the sweep nearest the click.
+        const std::vector<QPointF> points = abaque_->points();
+        size_t meilleur = points.size();
+        for (size_t i = 0; i < points.size(); ++i)
+            if (meilleur == points.size() || QLineF(points[i], ici).length() < QLineF(points[meilleur], ici).length())
+                meilleur = i;
+        if (meilleur < points.size() && meilleur < frequencesAbaque_.size()) emit frequenceChoisie(frequencesAbaque_[meilleur]);
+        return false;
+    }
+    for (QChartView *v : {ros_, impedance_})
+        if (objet == v->viewport() && v->chart() && !v->chart()->axes(Qt::Horizontal).isEmpty()) {
+            const QPointF valeur = v->chart()->mapToValue(v->chart()->mapFromScene(v->mapToScene(ici.toPoint())));
+            auto *axe = qobject_cast<QValueAxis *>(v->chart()->axes(Qt::Horizontal).constFirst());
+            if (axe && valeur.x() >= axe->min() && valeur.x() <= axe->max()) emit frequenceChoisie(valeur.x());
+        }
+    return false;
+}
+
+void VuesMesure::montrer(const std::vector<Trace> &traces, int choisie, const Surimpressions &en_plus)
 {
     const Trace *t = choisie >= 0 && choisie < int(traces.size()) ? &traces[size_t(choisie)] : nullptr;
-    poser(ros_, grapheRos(traces, choisie, modele));
+    poser(ros_, grapheRos(traces, choisie, en_plus));
     poser(impedance_, grapheImpedance(t));
     std::vector<std::complex<double>> gammas;
     std::optional<std::complex<double>> resonance;
+    frequencesAbaque_.clear();
     if (t) {
         for (const touchstone::Point &p : t->mesure.points)
-            if (p.valide) gammas.push_back(p.gamma);
+            if (p.valide) {
+                gammas.push_back(p.gamma);
+                frequencesAbaque_.push_back(p.frequence / 1e6);
+            }
         const std::complex<double> z = t->mesure.resonance.impedance;
         const double r0 = t->mesure.reference;
         if (std::isfinite(std::abs(z))) resonance = (z - r0) / (z + r0);

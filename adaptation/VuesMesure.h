@@ -29,6 +29,14 @@ struct CourbeModele {
     std::optional<double> resonance;  // MHz
 };
 
+// Optional curves drawn over the sweeps on the SWR view: the model's, and the chosen sweep's SWR
+// through a matching network (MHz and SWR), with the frequency it was designed at.
+struct Surimpressions {
+    std::optional<CourbeModele> modele;
+    std::vector<QPointF> apresAdaptation;
+    std::optional<double> frequenceAdaptation;  // MHz
+};
+
 // The colour of sweep i (0 to 7).
 QColor couleur(int i);
 
@@ -44,16 +52,25 @@ public:
     explicit VuesMesure(QWidget *parent = nullptr);
 
     // The sweeps, the one chosen (its resonance, band, impedance and Smith points), and the model.
-    void montrer(const std::vector<Trace> &traces, int choisie, const std::optional<CourbeModele> &modele);
+    void montrer(const std::vector<Trace> &traces, int choisie, const Surimpressions &en_plus = {});
+
 
     QChartView *courbeRos() const { return ros_; }
     QChartView *courbeImpedance() const { return impedance_; }
     AbaqueSmith *abaque() const { return abaque_; }
 
+signals:
+    // A click on a view chose this frequency (MHz) of the chosen sweep.
+    void frequenceChoisie(double mhz);
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+
 private:
     QChartView *ros_ = nullptr;
     QChartView *impedance_ = nullptr;
     AbaqueSmith *abaque_ = nullptr;
+    std::vector<double> frequencesAbaque_;  // MHz of each point the Smith chart shows
 };
 
 // The Smith chart: unit circle, constant-resistance circles and constant-reactance arcs, the sweep

@@ -133,6 +133,9 @@ void MDIForm1::relier(QWidget *nouvelle)
         });
         connect(dipole, &Form8::modeliser, this, [this](const modele::Fabrique &c) { fenetre<FormModele>()->modeliser(c); });
     }
+    // The adaptation window's matching network hands its coil to the toolbox.
+    else if (auto *adaptation = qobject_cast<Form3 *>(nouvelle))
+        connect(adaptation, &Form3::bobiner, this, [this](double microhenrys) { fenetre<Form6>()->recevoirInductance(microhenrys); });
     // The designers hand their design to the model window.
     else if (auto *antennes = qobject_cast<Form1 *>(nouvelle))
         connect(antennes, &Form1::modeliser, this, [this](const modele::Fabrique &c) { fenetre<FormModele>()->modeliser(c); });

@@ -586,6 +586,27 @@ void Form6::recevoirVelocite()
     calculerCable();
 }
 
+void Form6::recevoirInductance(double microhenrys)
+{
+    // Opened as from the menu when it is not shown: every field then holds its value.
+    if (isVisible()) presenter();
+    else preparer();
+    TabStrip1->setCurrentIndex(1);
+    Check1->setChecked(true);
+    appliquerMode();
+    if (!champs_->entrer(Text10, QString::number(microhenrys, 'f', 2))) {
+        messages::afficher(this,
+                           QStringLiteral("Une self de %1 µH ne peut pas être calculée ici : de 0,01 à 1000 µH seulement.")
+                               .arg(fixe(microhenrys, 2)),
+                           messages::kTitreProgramme, QMessageBox::Warning);
+        return;
+    }
+    // The coil proposed as long as it is wide, the single-layer shape of best Q; the user may
+    // change its length or diameter as usual.
+    champs_->entrer(Text7, QString::number(double(store().Diametre_Self), 'f', 2));
+    calculerSelf();
+}
+
 void Form6::calculerBalun()
 {
     Module1 &m = store();

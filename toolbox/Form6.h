@@ -30,6 +30,9 @@ public:
 
     // The cable chooser's export: the chosen velocity factor in its field, then the cut lengths.
     void recevoirVelocite();
+    // A matching network's coil to wind: the single-layer coil tab, in turns mode, with the
+    // inductance entered as the user types it, and its turns, length and Q worked out.
+    void recevoirInductance(double microhenrys);
 
     QSize sizeHint() const override;
 

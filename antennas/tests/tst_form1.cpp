@@ -218,7 +218,7 @@ private slots:
         QCOMPARE(ordre, (QStringList{"Combo1", "TabStrip1", "Combo2", "Text2", "Text1", "Combo5",
                                      "Calculer_Filaire", "Combo3", "Text4", "Calculer_Yagi", "Combo4", "Text8",
                                      "Calculer_Quad", "Text12", "Text11", "Combo7", "Combo6", "Option1", "Option2",
-                                     "Calculer_Levy", "Text3", "Retour_Menu"}));
+                                     "Calculer_Levy", "Text3", "Modeliser", "Retour_Menu"}));
     }
 
     void libreChoixNeChangeRien()

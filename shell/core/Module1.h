@@ -126,6 +126,9 @@ struct Module1 {
     // Environment adaptation. The measurement's cable length (metres), when a cable is removed
     // from the sweeps read.
     float Longueur_Cable_Mesure = 20;
+    // The frequency (MHz) where a measured sweep is matched, and the loaded Q of the PI network.
+    float Frequence_Adaptation = 0;
+    float Q_Adaptation = 5;
     float Frequence_Resonance_Mesuree = 0;
     float Longueur_Reference = 0;
     float Facteur_Recalcule = 0;
