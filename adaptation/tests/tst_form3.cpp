@@ -3,6 +3,7 @@
 // calculation of the antenna designer. The designer's results are put in the store as its wire
 // calculation leaves them, and its wire-type list is stood in for by a list of the same name. The
 // measured resonance is typed, or read from an antenna analyser's file chosen in the file dialog.
+#include "tests/support/exact.h"
 #include "adaptation/VuesMesure.h"
 #include "adaptation/ligne.h"
 #include "adaptation/touchstone.h"
@@ -15,6 +16,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <cmath>
 
 #include <QChartView>
@@ -422,7 +424,7 @@ private slots:
         s.ouvrir();
         Adaptation w(*s.p);
         w.mesurer("1E-38");
-        QCOMPARE(s.p->store().Frequence_Resonance_Mesuree, 1e-38f);
+        QCOMPARE_EXACT(s.p->store().Frequence_Resonance_Mesuree, 1e-38f);
         QVERIFY(w.appuyerCalculer().isEmpty());
         const QString horsLimites = QStringLiteral("Résultat hors des limites du calcul");
         QCOMPARE(w.t[5]->text(), horsLimites);
@@ -815,6 +817,77 @@ private slots:
                 QVERIFY(w.f->grab().save(QDir(dossier).filePath(QStringLiteral("Form3-vue%1.png").arg(i))));
             }
         }
+    }
+
+    // A short vertical measured at its feed point: 15 + j(ωL − 1/ωC) with L = 5 µH and C chosen
+    // so that X = −150 Ohms at 7.100 MHz. Matched to 50 Ohms there, worked by hand
+    // (ω = 2π 7.1e6 = 4.4611e7 rad/s):
+    //  - series element next to the load, shunt on the source side: X' = ±√(15 × 35) = ±22.913;
+    //    series X' − X = 172.913 Ω (3.8760 µH) with shunt B = 0.030551 S (684.83 pF), or
+    //    127.087 Ω (2.8488 µH) with shunt −0.030551 S (0.73374 µH);
+    //  - shunt across the load (G = 6.6007e-4 S, B = 6.6007e-3 S): B' = ±√(G (0.02 − G)) =
+    //    ±3.5729e-3; shunt B' − B = −3.0278e-3 S (7.4036 µH) with series +270.647 Ω
+    //    (6.0669 µH), or −1.01736e-2 S (2.2034 µH) with series −270.647 Ω (82.824 pF).
+    void adaptationAuPoint()
+    {
+        Session s(0, 7.1f, 0.95f);
+        const double L = 5e-6, w0 = 2 * M_PI * 7.1e6, C = 1 / (w0 * (w0 * L + 150));
+        std::vector<touchstone::Point> points;
+        for (int k = 0; k <= 120; ++k) {
+            touchstone::Point p;
+            p.frequence = 6.5e6 + k * 10e3;
+            const double w = 2 * M_PI * p.frequence;
+            const std::complex<double> z(15, w * L - 1 / (w * C));
+            p.gamma = (z - 50.0) / (z + 50.0);
+            points.push_back(p);
+        }
+        const QString fichier = s.d.fichier(QStringLiteral("verticale.s1p"));
+        QFile f(fichier);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(touchstone::ecrireS1p(points, 50, QStringLiteral("essai"))) > 0);
+        f.close();
+        s.ouvrir();
+        Adaptation w(*s.p);
+        QVERIFY(w.lireMesure(fichier).isEmpty());  // no zero crossing: its SWR minimum is entered
+        saisir(controle<QLineEdit>(w.f, "Frequence_Adaptation"), QStringLiteral("7.1"));
+        QCOMPARE(controle<QLabel>(w.f, "Impedance_Adaptation")->text(), QStringLiteral("Impédance à 7,100 Mhz : 15,0 - j150,0 Ohms"));
+        auto *grille = controle<QTableWidget>(w.f, "Reseaux_Adaptation");
+        QStringList composants;
+        for (int r = 0; r < grille->rowCount(); ++r) composants << grille->item(r, 1)->text();
+        for (const QStringList &attendu : {QStringList{"3,88 µH", "684,8 pF"}, QStringList{"2,85 µH", "0,73 µH"},
+                                           QStringList{"7,40 µH", "6,07 µH"}, QStringList{"2,20 µH", "82,8 pF"}})
+            QVERIFY2(std::any_of(composants.begin(), composants.end(),
+                                 [&](const QString &t) { return t.contains(attendu[0]) && t.contains(attendu[1]); }),
+                     qPrintable(attendu.join(" + ") + " in: " + composants.join(" | ")));
+
+        // The first network chosen: SWR 1 at 7.100 MHz through it.
+        int ligne = 0;
+        while (ligne < grille->rowCount() && !grille->item(ligne, 1)->text().contains(QStringLiteral("684,8 pF"))) ++ligne;
+        QVERIFY(repondre([&] { emit grille->cellClicked(ligne, 0); }).isEmpty());
+        QLineSeries *apres = nullptr;
+        for (QAbstractSeries *serie : w.courbe->chart()->series())
+            if (serie->name() == QStringLiteral("Après adaptation")) apres = qobject_cast<QLineSeries *>(serie);
+        QVERIFY(apres);
+        bool vu = false;
+        for (const QPointF &p : apres->points())
+            if (std::abs(p.x() - 7.1) < 1e-9) {
+                vu = true;
+                QVERIFY2(std::abs(p.y() - 1) < 0.005, qPrintable(QString::number(p.y())));
+            }
+        QVERIFY(vu);
+        QVERIFY2(w.resume->text().contains(QStringLiteral("Après adaptation")), qPrintable(w.resume->text()));
+
+        // "Bobiner la self…": the toolbox's coil tab, the inductance entered, its turns worked out.
+        const QList<Boite> bobinage = repondre([&] { appuyer(controle<QPushButton>(w.f, "Bobiner_Self")); });
+        QVERIFY2(bobinage.isEmpty(), qPrintable(bobinage.value(0).texte));
+        QWidget *boite = s.p->findChild<QWidget *>("Form6");
+        QVERIFY(boite && boite->isVisible());
+        QCOMPARE(controle<QTabWidget>(boite, "TabStrip1")->currentIndex(), 1);
+        QCOMPARE(s.p->store().Inductance_Self, 3.88f);
+        QCOMPARE(controle<QLineEdit>(boite, "Text10")->text(), QStringLiteral("3,880 µHenry"));
+        // Wound as long as wide (5 cm): Wheeler's L = r² N² / (9 r + 10 l), inches and µH, gives
+        // N = √(3.88 × (9 × 0.98425 + 10 × 1.9685)) / 0.98425 = 10.69, so 11 turns.
+        QCOMPARE(controle<QLineEdit>(boite, "Text7")->text(), QStringLiteral("5,00 cm"));
+        QCOMPARE(controle<QLineEdit>(boite, "Text9")->text(), QStringLiteral(" 11 spires"));
     }
 };
 
