@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -102,6 +103,7 @@ private slots:
         int boites = 0, dialogues = 0;
         QTimer repondeur;
         const QDir mesures(QStringLiteral(ORVALIS_DONNEES_ESSAI));
+        const QTemporaryDir exports;
         const QStringList fichiers = mesures.entryList({"*.s1p", "*.s2p"}, QDir::Files);
         connect(&repondeur, &QTimer::timeout, [&] {
             for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -118,7 +120,12 @@ private slots:
                         d->reject();
                         continue;
                     }
-                    d->selectFile(mesures.filePath(fichiers.at(k)));
+                    // A file to write goes to a folder of the test's own, under a new name (the
+                    // test sweeps are read, never written over).
+                    if (d->acceptMode() == QFileDialog::AcceptSave)
+                        d->selectFile(exports.filePath(QStringLiteral("export-%1.%2").arg(dialogues).arg(d->defaultSuffix())));
+                    else
+                        d->selectFile(mesures.filePath(fichiers.at(k)));
                     static_cast<QDialog *>(d)->accept();
                     if (d->isVisible()) d->reject();
                 }
