@@ -810,6 +810,12 @@ private slots:
         QVERIFY(noms.contains(QStringLiteral("Modèle NEC-2")));
         const QString dossier = qEnvironmentVariable("ORVALIS_CAPTURES");
         if (!dossier.isEmpty()) {
+            // Three sweeps with the model, as a builder trimming in steps sees them.
+            QVERIFY(w.ajouterMesure(donnees("dipole_7023.s2p")).isEmpty());
+            QVERIFY(w.ajouterMesure(donnees("dipole_7050_rg213_20m.s1p")).isEmpty());
+            saisir(controle<QLineEdit>(w.f, "Frequence_Adaptation"), QStringLiteral("7.0"));
+            QApplication::processEvents();
+            QVERIFY(w.f->window()->grab().save(QDir(dossier).filePath("principal-Form3.png")));
             QVERIFY(w.f->grab().save(QDir(dossier).filePath("Form3-modele.png")));
             auto *vues = w.f->findChild<QTabWidget *>("Vues_Mesure");
             for (int i = 1; i < vues->count(); ++i) {
