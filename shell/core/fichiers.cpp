@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace fichiers {
 
@@ -112,6 +113,12 @@ void decouperChamps(const QString &ligne, QString *cellules, int maxColonnes)
     }
 }
 
+namespace {
+qint64 limiteEssai = -1;  // bytes a write may put down before it fails; the tests' seam
+}  // namespace
+
+void limiterEcriturePourEssai(qint64 octets) { limiteEssai = octets; }
+
 bool ecrireLignes(const QString &chemin, const QStringList &lignes, QString *erreur)
 {
     QByteArray bytes;
@@ -124,8 +131,9 @@ bool ecrireLignes(const QString &chemin, const QStringList &lignes, QString *err
         if (erreur) *erreur = f.errorString();
         return false;
     }
-    if (f.write(bytes) != bytes.size()) {
-        if (erreur) *erreur = f.errorString();
+    const qint64 n = limiteEssai >= 0 ? std::min<qint64>(limiteEssai, bytes.size()) : bytes.size();
+    if (f.write(bytes.constData(), n) != n || n < bytes.size()) {
+        if (erreur) *erreur = n < bytes.size() ? QStringLiteral("écriture interrompue") : f.errorString();
         f.cancelWriting();
         return false;
     }

@@ -37,4 +37,8 @@ void decouperChamps(const QString &ligne, QString *cellules, int maxColonnes);
 // until the new one is complete. Returns false with a French reason on failure.
 bool ecrireLignes(const QString &chemin, const QStringList &lignes, QString *erreur = nullptr);
 
+// For the tests: the writes of ecrireLignes stop after `octets` bytes and fail, as a full disk
+// makes them (a negative count: no limit, as the program runs).
+void limiterEcriturePourEssai(qint64 octets);
+
 }  // namespace fichiers

@@ -289,6 +289,31 @@ private slots:
         QVERIFY(!QFileInfo::exists(d.fichier("absent")));
     }
 
+    // A write that fails midway (a full disk) leaves the old file byte for byte: the new text goes
+    // to a temporary file renamed over the old one only once complete. A truncating write in
+    // place would leave the first bytes of the new text there.
+    void ecritureInterrompueGardeLAncien()
+    {
+        Donnees d;
+        const QString chemin = d.fichier("Tableau.dat");
+        QFile avant(chemin);
+        QVERIFY(avant.open(QIODevice::ReadOnly));
+        const QByteArray ancien = avant.readAll();
+        avant.close();
+        QVERIFY(ancien.size() > 20);
+        fichiers::limiterEcriturePourEssai(12);
+        QString erreur;
+        const bool ecrit = fichiers::ecrireLignes(chemin, {"1 D F 40 7.050 30,00 3,50 11,50 15,2", "2 - - - - - - - -"}, &erreur);
+        fichiers::limiterEcriturePourEssai(-1);
+        QVERIFY(!ecrit);
+        QVERIFY(!erreur.isEmpty());
+        QFile apres(chemin);
+        QVERIFY(apres.open(QIODevice::ReadOnly));
+        QCOMPARE(apres.readAll(), ancien);
+        QCOMPARE(QDir(d.chemin()).entryList(QDir::Files | QDir::Hidden).filter(".dat").size(),
+                 QDir(d.chemin()).entryList({"*.dat"}, QDir::Files).size());  // no temporary left
+    }
+
     void ecritureImpossibleGardeLAncien()
     {
         Donnees d;
