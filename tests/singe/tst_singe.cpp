@@ -206,11 +206,21 @@ private slots:
         repondeur.stop();
         qInfo("%d actions, %d message boxes and %d file dialogs answered, seed %u", actions, boites, dialogues, graine);
 
-        // Every window still answers: each menu entry opens its window again.
+        // Every window still answers: each menu entry opens its window again (or says why it
+        // cannot), and every working window the run opened is shown when asked, its fields
+        // readable.
         principal->activerMenu(true);
         for (QAction *a : entrees) {
-            repondre([&] { a->trigger(); });
+            const QList<Boite> boites = repondre([&] { a->trigger(); });
+            principal->activerMenu(true);  // the shortened dipole locks the menu
             QVERIFY(principal->isVisible());
+            Q_UNUSED(boites);
+        }
+        for (FenetreTravail *f : principal->findChildren<FenetreTravail *>()) {
+            repondre([&] { f->presenter(); });
+            QVERIFY2(f->isVisible(), qPrintable(f->objectName()));
+            for (QLineEdit *e : f->findChildren<QLineEdit *>())
+                QVERIFY2(!kNonNombre.match(e->text()).hasMatch(), qPrintable(f->objectName() + u'.' + e->objectName()));
         }
         principal.reset();
         QCOMPARE(empreinte(d.chemin()), avant);
