@@ -120,6 +120,10 @@ private slots:
                                   "Radiateur = 0,975 m", "Espace entre radiateur et directeur 1 : 0,312 m",
                                   "Directeur 1 = 0,935 m", "Espace entre directeur 1 et directeur 2 : 0,166 m",
                                   "Directeur 2 = 0,924 m"};
+        // Worked by hand for the 2 m band (index 11, 144.3 MHz, wavelength 300 / 144.3 = 2.07900 m):
+        // reflector 148 / 144.3 = 1.02564, radiator 143 / 144.3 = 0.99099, director
+        // 138 / 144.3 = 0.95634; spacings 0.2 x 2.07900 = 0.41580 and 0.25 x 2.07900 = 0.51975;
+        // boom (14 - 11) / 2 x 0.1 + 0.45 x 2.07900 = 1.08555 metres.
         QTest::newRow("0 trois") << 0 << 11
             << QStringList{"Antenne trois éléments avec dipôle simple", "Impédance: 50 Ohms, ", "Gain: 7 dB-i",
                            "Longueur de Boom = 1,09 m", "Reflecteur = 1,026 m",
