@@ -9,6 +9,8 @@
 #include "antennas/yagi.h"
 #include "tests/fuzz/octets.h"
 
+#include <cmath>
+
 using namespace antennes;
 
 namespace {
@@ -50,6 +52,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (realiste) {
             lignes(r.lignes);
             fuzz::fini(r.longueur, "wire length");
+            // The main length is the type's fraction of the wavelength times the factor: L x F / k
+            // is the same at every frequency (75, 150, 450 or 300 metres-MHz).
+            static constexpr double kFractions[kTypesFilaires] = {75, 150, 150, 450, 300, 150, 300, 150};
+            if (e.type >= 0 && e.type < kTypesFilaires && r.longueur > 0) {
+                const double constante = double(r.longueur) * e.frequence / (double(e.facteur) * kFractions[e.type]);
+                fuzz::verifier(std::abs(constante - 1) < 1e-6, "wire length x F / k is the type's constant",
+                               QString::number(constante, 'g', 17));
+            }
             fuzz::fini(r.longueurOnde, "wavelength");
             const QString bande = bandeDeLongueurOnde(r.longueurOnde);
             fuzz::texte(bande, "band text");
