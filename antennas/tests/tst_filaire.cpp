@@ -180,6 +180,9 @@ private slots:
         // to binary32 with Python's struct); the old expected 5.0175877 was 2e-5 away and passed
         // the fuzzy comparison.
         QCOMPARE_EXACT(calculerFilaire({GroundPlane, 14.2f, 0.95f, 0, {}}, S).longueur, 5.0176058f);
+        // Where single and double part: the 40 m dipole, 150 / 7.05 = 21.2765961 then x 0.95 in
+        // single is 20.2127666; worked in double and rounded once it would be 20.2127647.
+        QCOMPARE_EXACT(calculerFilaire({Dipole, 7.05f, 0.95f, 0, {}}, S).longueur, 20.2127666f);
     }
 
     void facteursEtCables()
