@@ -7,6 +7,9 @@
 #include "shell/core/bandes.h"
 #include "tests/fuzz/octets.h"
 
+#include <cmath>
+#include <limits>
+
 namespace {
 const QString kSaut = QStringLiteral("\r\n");
 
@@ -48,7 +51,13 @@ void conversion(fuzz::Octets &o, bool realiste)
     const QString t = conversions::resultat(i, n);
     if (!realiste) return;
     fuzz::texte(t, "conversion");
-    (void)x;
+    // Feet to metres and back (12 / 39.37 and 39.37 / 12) give the number typed, to a few units
+    // in the last place of a double.
+    if (i == 0 && std::isfinite(x)) {
+        const double retour = conversions::convertir(2, x);
+        fuzz::verifier(std::abs(retour - n) <= 4 * std::numeric_limits<double>::epsilon() * std::abs(n),
+                       "feet to metres and back", QString::number(retour, 'g', 17));
+    }
 }
 
 void bandesParametres(fuzz::Octets &o)

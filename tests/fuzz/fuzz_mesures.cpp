@@ -6,6 +6,9 @@
 #include "measures/vswr.h"
 #include "tests/fuzz/octets.h"
 
+#include <cmath>
+#include <limits>
+
 #include <optional>
 
 using namespace mesures;
@@ -53,6 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const int i = o.indice(4);
         const Methode methode = static_cast<Methode>(realiste ? (i < 0 ? 0 : i % 4) : i);
         const ResultatVswr r = calculerVswr(methode, v);
+        // An SWR is 1 or more, (1 + rho) / (1 - rho) with rho from 0 to 1, when the reflected power
+        // is below the forward power. (A forward power typed after the reflected one can be below
+        // it: the window then shows a negative SWR, a fault of its own, not checked here.)
+        if (realiste && methode == Methode::VueDeLaSource && v.reflechieSource < v.directeSource && r.gardees.rosSource)
+            fuzz::verifier(*r.gardees.rosSource >= 1, "SWR at least 1", QString::number(*r.gardees.rosSource));
         if (realiste && r.rapport) fuzz::texte(*r.rapport, "VSWR report");
         garder(r.gardees, realiste, v, ray);
         const bool source = o.oui();
