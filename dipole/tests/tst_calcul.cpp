@@ -59,6 +59,31 @@ private slots:
         QTest::newRow("metres rang 1") << metres << 1
             << QStringList{"0,45 M", "4,05 M", "13,31 µh", "81,7 mm", "12,5", "40,83 mm", "18,8 Mhz", " 757"};
     }
+    // Hall's loading-coil formula (QST, 1974) evaluated independently (Python, double precision)
+    // for the 40 m defaults: f = 7.1 (as a single), a = 15 ft, AWG 14 D = 0.46 / 92^(17/39)
+    // = 0.0640837 in (as a single), P = 1e6 / (f² 68 pi²) with pi = 3.141592 as a single;
+    // g1 = ln(24 (234/f - x) / D) - 1, g2 = (1 - f x / 234)² - 1, g3 = 234/f - x,
+    // h1 = ln(24 (a - x) / D) - 1, h2 = ((f a - f x) / 234)² - 1, h3 = a - x,
+    // L = P (g1 g2 / g3 - h1 h2 / h3): 13.0175340 µH at 1.5 ft, 52.1692161 at 12 ft, 97.0213411 at
+    // 13.5 ft (the grid's 13,02, 52,17 and 97,02).
+    void inductanceDeHall_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("attendu");
+        QTest::newRow("1,5 ft") << 1.5 << 13.017533990110001;
+        QTest::newRow("12 ft") << 12.0 << 52.16921610192111;
+        QTest::newRow("13,5 ft") << 13.5 << 97.0213410717376;
+    }
+    void inductanceDeHall()
+    {
+        QFETCH(double, x);
+        QFETCH(double, attendu);
+        const double f = 7.1f, pi = 3.141592f;
+        const double P = 1e6 / (f * f * 68 * pi * pi);
+        const double L = dipole::inductance(P, f, 15, dipole::diametrePouces(14, UniteFil::AWG), x);
+        QVERIFY2(std::abs(L / attendu - 1) < 1e-9, qPrintable(QString::number(L, 'g', 17)));
+    }
+
     void lignesDeLaGrille()
     {
         QFETCH(Entrees, e);
