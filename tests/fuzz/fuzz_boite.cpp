@@ -5,6 +5,8 @@
 // that is reported as calculated is finite.
 #include "shell/core/Module1.h"
 #include "tests/fuzz/octets.h"
+
+#include <cmath>
 #include "toolbox/adaptateurs.h"
 #include "toolbox/cables.h"
 #include "toolbox/lignes.h"
@@ -49,7 +51,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const float D = champ(o, realiste, 0, 12, 2), d = champ(o, realiste, 0, 2, 0.1f);
         Self s;
         if (o.oui()) {
-            s = calculerInductance(D, d, champ(o, realiste, 0, 500, 10), o.oui(), pi);
+            const float n = std::floor(champ(o, realiste, 0, 500, 10));  // the field keeps whole turns
+            s = calculerInductance(D, d, n, o.oui(), pi);
+            // The coil found back: its length and inductance give its turns again.
+            if (realiste && n >= 1 && s.inductance >= 0.01f && s.inductance <= 1000) {
+                const Self retour = calculerSpires(D, d, s.longueur, s.inductance, pi, kSaut);
+                fuzz::verifier(!retour.spiresConnues || retour.spires == n, "coil turns found back",
+                               QString::number(retour.spires) + QStringLiteral(" for ") + QString::number(n));
+            }
         } else {
             const float l = champ(o, realiste, 0.0099999f, 100.00001f, 2);
             s = calculerSpires(D, d, l, champ(o, realiste, 0.0099999f, 1000.0001f, 5), pi, kSaut);
