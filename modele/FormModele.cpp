@@ -176,13 +176,18 @@ private:
     QLineSeries *serie_ = new QLineSeries(this);
 };
 
-QChartView *vue(const char *nom, const QString &nomAccessible, QSize taille)
+// A chart view showing `graphe`: the view's own first chart, which it does not delete when given
+// another, goes.
+QChartView *vue(const char *nom, const QString &nomAccessible, QSize taille, QChart *graphe)
 {
     auto *v = controles::creer<QChartView>(nom);
     v->setAccessibleName(nomAccessible);
     v->setRenderHint(QPainter::Antialiasing);
     v->setFocusPolicy(Qt::NoFocus);
     v->setFixedSize(taille);  // the window fits a 1366 x 768 screen
+    QChart *premier = v->chart();
+    v->setChart(graphe);
+    delete premier;
     return v;
 }
 
@@ -219,12 +224,12 @@ void FormModele::construire()
     Resume_Modele->setMinimumWidth(Resume_Modele->fontMetrics().horizontalAdvance(QString(44, QLatin1Char('n'))));
     Titre_Modele = controles::legende("Titre_Modele", QString(), Resume_Modele, this);
     Titre_Modele->setWordWrap(true);
-    Courbe_Modele = vue("Courbe_Modele", QStringLiteral("Courbe du ROS du modèle selon la fréquence"), {570, 240});
-    Courbe_Modele->setChart(new GrapheRos);
-    Diagramme_Horizontal = vue("Diagramme_Horizontal", QStringLiteral("Diagramme horizontal du modèle (dBi)"), {282, 270});
-    Diagramme_Horizontal->setChart(new GraphePolaire(false));
-    Diagramme_Vertical = vue("Diagramme_Vertical", QStringLiteral("Diagramme vertical du modèle (dBi)"), {282, 270});
-    Diagramme_Vertical->setChart(new GraphePolaire(true));
+    Courbe_Modele = vue("Courbe_Modele", QStringLiteral("Courbe du ROS du modèle selon la fréquence"), {570, 240},
+                        new GrapheRos);
+    Diagramme_Horizontal = vue("Diagramme_Horizontal", QStringLiteral("Diagramme horizontal du modèle (dBi)"),
+                               {282, 270}, new GraphePolaire(false));
+    Diagramme_Vertical = vue("Diagramme_Vertical", QStringLiteral("Diagramme vertical du modèle (dBi)"), {282, 270},
+                             new GraphePolaire(true));
     Retour_Menu = boutonRetour();
 
     controles::Formulaire env("Cadre_Environnement", QStringLiteral("Environnement"));

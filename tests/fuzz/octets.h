@@ -111,7 +111,10 @@ public:
     // Short text from the remaining bytes, read as UTF-8 (what a field or a file cell can hold).
     QString texte(int maximum = 40)
     {
-        const int n = std::min<int>(octet() % (maximum + 1), int(size_ - pos_));
+        // The length byte first: as arguments of one call, the order of the two reads is the
+        // compiler's (GCC read the bytes left before taking the length byte, one byte too many).
+        const int voulu = octet() % (maximum + 1);
+        const int n = std::min<int>(voulu, int(size_ - pos_));
         const QString t = QString::fromUtf8(reinterpret_cast<const char *>(data_ + pos_), n);
         pos_ += size_t(n);
         return t;
