@@ -148,7 +148,8 @@ def test_yagi_quad_levy(demarrer, langue):
     f.choisir(bandes, "20 m")
     f.onglet("Quad et Delta-Loop")
     f.choisir("Modèle d'antenne Quad ou Delta-Loop", "Antenne Quad 1 radiateur et 1 directeur")
-    texte = f.attendre_texte(resultats, lambda t: n("19,296 m") in t)
+    # The director by the handbook's quad rule: 297.2 / 14.2 = 20.930 m.
+    texte = f.attendre_texte(resultats, lambda t: n("20,930 m") in t)
     assert n("4,225 m") in texte and n("4,68 m") in texte
     assert e2e.texte(f.champ("Fréquence d'accord")) == n("14,200 Mhz")
     assert f.dessin() == "Dessin : antenne Quad"
@@ -156,8 +157,7 @@ def test_yagi_quad_levy(demarrer, langue):
     f.attendre_texte(resultats, lambda t: n("1,06 m") in t)
     assert f.dessin() == "Dessin : antenne Delta-Loop"
 
-    # The band again, so the focus is outside the tabs: a tab change would otherwise move it
-    # into the Levy frequency field, whose "14,200 mhz" reads back as 14 when the focus leaves it.
+    # The band again, so the focus is outside the tabs when the tab changes.
     f.choisir(bandes, "20 m")
     f.onglet("Antenne Levy")
     texte = f.attendre_texte(resultats, lambda t: n("133,71 ft") in t)

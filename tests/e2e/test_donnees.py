@@ -67,7 +67,7 @@ def test_parametres_frequence_preferee(demarrer):
     o.cliquer(grille.queryTable().getAccessibleAt(4, 5))
     e2e.attendre(lambda: cellule(grille, 4, 5) == "14.100 Mhz", message=lambda: cellule(grille, 4, 5))
     f.cliquer("Valider et sauvegarder")
-    o.repondre(o.boite("Sauvegarder"), "Yes")
+    o.repondre(o.boite("Sauvegarder"), "Oui")
     assert o.quitter() == 0
     demarrer.fichiers_intacts(o, sauf=("Bande_bdfcp.dat",))
     bandes = lignes_fichier(os.path.join(o.donnees, "Bande_bdfcp.dat"))
