@@ -676,9 +676,7 @@ void Form3::choisirReseau(int ligne)
     for (const touchstone::Point &p : m.points) {
         if (!p.valide) continue;
         const std::complex<double> zin = boite::entree(r, p.impedance, p.frequence);
-        const double g = std::abs((zin - m.reference) / (zin + m.reference));
-        const double ros = g < 1 ? (1 + g) / (1 - g) : 1e9;
-        apres_.emplace_back(p.frequence / 1e6, ros);
+        apres_.emplace_back(p.frequence / 1e6, modele::ros(zin.real(), zin.imag(), m.reference));
     }
     // The SWR < 2 band around the matching frequency, between the points of the curve.
     size_t centre = 0;
