@@ -5,7 +5,6 @@
 #include "adaptation/touchstone.h"
 #include "shell/ChampsNumeriques.h"
 #include "shell/Controles.h"
-#include "shell/MDIForm1.h"
 #include "shell/Messages.h"
 #include "shell/core/Module1.h"
 #include "shell/core/nombres.h"
@@ -45,8 +44,8 @@ const QString kTitreInformation = QStringLiteral("Pour information");
 
 }  // namespace
 
-Form3::Form3(MDIForm1 &principal)
-    : FenetreTravail(principal, QStringLiteral("Form3"),
+Form3::Form3(Hote &hote)
+    : FenetreTravail(hote, QStringLiteral("Form3"),
                      QStringLiteral("Adaptation à un environnement difficile"))
 {
     construire();
@@ -274,7 +273,7 @@ void Form3::preparer()
         return;
     }
     if (type == antennes::T2fd) {
-        informer(adaptation::messageT2FD(m.Saut_Ligne), kTitreInformation);
+        informer(adaptation::messageT2FD(), kTitreInformation);
         return;
     }
     // A new opening starts without the curves of an earlier one.
@@ -315,17 +314,17 @@ void Form3::calculerAdaptation()
 {
     Module1 &m = store();
     if (Text4->text().isEmpty() || !(m.Frequence_Resonance_Mesuree > 0)) {
-        informer(adaptation::messageFrequenceAbsente(m.Saut_Ligne), kTitreInformation);
+        informer(adaptation::messageFrequenceAbsente(), kTitreInformation);
         return;
     }
     // The type is read now: it may have changed in the designer since the window was opened.
     const int type = typeFilaire();
     if (type == antennes::T2fd) {
-        informer(adaptation::messageT2FD(m.Saut_Ligne), kTitreInformation);
+        informer(adaptation::messageT2FD(), kTitreInformation);
         return;
     }
     const auto r = adaptation::recalculer(type, m.Frequence_Accord, m.Facteur_Raccourcissement,
-                                          m.Longueur_Calculee, m.Frequence_Resonance_Mesuree, m.Saut_Ligne);
+                                          m.Longueur_Calculee, m.Frequence_Resonance_Mesuree);
     if (!r) {
         informer(adaptation::messageSansCalcul(), messages::kTitreProgramme);
         return;
@@ -340,10 +339,10 @@ void Form3::calculerAdaptation()
     Frame4->setTitle(r->cadre);
     Text7->setPlainText(r->action);
     Label4->setText(r->legende);
-    if (type == antennes::G5rv) informer(adaptation::messageG5RV(m.Saut_Ligne), kTitreInformation);
+    if (type == antennes::G5rv) informer(adaptation::messageG5RV(), kTitreInformation);
     Text5->setText(r->facteur);
     Text6->setText(r->longueur);
-    const QString doute = adaptation::messagePlausibilite(*r, m.Saut_Ligne);
+    const QString doute = adaptation::messagePlausibilite(*r);
     if (!doute.isEmpty()) informer(doute, kTitreInformation);
 }
 
@@ -371,7 +370,7 @@ void Form3::lireMesure(const QString &chemin, bool ajouter)
     const QString nom = QFileInfo(chemin).fileName();
     const touchstone::Lecture lecture = touchstone::lireFichier(chemin);
     if (!lecture.mesure) {
-        informer(touchstone::message(nom, lecture.erreur, store().Saut_Ligne), messages::kTitreProgramme);
+        informer(touchstone::message(nom, lecture.erreur), messages::kTitreProgramme);
         return;
     }
     std::vector<vues::Trace> brutes = ajouter ? brutes_ : std::vector<vues::Trace>{};
@@ -422,7 +421,7 @@ bool Form3::montrerMesures(const std::vector<vues::Trace> &brutes, int choisie)
     const touchstone::Resonance &r = t.mesure.resonance;
     // Entered as the user types it, through the field's own rules.
     if (!champs_->entrer(Text4, touchstone::frequenceSaisie(r))) {
-        informer(touchstone::messageRefus(t.nom, r, store().Saut_Ligne), messages::kTitreProgramme);
+        informer(touchstone::messageRefus(t.nom, r), messages::kTitreProgramme);
         return false;
     }
     brutes_ = brutes;
@@ -511,7 +510,7 @@ void Form3::superposerModele(bool oui)
     const Module1 &m = store();
     const antennes::EntreeFilaire e{typeFilaire(), m.Frequence_Accord, m.Facteur_Raccourcissement, m.Facteur_Velocite,
                                     m.Cable_Filaire};
-    const antennes::ResultatFilaire r = antennes::calculerFilaire(e, m.Saut_Ligne);
+    const antennes::ResultatFilaire r = antennes::calculerFilaire(e);
     const modele::Conception c = modele::filaire(e, r, modele::Sol::EspaceLibre);
     double fmin = m.Frequence_Accord * 0.9, fmax = m.Frequence_Accord * 1.1;
     if (!brutes_.empty()) {

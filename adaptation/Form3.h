@@ -29,7 +29,7 @@ class QTableWidget;
 class Form3 : public FenetreTravail {
     Q_OBJECT
 public:
-    explicit Form3(MDIForm1 &principal);
+    explicit Form3(Hote &hote);
 
     // Refuses when there is nothing to correct; otherwise shows the initial values and waits for
     // the measured frequency.

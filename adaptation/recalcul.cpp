@@ -2,9 +2,12 @@
 #include "adaptation/recalcul.h"
 
 #include "shell/core/nombres.h"
+#include "shell/core/constantes.h"
 
 #include <array>
 #include <cmath>
+
+using constantes::kSautLigne;
 
 namespace adaptation {
 
@@ -13,7 +16,7 @@ namespace {
 using nombres::fixe;
 
 // Where the correction goes, for each type: in metres (d >= 1) or centimetres.
-QString action(int type, double d, const QString &saut)
+QString action(int type, double d)
 {
     const bool metres = d >= 1;
     const double echelle = metres ? 1 : 100;
@@ -24,14 +27,14 @@ QString action(int type, double d, const QString &saut)
     };
     switch (type) {
     case antennes::GroundPlane:
-        return texte(d, u" aux extrémités de l'antenne") + saut + saut +
+        return texte(d, u" aux extrémités de l'antenne") + kSautLigne + kSautLigne +
                QStringLiteral("(Et de tous les radians pour une Ground-Plane)");
     case antennes::Dipole:
     case antennes::G5rv:
     case antennes::Bazooka:
         return texte(d / 2, u" aux deux extrémités de l'antenne");
     case antennes::Windom:
-        return texte(d / 3, u" au côté court de l'antenne") + saut +
+        return texte(d / 3, u" au côté court de l'antenne") + kSautLigne +
                texte(2 * d / 3, u" au côté long de l'antenne");
     case antennes::DemiOnde:
         return texte(d, u" à une extrémité de l'antenne");
@@ -69,7 +72,7 @@ int typeDepuisTitre(const QString &titre)
     return -1;
 }
 
-std::optional<Resultat> recalculer(int type, float F0, float K0, float L0, float Fm, const QString &saut)
+std::optional<Resultat> recalculer(int type, float F0, float K0, float L0, float Fm)
 {
     const float k = constante(type);
     if (k == 0 || !(F0 > 0) || !(Fm > 0)) return std::nullopt;
@@ -97,7 +100,7 @@ std::optional<Resultat> recalculer(int type, float F0, float K0, float L0, float
         r.cadre.clear();  // neither a length to cut nor one to add
         return r;
     }
-    r.action = action(type, r.correction, saut);
+    r.action = action(type, r.correction);
     r.facteur = fixe(r.facteurRecalcule, 2);
     r.longueur = fixe(r.longueurRecalculee, 2) + QStringLiteral(" m");
     if (r.facteurRecalcule > r.facteurMaximum) r.plausibilite = Plausibilite::TropHaute;
@@ -113,36 +116,36 @@ QString messageSansCalcul()
                           "Reportez-vous au menu [ Les antennes ]");
 }
 
-QString messageT2FD(const QString &saut)
+QString messageT2FD()
 {
-    return QStringLiteral("Cette antenne n'a pas besoin d'être corrigée") + saut +
+    return QStringLiteral("Cette antenne n'a pas besoin d'être corrigée") + kSautLigne +
            QStringLiteral("Elle nécessite seulement l'utilisation d'une boite d'accord");
 }
 
-QString messageFrequenceAbsente(const QString &saut)
+QString messageFrequenceAbsente()
 {
-    return QStringLiteral("Entrez la fréquence de résonnance") + saut +
+    return QStringLiteral("Entrez la fréquence de résonnance") + kSautLigne +
            QStringLiteral("réellement mesurée de l'antenne");
 }
 
-QString messageG5RV(const QString &saut)
+QString messageG5RV()
 {
-    return QStringLiteral("Cette antenne, utilisée en multibande, n'a pas besoin d'être corrigée") + saut +
+    return QStringLiteral("Cette antenne, utilisée en multibande, n'a pas besoin d'être corrigée") + kSautLigne +
            QStringLiteral("Elle nécessite seulement l'utilisation d'une boite d'accord");
 }
 
-QString messagePlausibilite(const Resultat &r, const QString &saut)
+QString messagePlausibilite(const Resultat &r)
 {
     switch (r.plausibilite) {
     case Plausibilite::TropHaute:
-        return QStringLiteral("Verifiez vos mesures") + saut +
+        return QStringLiteral("Verifiez vos mesures") + kSautLigne +
                QStringLiteral("Le coéficient d'antenne ne devrait pas être suppérieur à ") +
                fixe(r.facteurMaximum, 2);
     case Plausibilite::TropBasse:
-        return QStringLiteral("Verifiez vos mesures dans un premier temps") + saut +
-               QStringLiteral("assurez-vous que l'antenne, ne soit pas trop proche") + saut +
-               QStringLiteral("d'un environnement défavorable à son bon fonctionnement.") + saut +
-               QStringLiteral("Le coéficient d'antenne ne devrais pas être aussi bas ") + saut +
+        return QStringLiteral("Verifiez vos mesures dans un premier temps") + kSautLigne +
+               QStringLiteral("assurez-vous que l'antenne, ne soit pas trop proche") + kSautLigne +
+               QStringLiteral("d'un environnement défavorable à son bon fonctionnement.") + kSautLigne +
+               QStringLiteral("Le coéficient d'antenne ne devrais pas être aussi bas ") + kSautLigne +
                QStringLiteral("Demandez conseil à un spécialiste");
     case Plausibilite::Correcte:
         break;

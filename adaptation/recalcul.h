@@ -42,16 +42,16 @@ struct Resultat {
 
 // The recalculation for type `type` from the wanted frequency F0, the factor K0 and the length L0
 // of the designer and the measured resonance Fm. None for the T2FD, an unknown type, or
-// frequencies that are not above 0. `saut` is the program's line break.
-std::optional<Resultat> recalculer(int type, float F0, float K0, float L0, float Fm, const QString &saut);
+// frequencies that are not above 0.
+std::optional<Resultat> recalculer(int type, float F0, float K0, float L0, float Fm);
 
 // The messages of the window.
 QString messageSansCalcul();
 QString messageHorsLimites();
-QString messageT2FD(const QString &saut);
-QString messageFrequenceAbsente(const QString &saut);
-QString messageG5RV(const QString &saut);
+QString messageT2FD();
+QString messageFrequenceAbsente();
+QString messageG5RV();
 // Empty when the factor is plausible.
-QString messagePlausibilite(const Resultat &r, const QString &saut);
+QString messagePlausibilite(const Resultat &r);
 
 }  // namespace adaptation

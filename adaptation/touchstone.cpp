@@ -2,6 +2,7 @@
 #include "adaptation/touchstone.h"
 
 #include "shell/core/nombres.h"
+#include "shell/core/constantes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,8 @@
 #include <numbers>
 #include <string>
 #include <string_view>
+
+using constantes::kSautLigne;
 
 namespace touchstone {
 
@@ -594,12 +597,12 @@ Lecture lireFichier(const QString &chemin)
     return lire(contenu, QFileInfo(chemin).fileName());
 }
 
-QString message(const QString &nomFichier, const Erreur &erreur, const QString &saut)
+QString message(const QString &nomFichier, const Erreur &erreur)
 {
     QString detail = erreur.texte;
     if (erreur.ligne > 0) detail = QStringLiteral("Ligne %1 : %2").arg(erreur.ligne).arg(detail);
     else if (!detail.isEmpty()) detail[0] = detail[0].toUpper();
-    return QStringLiteral("La mesure « %1 » n'a pas été lue.").arg(nomFichier) + saut + detail + QStringLiteral(".");
+    return QStringLiteral("La mesure « %1 » n'a pas été lue.").arg(nomFichier) + kSautLigne + detail + QStringLiteral(".");
 }
 
 QString resume(const Resonance &r)
@@ -617,9 +620,9 @@ QString resume(const Resonance &r)
     return t;
 }
 
-QString messageRefus(const QString &nomFichier, const Resonance &r, const QString &saut)
+QString messageRefus(const QString &nomFichier, const Resonance &r)
 {
-    return QStringLiteral("La mesure « %1 » n'a pas été lue.").arg(nomFichier) + saut +
+    return QStringLiteral("La mesure « %1 » n'a pas été lue.").arg(nomFichier) + kSautLigne +
            QStringLiteral("Sa résonance, %1 Mhz, ne peut pas être prise comme fréquence mesurée.")
                .arg(nombres::fixe(r.frequence / 1e6, 3));
 }

@@ -63,15 +63,15 @@ Lecture lire(const QByteArray &contenu, const QString &nomFichier);
 // Reads the file at `chemin`, refusing one that cannot be read or is over kTailleMaximale.
 Lecture lireFichier(const QString &chemin);
 
-// The message of a refused file, naming it and the line at fault; `saut` is the line break.
-QString message(const QString &nomFichier, const Erreur &erreur, const QString &saut);
+// The message of a refused file, naming it and the line at fault.
+QString message(const QString &nomFichier, const Erreur &erreur);
 
 // One line telling the resonance, e.g. "Résonance : 7,023 Mhz — ROS 1,12 — Z = 48,3 + j0,0 Ohms —
 // ROS < 2 de 6,950 à 7,110 Mhz", numbers in the regional form.
 QString resume(const Resonance &r);
 
 // The message when the resonance found is not a frequency the measured-frequency field accepts.
-QString messageRefus(const QString &nomFichier, const Resonance &r, const QString &saut);
+QString messageRefus(const QString &nomFichier, const Resonance &r);
 
 // The points of a sweep to draw, at most `maximum` (2 or more) of them: every point that has an
 // SWR, or, for a longer sweep, the lowest and the highest SWR of each stretch, in frequency order.

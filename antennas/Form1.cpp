@@ -8,11 +8,10 @@
 #include "antennas/yagi.h"
 #include "shell/ChampsNumeriques.h"
 #include "shell/Controles.h"
-#include "shell/Images.h"
-#include "shell/MDIForm1.h"
 #include "shell/Messages.h"
 #include "shell/core/Module1.h"
 #include "shell/core/nombres.h"
+#include "shell/core/constantes.h"
 
 #include <cmath>
 #include <QComboBox>
@@ -64,8 +63,8 @@ controles::Formulaire cadre(const char *nom, const QString &titre)
 
 }  // namespace
 
-Form1::Form1(MDIForm1 &principal)
-    : FenetreTravail(principal, QStringLiteral("Form1"), QStringLiteral("Les antennes"))
+Form1::Form1(Hote &hote)
+    : FenetreTravail(hote, QStringLiteral("Form1"), QStringLiteral("Les antennes"))
 {
     construire();
     declarerChamps();
@@ -214,8 +213,7 @@ void Form1::construire()
     // The drawings keep their place whatever is shown. A box of fixed size also spares the window
     // a new layout each time a drawing is changed.
     Picture1->setFixedSize(kImageMax + 2 * QSize(Picture1->frameWidth(), Picture1->frameWidth()));
-    montrerImage(images::ressource(QStringLiteral(":/dessins/Form1.png"), Picture1->devicePixelRatioF()));  // a generic antenna, until a calculation
-    controles::nommerDessin(Picture1, controles::sujetDessin(QStringLiteral(":/dessins/Form1.png")));
+    chargerDessin(QStringLiteral(":/dessins/Form1.png"));  // a generic antenna, until a calculation
     Modeliser = controles::bouton("Modeliser", QStringLiteral("Modéliser (NEC-2)…"));
     Retour_Menu = boutonRetour();
 
@@ -236,22 +234,9 @@ void Form1::construire()
     grille->setColumnStretch(0, 1);
 }
 
-void Form1::montrerImage(const QPixmap &image)
-{
-    Picture1->setPixmap(images::reduire(image, kImageMax, Picture1->devicePixelRatioF()));
-}
-
 void Form1::chargerDessin(const QString &nom)
 {
-    // Each drawing is brought to the box's size once; a calculation shows it again as it is.
-    if (const auto it = dessins_.constFind(nom); it != dessins_.constEnd()) {
-        if (Picture1->pixmap().cacheKey() != it->cacheKey()) Picture1->setPixmap(*it);
-        controles::nommerDessin(Picture1, controles::sujetDessin(nom));
-        return;
-    }
-    if (!chargerImage(Picture1, nom)) return;
-    montrerImage(Picture1->pixmap());
-    dessins_.insert(nom, Picture1->pixmap());
+    chargerImage(Picture1, nom, kImageMax);
 }
 
 void Form1::declarerChamps()
@@ -330,7 +315,7 @@ void Form1::choisirBande(int index)
         Combo1->setCurrentIndex(bandeAppliquee_);
         messages::afficher(this,
                            QStringLiteral("La table des bandes ne donne pas de fréquence utilisable pour la "
-                                          "bande ") + bande + QStringLiteral(".") + s.Saut_Ligne
+                                          "bande ") + bande + QStringLiteral(".") + constantes::kSautLigne
                                + QStringLiteral("Aucun calcul n'a été fait : choisissez une autre bande ou "
                                                 "indiquez une fréquence d'accord."),
                            messages::kTitreProgramme, QMessageBox::Warning);
@@ -386,7 +371,7 @@ bool Form1::frequencePrete(float frequence, bool saisissable)
         : QStringLiteral("Choisissez une bande dont la fréquence préférée est renseignée dans le "
                          "tableau des bandes (menu « Paramètres »).");
     messages::afficher(this,
-                       QStringLiteral("Pas de fréquence d'accord utilisable pour ce calcul.") + store().Saut_Ligne + remede,
+                       QStringLiteral("Pas de fréquence d'accord utilisable pour ce calcul.") + constantes::kSautLigne + remede,
                        messages::kTitreProgramme, QMessageBox::Warning);
     return false;
 }
@@ -415,7 +400,7 @@ void Form1::calculerFilaire()
 
     const EntreeFilaire entree{Combo2->currentIndex(), f, s.Facteur_Raccourcissement, s.Facteur_Velocite,
                                Combo5->currentText()};
-    const ResultatFilaire r = antennes::calculerFilaire(entree, s.Saut_Ligne);
+    const ResultatFilaire r = antennes::calculerFilaire(entree);
     s.Cable_Filaire = entree.cable;
     conception_ = [entree, r](modele::Sol sol) { return modele::filaire(entree, r, sol); };
     s.Longueur_Onde = r.longueurOnde;
@@ -457,8 +442,8 @@ void Form1::ecrireResultats(float frequence, float longueurOnde, int nombreTiret
 {
     Module1 &s = store();
     s.Lignes_Resultat = lignes;
-    Text3->setPlainText(boiteResultats(enTete(s.Bande_Antenne, frequence, longueurOnde, nombreTirets, s.Saut_Ligne),
-                                       lignes, s.Saut_Ligne));
+    Text3->setPlainText(boiteResultats(enTete(s.Bande_Antenne, frequence, longueurOnde, nombreTirets),
+                                       lignes));
 }
 
 void Form1::choisirLongueurLevy()
@@ -495,7 +480,7 @@ void Form1::calculerLevy()
     if (Combo6->currentIndex() < 0) Combo6->setCurrentIndex(0);
 
     const ResultatLevy r = antennes::calculerLevy(
-        {f, s.Longueur_Levy, Combo7->currentIndex(), Combo6->currentIndex(), Option2->isChecked()}, s.Saut_Ligne);
+        {f, s.Longueur_Levy, Combo7->currentIndex(), Combo6->currentIndex(), Option2->isChecked()});
     s.Longueur_Levy = r.longueur;
     // Only its feeder is worked out: there is nothing to model, and the model window says so.
     conception_ = [](modele::Sol) {

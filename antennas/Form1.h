@@ -7,14 +7,11 @@
 #include "modele/fabrique.h"
 #include "shell/FenetreTravail.h"
 
-#include <QHash>
-#include <QPixmap>
 
 class ChampsNumeriques;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPixmap;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -23,7 +20,7 @@ class QTabWidget;
 class Form1 : public FenetreTravail {
     Q_OBJECT
 public:
-    explicit Form1(MDIForm1 &principal);
+    explicit Form1(Hote &hote);
 
     // Opening from the menu: shows the window on its current tab and applies the 20 m band.
     void preparer() override;
@@ -64,9 +61,9 @@ private:
     // frequency, or for a designer whose frequency cannot be typed, the band table).
     bool frequencePrete(float frequence, bool saisissable = true);
     void montrerFrequence(QLineEdit *champ, float frequence);
-    // The drawing of the antenna: a picture file of the program directory, or a picture.
+    // The drawing of the antenna (a picture file of the program directory, or the generic one
+    // built in) at the size of its box.
     void chargerDessin(const QString &nom);
-    void montrerImage(const QPixmap &image);
     int indexBande() const;
 
     QLabel *Label3 = nullptr;
@@ -98,7 +95,6 @@ private:
     // Shared by the tabs.
     QPlainTextEdit *Text3 = nullptr;
     QLabel *Picture1 = nullptr;
-    QHash<QString, QPixmap> dessins_;  // the drawings at the size shown, by file name
     QPushButton *Modeliser = nullptr;
     QPushButton *Retour_Menu = nullptr;
 

@@ -2,29 +2,31 @@
 #include "antennas/commun.h"
 
 #include "shell/core/nombres.h"
+#include "shell/core/constantes.h"
 
 #include <cmath>
+
+using constantes::kSautLigne;
 
 namespace antennes {
 
 QString tirets(int n) { return QString(n, QLatin1Char('-')); }
 
 
-QString enTete(const QString &bande, float frequence, float longueurOnde, int nombreTirets,
-               const QString &saut)
+QString enTete(const QString &bande, float frequence, float longueurOnde, int nombreTirets)
 {
-    return QStringLiteral("Bande de fréquence = ") + bande + saut
-         + QStringLiteral("fréquence d'accord = ") + nombres::fixe(frequence, 3) + QStringLiteral(" Mhz") + saut
-         + QStringLiteral("Longueur d'onde = ") + nombres::fixe(longueurOnde, 2) + QStringLiteral(" m ") + saut
-         + tirets(nombreTirets) + saut;
+    return QStringLiteral("Bande de fréquence = ") + bande + kSautLigne
+         + QStringLiteral("fréquence d'accord = ") + nombres::fixe(frequence, 3) + QStringLiteral(" Mhz") + kSautLigne
+         + QStringLiteral("Longueur d'onde = ") + nombres::fixe(longueurOnde, 2) + QStringLiteral(" m ") + kSautLigne
+         + tirets(nombreTirets) + kSautLigne;
 }
 
-QString boiteResultats(const QString &enTete, const Lignes &lignes, const QString &saut)
+QString boiteResultats(const QString &enTete, const Lignes &lignes)
 {
     QString texte = enTete;
     for (const QString &ligne : lignes) {
         if (ligne.isEmpty()) break;
-        texte += ligne + saut;
+        texte += ligne + kSautLigne;
     }
     return texte;
 }

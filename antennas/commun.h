@@ -25,13 +25,12 @@ constexpr int kDecimalesRegionales = 2;
 QString tirets(int n);
 
 // The header block: band, tuning frequency, wavelength, a separator of `nombreTirets` dashes,
-// each followed by `saut`.
-QString enTete(const QString &bande, float frequence, float longueurOnde, int nombreTirets,
-               const QString &saut);
+// each followed by the line break.
+QString enTete(const QString &bande, float frequence, float longueurOnde, int nombreTirets);
 
-// The result box: the header block, then the lines from 0, each followed by `saut`, up to the
+// The result box: the header block, then the lines from 0, each followed by the line break, up to the
 // first empty one.
-QString boiteResultats(const QString &enTete, const Lignes &lignes, const QString &saut);
+QString boiteResultats(const QString &enTete, const Lignes &lignes);
 
 // The band text of a typed frequency: the whole part of the wavelength, shown, then " m"
 // (" 42 m" for 7.05 MHz).

@@ -55,6 +55,6 @@ bool typeAvecCable(int type);
 // The velocity factor at the end of a cable's name ("... CV:0.66" gives 0.66).
 float facteurVelociteDe(const QString &cable);
 
-ResultatFilaire calculerFilaire(const EntreeFilaire &e, const QString &saut);
+ResultatFilaire calculerFilaire(const EntreeFilaire &e);
 
 }  // namespace antennes

@@ -4,8 +4,11 @@
 #include "antennas/commun.h"
 #include "shell/core/nombres.h"
 #include "shell/core/unites.h"
+#include "shell/core/constantes.h"
 
 #include <cmath>
+
+using constantes::kSautLigne;
 
 namespace antennes {
 
@@ -40,7 +43,7 @@ double facteurLigneLevy(int ligne)
     return kFacteursLignes[(ligne >= 0 && ligne < kLignesLevy) ? ligne : 0];
 }
 
-ResultatLevy calculerLevy(const EntreeLevy &e, const QString &saut)
+ResultatLevy calculerLevy(const EntreeLevy &e)
 {
     ResultatLevy r;
     const float f = e.frequence;
@@ -66,7 +69,7 @@ ResultatLevy calculerLevy(const EntreeLevy &e, const QString &saut)
     if (minimum > lft) {
         r.tropCourt = true;
         r.texte = QStringLiteral("Attention! La longueur du dipôle est trop courte pour cette fréquence.")
-                + saut + QStringLiteral("Elle doit être plus grande que ") + nombres::fixe(minimum, 2)
+                + kSautLigne + QStringLiteral("Elle doit être plus grande que ") + nombres::fixe(minimum, 2)
                 + QStringLiteral(" Feet ou ") + nombres::fixe(unites::piedsEnMetres(minimum), 2) + QStringLiteral(" m");
         return r;
     }
@@ -88,7 +91,7 @@ ResultatLevy calculerLevy(const EntreeLevy &e, const QString &saut)
             if (!(c > 0 && c < kLimitePieds)) continue;
             t += e.metres ? nombres::fixe(unites::piedsEnMetres(c), 2) + QStringLiteral(" m")
                           : nombres::fixe(c, 2) + QStringLiteral(" ft");
-            t += saut;
+            t += kSautLigne;
         }
         return t;
     };
@@ -96,10 +99,10 @@ ResultatLevy calculerLevy(const EntreeLevy &e, const QString &saut)
                                          "maximum (ventre de courant en H)")
                         : QStringLiteral("Longueur optimales de la ligne bifilaire pour un courant "
                                          "maximum (ventre de courant en H)"))
-            + saut + liste(r.optimales) + tirets(kTiretsYagi) + saut
+            + kSautLigne + liste(r.optimales) + tirets(kTiretsYagi) + kSautLigne
             + QStringLiteral("longueurs de la ligne bifilaire à éviter pour un courant minimum "
                              "(ventre de tension en H)")
-            + saut + liste(r.aEviter);
+            + kSautLigne + liste(r.aEviter);
     return r;
 }
 

@@ -41,6 +41,6 @@ struct ResultatLevy {
     QString texte;               // the result box
 };
 
-ResultatLevy calculerLevy(const EntreeLevy &e, const QString &saut);
+ResultatLevy calculerLevy(const EntreeLevy &e);
 
 }  // namespace antennes

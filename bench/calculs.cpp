@@ -22,21 +22,20 @@
 
 namespace {
 
-const QString kSaut = QStringLiteral("\r\n");
 
 void filaire(benchmark::State &etat)
 {
     const int type = int(etat.range(0));
     const antennes::EntreeFilaire e{type, 14.15f, antennes::facteurDuType(type), 0.66f,
                                     QStringLiteral("RG58 CV:0.66")};
-    for (auto _ : etat) benchmark::DoNotOptimize(antennes::calculerFilaire(e, kSaut));
+    for (auto _ : etat) benchmark::DoNotOptimize(antennes::calculerFilaire(e));
 }
 BENCHMARK(filaire)->DenseRange(0, antennes::kTypesFilaires - 1);
 
 void levy(benchmark::State &etat)
 {
     const antennes::EntreeLevy e{14.2f, 42.4f, int(etat.range(0)), 1, false};
-    for (auto _ : etat) benchmark::DoNotOptimize(antennes::calculerLevy(e, kSaut));
+    for (auto _ : etat) benchmark::DoNotOptimize(antennes::calculerLevy(e));
 }
 BENCHMARK(levy)->DenseRange(0, antennes::kChoixLevy - 1);
 
@@ -65,26 +64,26 @@ BENCHMARK(dipoleCharge)->ArgsProduct({{0, 1}, {0, 1}});
 
 void fouet(benchmark::State &etat)
 {
-    for (auto _ : etat) benchmark::DoNotOptimize(boite::calculerFouet(27.5f, 1.5f, 3.141592f, kSaut));
+    for (auto _ : etat) benchmark::DoNotOptimize(boite::calculerFouet(27.5f, 1.5f));
 }
 BENCHMARK(fouet);
 
 void selfInductance(benchmark::State &etat)
 {
     for (auto _ : etat)
-        benchmark::DoNotOptimize(boite::calculerInductance(3, 0.2f, 20, etat.range(0) != 0, 3.141592f));
+        benchmark::DoNotOptimize(boite::calculerInductance(3, 0.2f, 20, etat.range(0) != 0));
 }
 BENCHMARK(selfInductance)->Arg(0)->Arg(1);
 
 void selfSpires(benchmark::State &etat)
 {
-    for (auto _ : etat) benchmark::DoNotOptimize(boite::calculerSpires(3, 0.2f, 4, 5, 3.141592f, kSaut));
+    for (auto _ : etat) benchmark::DoNotOptimize(boite::calculerSpires(3, 0.2f, 4, 5));
 }
 BENCHMARK(selfSpires);
 
 void trappe(benchmark::State &etat)
 {
-    for (auto _ : etat) benchmark::DoNotOptimize(boite::calculerTrappe(7.05f, 400, 3.141592f, kSaut));
+    for (auto _ : etat) benchmark::DoNotOptimize(boite::calculerTrappe(7.05f, 400));
 }
 BENCHMARK(trappe);
 
@@ -98,7 +97,7 @@ BENCHMARK(impedanceLigne)->DenseRange(1, 3);
 void longueursCable(benchmark::State &etat)
 {
     for (auto _ : etat)
-        benchmark::DoNotOptimize(boite::calculerCable(14.12f, 0.66f, 1, QStringLiteral("RG58"), kSaut));
+        benchmark::DoNotOptimize(boite::calculerCable(14.12f, 0.66f, 1, QStringLiteral("RG58")));
 }
 BENCHMARK(longueursCable);
 
@@ -113,7 +112,7 @@ void reseau(benchmark::State &etat)
     const auto type = boite::TypeReseau(etat.range(0));
     const float ra = type == boite::TypeReseau::LNetworks ? 5 : 50;
     const float rb = type == boite::TypeReseau::LNetworks ? 50 : 5;
-    for (auto _ : etat) benchmark::DoNotOptimize(boite::calculerReseau(type, ra, rb, 3, 7, kSaut));
+    for (auto _ : etat) benchmark::DoNotOptimize(boite::calculerReseau(type, ra, rb, 3, 7));
 }
 BENCHMARK(reseau)->DenseRange(0, 2);
 
@@ -121,7 +120,7 @@ void vswr(benchmark::State &etat)
 {
     const auto methode = mesures::Methode(etat.range(0));
     const mesures::EntreesVswr e;  // the program's default readings
-    for (auto _ : etat) benchmark::DoNotOptimize(mesures::calculerVswr(methode, e, kSaut));
+    for (auto _ : etat) benchmark::DoNotOptimize(mesures::calculerVswr(methode, e));
 }
 BENCHMARK(vswr)->DenseRange(1, 3);
 
@@ -129,7 +128,7 @@ void rayonnement(benchmark::State &etat)
 {
     mesures::EntreesRayonnement e;
     e.frequence = 14.2f;
-    const mesures::ResultatVswr vswr = mesures::calculerVswr(mesures::Methode::VueDeLaSource, {}, kSaut);
+    const mesures::ResultatVswr vswr = mesures::calculerVswr(mesures::Methode::VueDeLaSource, {});
     e.tosSource = vswr.gardees.tosSource.value_or(e.tosSource);
     for (auto _ : etat) benchmark::DoNotOptimize(mesures::calculerRayonnement(e, true));
 }
@@ -139,7 +138,7 @@ void recalcul(benchmark::State &etat)
 {
     const int type = int(etat.range(0));
     for (auto _ : etat)
-        benchmark::DoNotOptimize(adaptation::recalculer(type, 7.05f, 0.95f, 20.21f, 6.9f, kSaut));
+        benchmark::DoNotOptimize(adaptation::recalculer(type, 7.05f, 0.95f, 20.21f, 6.9f));
 }
 BENCHMARK(recalcul)->DenseRange(0, antennes::kTypesFilaires - 1);
 

@@ -182,7 +182,7 @@ void installer()
         return [=](benchmark::State &e) {
             gestionnaire(e, menu, nom, nullptr, [=](QWidget *w, int) {
                 auto *f = static_cast<FenetreTravail *>(w);
-                entree(f->principal(), menu)->trigger();
+                entree(static_cast<MDIForm1 &>(f->hote()), menu)->trigger();
             });
         };
     };

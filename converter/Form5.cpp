@@ -12,8 +12,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-Form5::Form5(MDIForm1 &principal)
-    : FenetreTravail(principal, QStringLiteral("Form5"), QStringLiteral("Convertisseur d'unités"))
+Form5::Form5(Hote &hote)
+    : FenetreTravail(hote, QStringLiteral("Form5"), QStringLiteral("Convertisseur d'unités"))
 {
     construire();
     declarerChamps();

@@ -11,7 +11,7 @@ class QListWidget;
 class Form5 : public FenetreTravail {
     Q_OBJECT
 public:
-    explicit Form5(MDIForm1 &principal);
+    explicit Form5(Hote &hote);
 
     // Starts again from 1, converts it with the conversion chosen last and shows the window.
     void preparer() override;

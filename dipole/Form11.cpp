@@ -3,8 +3,6 @@
 
 #include "dipole/tableau.h"
 #include "shell/Controles.h"
-#include "shell/Images.h"
-#include "shell/MDIForm1.h"
 #include "shell/core/Module1.h"
 
 #include <QHBoxLayout>
@@ -26,8 +24,8 @@ constexpr int kColonnes = Module1::kColonnesSolutions;
 
 }  // namespace
 
-Form11::Form11(MDIForm1 &principal)
-    : FenetreTravail(principal, QStringLiteral("Form11"), QStringLiteral("Tableau des solutions retenues"))
+Form11::Form11(Hote &hote)
+    : FenetreTravail(hote, QStringLiteral("Form11"), QStringLiteral("Tableau des solutions retenues"))
 {
     const QStringList enTetes = solutions::enTetes();
     static constexpr int largeurs[kColonnes] = {300, 400, 400, 600, 800, 700, 700, 700, 700};
@@ -61,9 +59,7 @@ Form11::Form11(MDIForm1 &principal)
         }
 
     Picture1 = controles::dessin("Picture1", this);
-    const QPixmap dessin = images::ressource(QStringLiteral(":/dessins/Form11.png"), Picture1->devicePixelRatioF());
-    if (!dessin.isNull()) Picture1->setPixmap(dessin);
-    controles::nommerDessin(Picture1, controles::sujetDessin(QStringLiteral(":/dessins/Form11.png")));
+    chargerImage(Picture1, QStringLiteral(":/dessins/Form11.png"));
 
     auto *page = new QHBoxLayout(this);
     page->addWidget(MSHFlexGrid1, 1);

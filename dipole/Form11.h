@@ -13,7 +13,7 @@ class QTableWidget;
 class Form11 : public FenetreTravail, public VueSolutions {
     Q_OBJECT
 public:
-    explicit Form11(MDIForm1 &principal);
+    explicit Form11(Hote &hote);
 
     void montrer() override { presenter(); }
     void masquer() override { cacher(); }

@@ -7,13 +7,12 @@
 #include "dipole/tableau.h"
 #include "shell/ChampsNumeriques.h"
 #include "shell/Controles.h"
-#include "shell/Images.h"
-#include "shell/MDIForm1.h"
 #include "shell/Messages.h"
 #include "shell/core/Module1.h"
 #include "shell/core/fichiers.h"
 #include "shell/core/nombres.h"
 #include "shell/core/unites.h"
+#include "shell/core/constantes.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -44,21 +43,10 @@ const QString kMhz = QStringLiteral(" Mhz");
 // The two drawings stand beside the fields, at most this size.
 constexpr QSize kTailleDessins(400, 230);
 
-// A picture stored with the window, brought to the height of the fields from its copy at twice
-// the resolution; the box stays empty until the drawing is built in.
-QLabel *dessin(const char *nom, const QString &ressource, QWidget *parent)
-{
-    QLabel *l = controles::dessin(nom, parent);
-    const QPixmap p = images::ressource(ressource, 2);
-    if (!p.isNull()) l->setPixmap(images::reduire(p, kTailleDessins, l->devicePixelRatioF()));
-    controles::nommerDessin(l, controles::sujetDessin(ressource));
-    return l;
-}
-
 }  // namespace
 
-Form8::Form8(MDIForm1 &principal)
-    : FenetreTravail(principal, QStringLiteral("Form8"), QStringLiteral("Dipole raccourci"))
+Form8::Form8(Hote &hote)
+    : FenetreTravail(hote, QStringLiteral("Form8"), QStringLiteral("Dipole raccourci"))
 {
     construire();
     declarerChamps();
@@ -122,8 +110,12 @@ void Form8::construire()
     MSHFlexGrid1 = controles::grille("MSHFlexGrid1", dipole::kPositions, dipole::kColonnes, QString(), true, this);
     Modeliser = controles::bouton("Modeliser", QStringLiteral("Modéliser (NEC-2)…"));
     Retour_Menu = boutonRetour();
-    Picture1 = dessin("Picture1", QStringLiteral(":/dessins/Form8-dipole.png"), this);
-    Picture2 = dessin("Picture2", QStringLiteral(":/dessins/Form8-quart-onde.png"), this);
+    // The two drawings, built in, brought to the height of the fields from their copies at twice
+    // the resolution.
+    Picture1 = controles::dessin("Picture1", this);
+    Picture2 = controles::dessin("Picture2", this);
+    chargerImage(Picture1, QStringLiteral(":/dessins/Form8-dipole.png"), kTailleDessins, 2);
+    chargerImage(Picture2, QStringLiteral(":/dessins/Form8-quart-onde.png"), kTailleDessins, 2);
 
     const int largeurChamp = fontMetrics().horizontalAdvance(QStringLiteral("00 000,000 Mhz")) + 12;
     for (QLineEdit *t : {Text1, Text2, Text3, Text4, Text5, Text6}) t->setMinimumWidth(largeurChamp);
@@ -245,7 +237,7 @@ void Form8::preparer()
     // The window opens with the focus on "Calculer la self", not inside an entry field that the
     // first click elsewhere would read back.
     Command1->setFocus();
-    principal().activerMenu(false);
+    hote().activerMenu(false);
 
     Text1->setText(fixe(m.Frequence_Dipole, 3) + kMhz);
     afficherDimensions();
@@ -271,7 +263,7 @@ void Form8::calculer()
 {
     const Module1 &m = store();
     if (Text2->text().isEmpty() || Text3->text().isEmpty() || Text6->text().isEmpty()) {
-        messages::afficher(this, dipole::messageChampsManquants(m.Saut_Ligne),
+        messages::afficher(this, dipole::messageChampsManquants(),
                            messages::kTitreProgramme, QMessageBox::Warning);
         return;
     }
@@ -285,8 +277,6 @@ void Form8::calculer()
                                                : dipole::UniteFil::AWG;
     e.metres = Combo1->currentIndex() == 1;
     e.dipole = Check1->isChecked();
-    e.pi = m.Pi;
-    e.sautLigne = m.Saut_Ligne;
     const dipole::Resultat r = dipole::calculer(e);
     conception_ = {};
     if (r.issue == dipole::Issue::Calcule)
@@ -401,7 +391,7 @@ void Form8::retour()
 {
     quitterFenetre();
     cacher();
-    principal().activerMenu(true);
+    hote().activerMenu(true);
 }
 
 void Form8::closeEvent(QCloseEvent *event)
@@ -409,7 +399,7 @@ void Form8::closeEvent(QCloseEvent *event)
     // Closed by its frame: leave as "Retour au menu" does (the frame hides itself).
     quitterFenetre();
     event->accept();
-    principal().activerMenu(true);
+    hote().activerMenu(true);
 }
 
 VueSolutions *Form8::tableau(bool creer) const { return solutions_ ? solutions_(creer) : nullptr; }
@@ -478,7 +468,7 @@ void Form8::sauvegarderTableau()
                                           "Le tableau reste en mémoire, rien n'est perdu : vérifiez "
                                           "que le dossier existe et accepte l'écriture, puis "
                                           "enregistrez à nouveau.%3(%2)")
-                               .arg(QDir::toNativeSeparators(m.Fichier_Tableau), erreur, m.Saut_Ligne),
+                               .arg(QDir::toNativeSeparators(m.Fichier_Tableau), erreur, constantes::kSautLigne),
                            messages::kTitreProgramme, QMessageBox::Warning);
 }
 
@@ -507,7 +497,7 @@ QString Form8::demanderFichierPdf()
         const auto reponse = messages::afficher(
             this,
             QStringLiteral("Le fichier %1 existe déjà.%2Voulez-vous le remplacer ?")
-                .arg(QDir::toNativeSeparators(chemin), store().Saut_Ligne),
+                .arg(QDir::toNativeSeparators(chemin), constantes::kSautLigne),
             QStringLiteral("Exporter en PDF"), QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No);
         if (reponse == QMessageBox::Yes) return chemin;
         dialogue.selectFile(QFileInfo(chemin).fileName());
@@ -525,7 +515,7 @@ void Form8::exporterTableau()
         messages::afficher(this,
                            QStringLiteral("Le fichier %1 n'a pas pu être enregistré : %2.%3"
                                           "Rien n'a été écrit ; le tableau reste tel quel.")
-                               .arg(QDir::toNativeSeparators(chemin), raison, m.Saut_Ligne),
+                               .arg(QDir::toNativeSeparators(chemin), raison, constantes::kSautLigne),
                            messages::kTitreProgramme, QMessageBox::Warning);
 }
 

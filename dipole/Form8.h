@@ -25,7 +25,7 @@ namespace dipole { struct Resultat; }
 class Form8 : public FenetreTravail {
     Q_OBJECT
 public:
-    explicit Form8(MDIForm1 &principal);
+    explicit Form8(Hote &hote);
 
     // Opening from the main menu: lock the menu, fill the fields, band "40 m", show, compute.
     // Where the retained solutions are shown: given by the main window.

@@ -3,6 +3,7 @@
 
 #include "shell/core/nombres.h"
 #include "shell/core/unites.h"
+#include "shell/core/constantes.h"
 
 #include <cmath>
 
@@ -87,10 +88,10 @@ void enrouler(Position &q, const Self &s, double f, double pi, double W)
 
 }  // namespace
 
-QString messageChampsManquants(const QString &sautLigne)
+QString messageChampsManquants()
 {
-    return QStringLiteral("Une des variables n'est pas valide") + sautLigne +
-           QStringLiteral("Vous devez renseigner les champs Dim. A, B et Diam du fil") + sautLigne +
+    return QStringLiteral("Une des variables n'est pas valide") + constantes::kSautLigne +
+           QStringLiteral("Vous devez renseigner les champs Dim. A, B et Diam du fil") + constantes::kSautLigne +
            QStringLiteral("ainsi que la section du fil");
 }
 
@@ -179,7 +180,7 @@ Resultat calculer(const Entrees &e)
 {
     Resultat r;
     const double f = e.frequence;
-    const QString &saut = e.sautLigne;
+    const QString &saut = constantes::kSautLigne;
 
     // The equivalent dipole, in feet.
     const double A = e.dipole ? double(e.dimensionA) : 2 * double(e.dimensionA);
@@ -238,7 +239,7 @@ Resultat calculer(const Entrees &e)
     const QString As = nombres::enClairDouble(std::floor(T)) + QStringLiteral("ft (") +
                        fixe(enMetres(T), 2) + QStringLiteral(" M)");
 
-    const double pi = e.pi;
+    const double pi = constantes::kPi;
     const double P = 1000000 / (f * f * 68 * pi * pi);
     const double W = 1000000 / (4 * pi * pi);
 

@@ -23,8 +23,6 @@ struct Entrees {
     UniteFil uniteFil = UniteFil::AWG;
     bool metres = false;       // lengths in metres instead of feet
     bool dipole = true;        // false: quarter-wave radiator
-    float pi = 3.141592f;
-    QString sautLigne = QStringLiteral("\r\n");
 };
 
 enum class Issue {
@@ -72,7 +70,7 @@ struct Resultat {
 extern const std::array<const char16_t *, kColonnes> kEnTetes;
 
 // The warning shown when the dimension or wire-size fields are empty.
-QString messageChampsManquants(const QString &sautLigne);
+QString messageChampsManquants();
 
 Resultat calculer(const Entrees &e);
 

@@ -4,7 +4,6 @@
 #include "measures/rayonnement.h"
 #include "shell/ChampsNumeriques.h"
 #include "shell/Controles.h"
-#include "shell/MDIForm1.h"
 #include "shell/Messages.h"
 #include "shell/core/Module1.h"
 #include "shell/core/nombres.h"
@@ -44,8 +43,8 @@ void activer(std::initializer_list<QWidget *> controles, bool actif)
 
 }  // namespace
 
-Form9::Form9(MDIForm1 &principal)
-    : FenetreTravail(principal, QStringLiteral("Form9"), QStringLiteral("Les mesures à l'antenne"))
+Form9::Form9(Hote &hote)
+    : FenetreTravail(hote, QStringLiteral("Form9"), QStringLiteral("Les mesures à l'antenne"))
 {
     construire();
     declarerChamps();
@@ -297,44 +296,16 @@ void Form9::choisirTypeAntenne(int index)
 
 void Form9::calculerVswr()
 {
-    Module1 &m = store();
-    mesures::EntreesVswr e;
-    e.impedanceSource = m.Impedance_Source;
-    e.directeSource = m.Puissance_Directe_Source;
-    e.reflechieSource = m.Puissance_Reflechie_Source;
-    e.affaiblissementCable = m.Affaiblissement_Cable;
-    e.directeAntenne = m.Puissance_Directe_Antenne;
-    e.reflechieAntenne = m.Puissance_Reflechie_Antenne;
-    const mesures::ResultatVswr r = mesures::calculerVswr(methode(), e, m.Saut_Ligne);
-
+    const mesures::ResultatVswr r = mesures::calculerVswr(methode(), mesures::entreesVswr(store()));
     // The figures the run computed replace the last ones; the others stay.
-    const mesures::FiguresGardees &g = r.gardees;
-    auto garder = [](const std::optional<float> &figure, float &valeur) {
-        if (figure) valeur = *figure;
-    };
-    garder(g.rosSource, m.ROS_Source);
-    garder(g.tosSource, m.TOS_Source);
-    garder(g.returnLossSource, m.Return_Loss_Source);
-    garder(g.pertesEstimees, m.Pertes_Estimees);
-    garder(g.rosAntenne, m.ROS_Antenne);
-    garder(g.tosAntenne, m.TOS_Antenne);
-    garder(g.directeAntenne, m.Puissance_Directe_Antenne);
-    garder(g.reflechieAntenne, m.Puissance_Reflechie_Antenne);
+    mesures::garder(r.gardees, store());
     if (r.rapport) Text12->setPlainText(*r.rapport);
 }
 
 void Form9::calculerRayonnement()
 {
-    const Module1 &m = store();
-    mesures::EntreesRayonnement e;
-    e.frequence = m.Frequence_Mesure;
-    e.dimensionBrin = m.Dimension_Brin;
-    e.resistanceMesuree = m.Resistance_Mesuree;
-    e.facteurType = m.Facteur_Type_Antenne;
-    e.pi = m.Pi;
-    e.tosSource = m.TOS_Source;
-    e.tosAntenne = m.TOS_Antenne;
-    const mesures::ResultatRayonnement r = mesures::calculerRayonnement(e, Option1->isChecked());
+    const mesures::ResultatRayonnement r =
+        mesures::calculerRayonnement(mesures::entreesRayonnement(store()), Option1->isChecked());
     if (r.avertissement)
         messages::afficher(this, *r.avertissement, messages::kTitreProgramme, QMessageBox::Warning);
     Text5->setText(r.texteLongueurOnde);

@@ -19,7 +19,7 @@ class QTabWidget;
 class Form9 : public FenetreTravail {
     Q_OBJECT
 public:
-    explicit Form9(MDIForm1 &principal);
+    explicit Form9(Hote &hote);
 
     // Menu entry "VSWR": shows the window, writes the fields from the program-wide values, shows
     // the VSWR page and runs the VSWR calculation.

@@ -3,6 +3,8 @@
 
 #include "measures/integrales.h"
 #include "shell/core/nombres.h"
+#include "shell/core/Module1.h"
+#include "shell/core/constantes.h"
 
 #include <cmath>
 #include <limits>
@@ -36,7 +38,7 @@ ResultatRayonnement calculerRayonnement(const EntreesRayonnement &e, bool vueDeL
     ResultatRayonnement r;
     const double f = e.frequence;
     const double h = e.dimensionBrin;
-    const double pi = e.pi;
+    const double pi = constantes::kPi;
 
     // A band whose preferred frequency is missing from the band table gives 0 MHz.
     const float onde = f > 0 ? enSimple(300 / f) : 0;
@@ -76,6 +78,18 @@ ResultatRayonnement calculerRayonnement(const EntreesRayonnement &e, bool vueDeL
     r.texteRendement = fixe(pourcent, 2) + QStringLiteral(" %");
     r.texteRendementGlobal = fixe(r.rendementGlobal, 2) + QStringLiteral(" %");
     return r;
+}
+
+EntreesRayonnement entreesRayonnement(const Module1 &m)
+{
+    EntreesRayonnement e;
+    e.frequence = m.Frequence_Mesure;
+    e.dimensionBrin = m.Dimension_Brin;
+    e.resistanceMesuree = m.Resistance_Mesuree;
+    e.facteurType = m.Facteur_Type_Antenne;
+    e.tosSource = m.TOS_Source;
+    e.tosAntenne = m.TOS_Antenne;
+    return e;
 }
 
 }  // namespace mesures

@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+struct Module1;
+
 namespace mesures {
 
 // The data of the calculation, in single precision, with the program's defaults.
@@ -16,7 +18,6 @@ struct EntreesRayonnement {
     float dimensionBrin = 5.02f;   // h, length of one element, m
     float resistanceMesuree = 36;  // Rm, resistance measured at the feed point, ohms
     float facteurType = 1;         // factor of the antenna type (see kTypesAntenne)
-    float pi = 3.141592f;
     // Reflected percentages left by the last VSWR runs, at the transmitter and at the antenna.
     float tosSource = 0;
     float tosAntenne = 0;
@@ -72,5 +73,8 @@ double resistanceRayonnementVerticale(double hk);
 // `vueDeLaSource`: the VSWR was measured at the transmitter (the overall efficiency then uses
 // tosSource, otherwise tosAntenne).
 ResultatRayonnement calculerRayonnement(const EntreesRayonnement &entrees, bool vueDeLaSource);
+
+// The data as the program-wide store holds them.
+EntreesRayonnement entreesRayonnement(const Module1 &m);
 
 }  // namespace mesures

@@ -2,10 +2,14 @@
 #include "measures/vswr.h"
 
 #include "shell/core/nombres.h"
+#include "shell/core/Module1.h"
+#include "shell/core/constantes.h"
 
 #include <QStringList>
 #include <cmath>
 #include <initializer_list>
+
+using constantes::kSautLigne;
 
 namespace mesures {
 
@@ -96,7 +100,7 @@ QStringList lignesImpedances(float plus, float moins)
 
 }  // namespace
 
-ResultatVswr calculerVswr(Methode methode, const EntreesVswr &e, const QString &saut)
+ResultatVswr calculerVswr(Methode methode, const EntreesVswr &e)
 {
     ResultatVswr r;
     // The antenna powers as they stand: read, or estimated below by the known-loss method.
@@ -192,8 +196,35 @@ ResultatVswr calculerVswr(Methode methode, const EntreesVswr &e, const QString &
         return r;
     }
     r.gardees = g;
-    r.rapport = lignes.join(saut);
+    r.rapport = lignes.join(kSautLigne);
     return r;
+}
+
+EntreesVswr entreesVswr(const Module1 &m)
+{
+    EntreesVswr e;
+    e.impedanceSource = m.Impedance_Source;
+    e.directeSource = m.Puissance_Directe_Source;
+    e.reflechieSource = m.Puissance_Reflechie_Source;
+    e.affaiblissementCable = m.Affaiblissement_Cable;
+    e.directeAntenne = m.Puissance_Directe_Antenne;
+    e.reflechieAntenne = m.Puissance_Reflechie_Antenne;
+    return e;
+}
+
+void garder(const FiguresGardees &g, Module1 &m)
+{
+    auto garder = [](const std::optional<float> &figure, float &valeur) {
+        if (figure) valeur = *figure;
+    };
+    garder(g.rosSource, m.ROS_Source);
+    garder(g.tosSource, m.TOS_Source);
+    garder(g.returnLossSource, m.Return_Loss_Source);
+    garder(g.pertesEstimees, m.Pertes_Estimees);
+    garder(g.rosAntenne, m.ROS_Antenne);
+    garder(g.tosAntenne, m.TOS_Antenne);
+    garder(g.directeAntenne, m.Puissance_Directe_Antenne);
+    garder(g.reflechieAntenne, m.Puissance_Reflechie_Antenne);
 }
 
 }  // namespace mesures

@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+struct Module1;
+
 namespace mesures {
 
 // Where the readings were taken: the window's three option buttons, or none chosen yet.
@@ -68,12 +70,16 @@ struct ResultatVswr {
     bool horsLimites = false;
     // What the program keeps of this run.
     FiguresGardees gardees;
-    // The new report, lines joined by `saut`; none when the report stays as it is.
+    // The new report, lines joined by the line break; none when the report stays as it is.
     std::optional<QString> rapport;
 };
 
 // Runs the calculation on the readings; the caller keeps the figures the result names.
-ResultatVswr calculerVswr(Methode methode, const EntreesVswr &entrees,
-                          const QString &saut = QStringLiteral("\r\n"));
+ResultatVswr calculerVswr(Methode methode, const EntreesVswr &entrees);
+
+// The readings as the program-wide store holds them.
+EntreesVswr entreesVswr(const Module1 &m);
+// Puts into the store the figures the run computed; the others stay as they were.
+void garder(const FiguresGardees &g, Module1 &m);
 
 }  // namespace mesures

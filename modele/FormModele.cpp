@@ -193,8 +193,8 @@ QChartView *vue(const char *nom, const QString &nomAccessible, QSize taille, QCh
 
 }  // namespace
 
-FormModele::FormModele(MDIForm1 &principal)
-    : FenetreTravail(principal, QStringLiteral("FormModele"), QStringLiteral("Modèle NEC-2"))
+FormModele::FormModele(Hote &hote)
+    : FenetreTravail(hote, QStringLiteral("FormModele"), QStringLiteral("Modèle NEC-2"))
 {
     construire();
     declarerChamps();

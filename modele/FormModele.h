@@ -24,7 +24,7 @@ class QPushButton;
 class FormModele : public FenetreTravail {
     Q_OBJECT
 public:
-    explicit FormModele(MDIForm1 &principal);
+    explicit FormModele(Hote &hote);
 
     // Shows the window and models the design handed over, first in free space.
     void modeliser(const modele::Fabrique &fabrique);

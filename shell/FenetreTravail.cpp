@@ -3,26 +3,26 @@
 
 #include "shell/ChampsNumeriques.h"
 #include "shell/Controles.h"
-#include "shell/MDIForm1.h"
+#include "shell/Hote.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 
-FenetreTravail::FenetreTravail(MDIForm1 &principal, const QString &nom, const QString &titre)
-    : QWidget(nullptr), principal_(principal)
+FenetreTravail::FenetreTravail(Hote &hote, const QString &nom, const QString &titre)
+    : QWidget(nullptr), hote_(hote)
 {
     setObjectName(nom);
     setWindowTitle(titre);
 }
 
-Module1 &FenetreTravail::store() const { return principal_.store(); }
+Module1 &FenetreTravail::store() const { return hote_.store(); }
 
-void FenetreTravail::bip() const { principal_.bip(); }
+void FenetreTravail::bip() const { hote_.bip(); }
 
 ChampsNumeriques *FenetreTravail::creerChamps()
 {
-    return new ChampsNumeriques(this, [this] { bip(); }, [this] { return principal_.changementDeFenetre(); });
+    return new ChampsNumeriques(this, [this] { bip(); }, [this] { return hote_.changementDeFenetre(); });
 }
 
 QPushButton *FenetreTravail::boutonRetour()
@@ -32,9 +32,9 @@ QPushButton *FenetreTravail::boutonRetour()
     return b;
 }
 
-void FenetreTravail::presenter() { principal_.presenter(this); }
+void FenetreTravail::presenter() { hote_.presenter(this); }
 
-void FenetreTravail::cacher() { principal_.cacher(this); }
+void FenetreTravail::cacher() { hote_.cacher(this); }
 
 void FenetreTravail::agrandir()
 {
@@ -48,15 +48,16 @@ void FenetreTravail::agrandir()
                     std::max(0, std::min(cadre->y(), zone->height() - cadre->height())));
 }
 
-bool FenetreTravail::chargerImage(QLabel *cadre, const QString &nom) const
+bool FenetreTravail::chargerImage(QLabel *cadre, const QString &nom, QSize taille, qreal source) const
 {
-    const QPixmap image = principal_.image(nom, cadre->devicePixelRatioF());
+    const QPixmap image = hote_.image(nom, cadre->devicePixelRatioF(), taille, source);
     if (image.isNull()) {
         cadre->clear();
         controles::nommerDessin(cadre, controles::sujetDessin(nom) + QStringLiteral(" (image absente)"));
         return false;
     }
     controles::nommerDessin(cadre, controles::sujetDessin(nom));
-    cadre->setPixmap(image);
+    // The same picture again (a calculation run once more) is not set anew: no repaint.
+    if (cadre->pixmap().cacheKey() != image.cacheKey()) cadre->setPixmap(image);
     return true;
 }

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Base of every working window: it belongs to the main window, reaches the program-wide store
-// through it, sounds the program's beep, loads pictures from the program directory, and leaves by
-// hiding itself ("Retour au menu"), never by being destroyed.
+// Base of every working window: it lives in a host (the main window), reaches the program-wide
+// store through it, sounds the program's beep, loads pictures, and leaves by hiding itself
+// ("Retour au menu"), never by being destroyed.
 #pragma once
 
+#include "shell/Hote.h"
+
+#include <QSize>
 #include <QWidget>
 
 class ChampsNumeriques;
-class MDIForm1;
 class QPushButton;
 class QLabel;
 struct Module1;
@@ -15,9 +17,9 @@ struct Module1;
 class FenetreTravail : public QWidget {
     Q_OBJECT
 public:
-    FenetreTravail(MDIForm1 &principal, const QString &nom, const QString &titre);
+    FenetreTravail(Hote &hote, const QString &nom, const QString &titre);
 
-    MDIForm1 &principal() const { return principal_; }
+    Hote &hote() const { return hote_; }
     Module1 &store() const;
     void bip() const;
 
@@ -40,15 +42,16 @@ public:
     // within the main window's area when it fits there.
     void agrandir();
 
-    // Shows the picture file `nom` of the program directory in `cadre`; a leading "\" is the
-    // directory separator of the names the designers use. A missing file empties the picture box.
+    // Shows the picture `nom` in `cadre`: a file of the program directory ("\Yagi.gif") or a
+    // built-in drawing (":/dessins/Form1.png"), at most `taille` when one is given, reduced from
+    // the picture drawn at `source` (see Hote::image). A missing file empties the picture box.
     // The box is named after what it shows, for screen readers.
-    bool chargerImage(QLabel *cadre, const QString &nom) const;
+    bool chargerImage(QLabel *cadre, const QString &nom, QSize taille = {}, qreal source = 0) const;
 
 protected:
     // "Retour au menu": hides the window; a window that does more on leaving says so here.
     virtual void retour() { cacher(); }
 
 private:
-    MDIForm1 &principal_;
+    Hote &hote_;
 };

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Form10.h"
 
-#include "shell/MDIForm1.h"
 #include "shell/Messages.h"
 #include "shell/core/Module1.h"
 #include "shell/core/bandes.h"
 #include "shell/Controles.h"
+#include "shell/core/constantes.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -26,8 +26,8 @@ constexpr int kLargeursTwips[kColonnes] = {300, 600, 1200, 1200, 1200, 1200};
 
 }  // namespace
 
-Form10::Form10(MDIForm1 &principal)
-    : FenetreTravail(principal, QStringLiteral("Form10"), QStringLiteral("Paramètres"))
+Form10::Form10(Hote &hote)
+    : FenetreTravail(hote, QStringLiteral("Form10"), QStringLiteral("Paramètres"))
 {
     construire();
 }
@@ -253,7 +253,7 @@ void Form10::validerEtSauvegarder()
         messages::afficher(
             this,
             QStringLiteral("Le fichier %1 n'a pas pu être enregistré.").arg(QDir::toNativeSeparators(m.Fichier_Bandes)) +
-                m.Saut_Ligne +
+                constantes::kSautLigne +
                 QStringLiteral("Vos modifications sont conservées : vérifiez que ce fichier peut être "
                                "modifié, puis cliquez de nouveau sur « Valider et sauvegarder »."),
             QStringLiteral("Sauvegarder"), QMessageBox::Warning);

@@ -14,7 +14,7 @@ class QTableWidget;
 class Form10 : public FenetreTravail {
     Q_OBJECT
 public:
-    explicit Form10(MDIForm1 &principal);
+    explicit Form10(Hote &hote);
 
     // Fills the grid from the band table, leaves edit mode and shows the window.
     void preparer() override;

@@ -2,6 +2,7 @@
 #include "shell/Images.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -88,6 +89,31 @@ QPixmap reduire(const QPixmap &image, QSize taille, qreal echelle)
     QPixmap p = image.scaled(QSize(int(std::lround(logique.width() * echelle)), int(std::lround(logique.height() * echelle))),
                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     p.setDevicePixelRatio(echelle);
+    return p;
+}
+
+QPixmap Bibliotheque::charger(const QString &nom, qreal echelle) const
+{
+    if (nom.startsWith(QLatin1String(":/"))) return ressource(nom, echelle);
+    QString fichier = nom;
+    while (fichier.startsWith(u'\\') || fichier.startsWith(u'/')) fichier.remove(0, 1);
+    QFile f(QDir(repertoire_).filePath(fichier));
+    if (!QFileInfo(f).isFile() || !f.open(QIODevice::ReadOnly)) return {};
+    return depuisFichier(fichier, f.readAll(), echelle);
+}
+
+QPixmap Bibliotheque::image(const QString &nom, qreal echelle, QSize taille, qreal source)
+{
+    if (source <= 0) source = echelle;
+    const QString cle = QStringLiteral("%1@%2@%3x%4@%5")
+                            .arg(nom, QString::number(echelle))
+                            .arg(taille.width())
+                            .arg(taille.height())
+                            .arg(QString::number(source));
+    if (const auto it = images_.constFind(cle); it != images_.constEnd()) return *it;
+    QPixmap p = charger(nom, source);
+    if (!p.isNull() && taille.isValid()) p = reduire(p, taille, echelle);
+    images_.insert(cle, p);
     return p;
 }
 

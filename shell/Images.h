@@ -6,8 +6,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QPixmap>
 #include <QString>
+#include <utility>
 
 namespace images {
 
@@ -21,5 +23,23 @@ QPixmap ressource(const QString &chemin, qreal echelle);
 // `image` (any ratio) brought to at most `taille` in device-independent pixels, keeping its
 // proportions, drawn at `echelle`.
 QPixmap reduire(const QPixmap &image, QSize taille, qreal echelle);
+
+// The program's one picture loader: files of the program directory `repertoire` ("\Yagi.gif"; a
+// leading "\" or "/" is dropped) and built-in drawings (":/dessins/Form1.png"), each loaded, and
+// brought to a size, once. Null when the file is missing or is no picture.
+class Bibliotheque {
+public:
+    explicit Bibliotheque(QString repertoire) : repertoire_(std::move(repertoire)) {}
+
+    // For a screen of ratio `echelle`; with a `taille`, brought to at most that size from the
+    // picture drawn at `source` (the screen's own ratio when 0).
+    QPixmap image(const QString &nom, qreal echelle, QSize taille = {}, qreal source = 0);
+
+private:
+    QPixmap charger(const QString &nom, qreal echelle) const;
+
+    QString repertoire_;
+    QHash<QString, QPixmap> images_;
+};
 
 }  // namespace images

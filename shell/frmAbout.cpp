@@ -2,8 +2,8 @@
 #include "shell/frmAbout.h"
 
 #include "shell/Controles.h"
-#include "shell/MDIForm1.h"
 #include "shell/core/Module1.h"
+#include "shell/core/constantes.h"
 
 #include <QFile>
 #include <QFrame>
@@ -33,11 +33,11 @@ QIcon iconeProgramme()
     return QIcon(p);
 }
 
-frmAbout::frmAbout(MDIForm1 &principal)
-    : FenetreTravail(principal, QStringLiteral("frmAbout"), QStringLiteral("À propos de Orvalis"))
+frmAbout::frmAbout(Hote &hote)
+    : FenetreTravail(hote, QStringLiteral("frmAbout"), QStringLiteral("À propos de Orvalis"))
 {
     const QString titre = QStringLiteral("Orvalis");
-    const QString saut = store().Saut_Ligne;
+    const QString saut = constantes::kSautLigne;
 
     using namespace controles;
     QLabel *picIcon = dessin("picIcon", this);

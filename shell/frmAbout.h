@@ -9,7 +9,7 @@ class QLabel;
 class frmAbout : public FenetreTravail {
     Q_OBJECT
 public:
-    explicit frmAbout(MDIForm1 &principal);
+    explicit frmAbout(Hote &hote);
 
 private:
     QLabel *lblTitle_ = nullptr;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolbox/Form7.h"
 
-#include "shell/MDIForm1.h"
 #include "shell/core/Module1.h"
 #include "toolbox/cables.h"
 #include "shell/Controles.h"
@@ -31,8 +30,8 @@ int twips(int colonne)
 
 }  // namespace
 
-Form7::Form7(MDIForm1 &principal)
-    : FenetreTravail(principal, QStringLiteral("Form7"), QStringLiteral("Lignes  bifilaires et coaxiales"))
+Form7::Form7(Hote &hote)
+    : FenetreTravail(hote, QStringLiteral("Form7"), QStringLiteral("Lignes  bifilaires et coaxiales"))
 {
     construire();
 }

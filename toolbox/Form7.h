@@ -15,7 +15,7 @@ class QTableWidget;
 class Form7 : public FenetreTravail {
     Q_OBJECT
 public:
-    explicit Form7(MDIForm1 &principal);
+    explicit Form7(Hote &hote);
 
     // Menu "Les câbles ": the grid refilled and shown, the export controls left as they were.
     void preparer() override;

@@ -3,10 +3,13 @@
 
 #include "shell/core/nombres.h"
 #include "toolbox/arrondis.h"
+#include "shell/core/constantes.h"
 
 #include <cmath>
 #include <initializer_list>
 #include <iterator>
+
+using constantes::kSautLigne;
 
 namespace boite {
 
@@ -52,32 +55,32 @@ Reseau erreur(const QString &texte)
 
 }  // namespace
 
-Reseau calculerReseau(TypeReseau type, float ra, float rb, float q, float f, const QString &saut)
+Reseau calculerReseau(TypeReseau type, float ra, float rb, float q, float f)
 {
     const QString horsDuCalcul = QStringLiteral(" ") + horsLimites();
     Reseau r;
     switch (type) {
     case TypeReseau::LTuningMatching: {
         if (ra <= rb)
-            return erreur(QStringLiteral(" RL(ant) doit être plus petit que Feeder") + saut
+            return erreur(QStringLiteral(" RL(ant) doit être plus petit que Feeder") + kSautLigne
                           + QStringLiteral("RL ne peut pas être égale à Feeder"));
         const float x1 = q * rb;
         const float x2 = float(double(ra) * std::sqrt(double(rb / (ra - rb))));
         const float xl = q * rb + rb * ra / x2;
         if (!utilisables({x1, x2, xl})) return erreur(horsDuCalcul);
-        r.texte = ligneC(QStringLiteral("C1"), capacite(f, x1)) + saut
-                  + ligneC(QStringLiteral("C2"), capacite(f, x2)) + saut + ligneL(inductance(f, xl));
+        r.texte = ligneC(QStringLiteral("C1"), capacite(f, x1)) + kSautLigne
+                  + ligneC(QStringLiteral("C2"), capacite(f, x2)) + kSautLigne + ligneL(inductance(f, xl));
         break;
     }
     case TypeReseau::LNetworks: {
         if (ra >= rb)
-            return erreur(QStringLiteral(" Z1(in) doit être plus petit que Z2") + saut
+            return erreur(QStringLiteral(" Z1(in) doit être plus petit que Z2") + kSautLigne
                           + QStringLiteral("Z2 sortie vers antenne"));
         q = float(std::sqrt(double(rb / ra - 1.0f)));
         const float xs = q * ra;  // series inductor
         const float xp = rb / q;  // shunt capacitor
         if (!utilisables({q, xs, xp})) return erreur(horsDuCalcul);
-        r.texte = ligneC(QStringLiteral("C1"), capacite(f, xp)) + saut + ligneL(inductance(f, xs));
+        r.texte = ligneC(QStringLiteral("C1"), capacite(f, xp)) + kSautLigne + ligneL(inductance(f, xs));
         break;
     }
     case TypeReseau::Pi: {
@@ -89,15 +92,15 @@ Reseau calculerReseau(TypeReseau type, float ra, float rb, float q, float f, con
         const double reste = q2 + 1 - double(rapport);
         // No real network when Q² + 1 does not exceed R1 / R2.
         if (reste <= 0)
-            return erreur(QStringLiteral(" Q trop faible pour ce rapport R1/R2") + saut
+            return erreur(QStringLiteral(" Q trop faible pour ce rapport R1/R2") + kSautLigne
                           + QStringLiteral("Q doit dépasser ")
                           + nombres::enClair(float(std::sqrt(double(rapport) - 1))));
         const float x1 = ra / q;
         const float x2 = float(double(rb) * std::sqrt(double(rapport) / reste));
         const float xl = float(double(q * ra + ra * rb / x2) / (q2 + 1));
         if (!utilisables({x1, x2, xl})) return erreur(horsDuCalcul);
-        r.texte = ligneC(QStringLiteral("C1"), capacite(f, x1)) + saut
-                  + ligneC(QStringLiteral("C2"), capacite(f, x2)) + saut + ligneL(inductance(f, xl));
+        r.texte = ligneC(QStringLiteral("C1"), capacite(f, x1)) + kSautLigne
+                  + ligneC(QStringLiteral("C2"), capacite(f, x2)) + kSautLigne + ligneL(inductance(f, xl));
         break;
     }
     }

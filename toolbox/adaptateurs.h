@@ -28,6 +28,6 @@ struct Reseau {
     QString texte;         // component values, or the error text
 };
 // ra: source side (feeder, Z1, R1), rb: load side (antenna, Z2, R2), q: loaded Q, f in MHz.
-Reseau calculerReseau(TypeReseau type, float ra, float rb, float q, float f, const QString &saut);
+Reseau calculerReseau(TypeReseau type, float ra, float rb, float q, float f);
 
 }  // namespace boite

@@ -3,12 +3,15 @@
 
 #include "shell/core/nombres.h"
 #include "toolbox/arrondis.h"
+#include "shell/core/constantes.h"
 
 #include <cmath>
 
+using constantes::kSautLigne;
+
 namespace boite {
 
-LongueursCable calculerCable(float F, float cv, short n, const QString &nom, const QString &saut)
+LongueursCable calculerCable(float F, float cv, short n, const QString &nom)
 {
     LongueursCable r;
     const float onde = 300.0f / F * cv;
@@ -22,7 +25,7 @@ LongueursCable calculerCable(float F, float cv, short n, const QString &nom, con
     QStringList lignes{QStringLiteral("Type de câble: ") + nom, tirets73};
     if (!std::isfinite(onde) || !std::isfinite(troisQuarts) || !std::isfinite(optimale)) {
         lignes << horsLimites();
-        r.texte = lignes.join(saut);
+        r.texte = lignes.join(kSautLigne);
         return r;
     }
     r.calculees = true;
@@ -40,7 +43,7 @@ LongueursCable calculerCable(float F, float cv, short n, const QString &nom, con
            << QStringLiteral("Une ligne quart d'onde fermée se comporte en résonnateur")
            << QStringLiteral("Une ligne quart d'onde adapte les impédances vues par ses extrémités.")
            << QStringLiteral("Une ligne demi-onde recopie les impédances vues à ses extrémités.");
-    r.texte = lignes.join(saut);
+    r.texte = lignes.join(kSautLigne);
     return r;
 }
 

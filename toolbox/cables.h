@@ -16,8 +16,7 @@ struct LongueursCable {
     QString texte;           // the 14 lines of the result
 };
 // F in MHz, velocity factor cv, n half-waves for the chosen length, `nom` of the cable.
-LongueursCable calculerCable(float frequence, float cv, short n, const QString &nom,
-                             const QString &saut);
+LongueursCable calculerCable(float frequence, float cv, short n, const QString &nom);
 
 // Columns of the chooser's grid.
 inline constexpr int kColonnesCables = 13;

@@ -3,14 +3,18 @@
 
 #include "shell/core/nombres.h"
 #include "toolbox/arrondis.h"
+#include "shell/core/constantes.h"
 
 #include <cmath>
+
+using constantes::kPi;
+using constantes::kSautLigne;
 
 namespace boite {
 
 using nombres::fixe;
 
-Fouet calculerFouet(float F, float H, float pi, const QString &saut)
+Fouet calculerFouet(float F, float H)
 {
     Fouet r;
     r.longueurOnde = 300.0f / F;
@@ -19,13 +23,13 @@ Fouet calculerFouet(float F, float H, float pi, const QString &saut)
     r.quartOnde = fixe(quart, 2) + QStringLiteral(" m");
     if (double(H) > quart) {
         r.tropHaut = true;
-        r.avertissement = QStringLiteral("La hauteur de cette antenne ne peut pas être") + saut
+        r.avertissement = QStringLiteral("La hauteur de cette antenne ne peut pas être") + kSautLigne
                           + QStringLiteral(" supérieur à un quart d'onde");
         return r;
     }
     const float k = 63.0f / F;
     const float degres = H / r.longueurOnde * 360.0f;
-    const float angle = degres * pi / 180.0f;
+    const float angle = degres * kPi / 180.0f;
     const double self = double(k) / std::tan(double(angle));
     // A whip so short that its electrical angle vanishes in single precision has no coil.
     r.self = std::isfinite(self) ? fixe(self, 2) + QStringLiteral(" µH")
@@ -47,7 +51,7 @@ void ecrireSelf(Self &s)
 
 }  // namespace
 
-Self calculerInductance(float D, float d, float n, bool espacees, float pi)
+Self calculerInductance(float D, float d, float n, bool espacees)
 {
     Self s;
     s.spires = n;
@@ -58,21 +62,21 @@ Self calculerInductance(float D, float d, float n, bool espacees, float pi)
         s.longueur = d * n + d;
         s.rapport = QStringLiteral("1");
     }
-    s.longueurFil = D * n * pi / 100.0f;
+    s.longueurFil = D * n * kPi / 100.0f;
     const float diviseur = 3.0f * D + 9.0f * s.longueur + 10.0f * d;
     s.inductance = float(carre(n) * (carre(D) * 0.08) / double(diviseur));
     ecrireSelf(s);
     return s;
 }
 
-Self calculerSpires(float D, float d, float l, float L, float pi, const QString &saut)
+Self calculerSpires(float D, float d, float l, float L)
 {
     Self s;
     s.longueur = l;
     s.inductance = L;
     const float produit = (3.0f * D + 9.0f * l + 10.0f * d) * L;
     const float n = float(std::sqrt(double(produit) / (carre(D) * 0.08)));
-    const QString impossible = QStringLiteral("Cette self n'est pas réalisable.") + saut;
+    const QString impossible = QStringLiteral("Cette self n'est pas réalisable.") + kSautLigne;
     if (!std::isfinite(n)) {
         s.realisable = false;
         s.spiresConnues = false;
@@ -92,7 +96,7 @@ Self calculerSpires(float D, float d, float l, float L, float pi, const QString 
                           + nombres::enClair(close) + QStringLiteral(" cm");
         return s;
     }
-    s.longueurFil = D * s.spires * pi / 100.0f;
+    s.longueurFil = D * s.spires * kPi / 100.0f;
     s.rapport = fixe(double(l / close), 1);
     ecrireSelf(s);
     return s;

@@ -14,7 +14,7 @@ struct Fouet {
     QString avertissement;    // text of the warning box when tropHaut
     QString self;             // the loading-coil inductance "0,92 µH", or why it has none
 };
-Fouet calculerFouet(float frequence, float hauteur, float pi, const QString &saut);
+Fouet calculerFouet(float frequence, float hauteur);
 
 struct Self {
     bool realisable = true;
@@ -29,9 +29,9 @@ struct Self {
 };
 // Inductance mode: diameters D and d (cm), n turns, spaced (one wire diameter between turns) or
 // close-wound.
-Self calculerInductance(float D, float d, float n, bool espacees, float pi);
+Self calculerInductance(float D, float d, float n, bool espacees);
 // Turns mode: diameters D and d, coil length l (cm) and inductance L (µH) wanted.
-Self calculerSpires(float D, float d, float l, float L, float pi, const QString &saut);
+Self calculerSpires(float D, float d, float l, float L);
 
 // The coil length proposed after the wanted inductance went from L0 to L1 (length l0 before):
 // longer for a larger inductance, 0.286 of it for a smaller one. With no previous inductance, or a

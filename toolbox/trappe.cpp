@@ -3,15 +3,19 @@
 
 #include "shell/core/nombres.h"
 #include "toolbox/arrondis.h"
+#include "shell/core/constantes.h"
 
 #include <cmath>
 
+using constantes::kPi;
+using constantes::kSautLigne;
+
 namespace boite {
 
-Trappe calculerTrappe(float F, float X, float pi, const QString &saut)
+Trappe calculerTrappe(float F, float X)
 {
     Trappe t;
-    t.pulsation = 2.0f * pi * F;
+    t.pulsation = 2.0f * kPi * F;
     const float L = X / t.pulsation;
     const float C = float(1000000.0 / double(X * t.pulsation));
     if (!std::isfinite(L) || !std::isfinite(C)) {
@@ -26,7 +30,7 @@ Trappe calculerTrappe(float F, float X, float pi, const QString &saut)
     t.texteL = nombres::fixe(double(L), 2) + QStringLiteral(" µH");
     t.texteC = nombres::fixe(double(C), 2) + QStringLiteral(" pF");
     t.texteCapacite = QStringLiteral("Surface de CI double face de ")
-                      + nombres::fixe(double(t.surface), 2) + QStringLiteral(" cm²") + saut
+                      + nombres::fixe(double(t.surface), 2) + QStringLiteral(" cm²") + kSautLigne
                       + QStringLiteral("Câble coaxial (6mm à 101pF/m) de ")
                       + nombres::fixe(double(cable), 3) + QStringLiteral(" m");
     return t;

@@ -15,6 +15,6 @@ struct Trappe {
     float surface = 0;      // cm² of board
     QString texteL, texteC, texteCapacite;
 };
-Trappe calculerTrappe(float frequence, float reactance, float pi, const QString &saut);
+Trappe calculerTrappe(float frequence, float reactance);
 
 }  // namespace boite

@@ -13,7 +13,6 @@ Q_DECLARE_METATYPE(adaptation::Plausibilite)
 
 namespace {
 
-const QString kSaut = QStringLiteral("\r\n");
 
 // The main length the antenna designer computes: the fraction of the wavelength times k, in single
 // precision.
@@ -96,7 +95,7 @@ private slots:
         QFETCH(float, K0);
         QFETCH(float, L0);
         QFETCH(float, Fm);
-        const auto r = adaptation::recalculer(type, F0, K0, L0, Fm, kSaut);
+        const auto r = adaptation::recalculer(type, F0, K0, L0, Fm);
         QVERIFY(r);
         QTEST(r->facteur, "facteur");
         QTEST(r->longueur, "longueur");
@@ -114,7 +113,7 @@ private slots:
     void valeursSimples()
     {
         const float L0 = longueur(150, 14.2f, 0.95f);
-        const auto r = adaptation::recalculer(antennes::Dipole, 14.2f, 0.95f, L0, 13.9f, kSaut);
+        const auto r = adaptation::recalculer(antennes::Dipole, 14.2f, 0.95f, L0, 13.9f);
         QVERIFY(r);
         QCOMPARE(r->longueurReference, float(150 / 13.9f));
         QCOMPARE(r->facteurRecalcule, float(L0 / r->longueurReference));
@@ -141,7 +140,7 @@ private slots:
         QFETCH(int, type);
         QFETCH(float, F0);
         QFETCH(float, Fm);
-        QVERIFY(!adaptation::recalculer(type, F0, 0.95f, 10, Fm, kSaut));
+        QVERIFY(!adaptation::recalculer(type, F0, 0.95f, 10, Fm));
     }
 
     // A measured frequency a single holds but no antenna reaches: the figures overflow a single.
@@ -156,7 +155,7 @@ private slots:
     {
         QFETCH(float, Fm);
         QFETCH(float, L0);
-        const auto r = adaptation::recalculer(antennes::Dipole, 7.05f, 0.95f, L0, Fm, kSaut);
+        const auto r = adaptation::recalculer(antennes::Dipole, 7.05f, 0.95f, L0, Fm);
         QVERIFY(r);
         QVERIFY(r->horsLimites);
         QCOMPARE(r->facteur, QStringLiteral("Résultat hors des limites du calcul"));
@@ -166,7 +165,7 @@ private slots:
         QCOMPARE(r->longueurRecalculee, 0.0f);
         QCOMPARE(r->correction, 0.0f);
         QCOMPARE(r->plausibilite, Plausibilite::Correcte);
-        QCOMPARE(messagePlausibilite(*r, kSaut), QString());
+        QCOMPARE(messagePlausibilite(*r), QString());
     }
 
     void constantesEtTitres()
@@ -194,27 +193,27 @@ private slots:
         QCOMPARE(messageSansCalcul(),
                  QStringLiteral("Ce module fonctionne seulement après avoir calculer une Antenne Filaire. "
                                 "Reportez-vous au menu [ Les antennes ]"));
-        QCOMPARE(messageT2FD(kSaut), QStringLiteral("Cette antenne n'a pas besoin d'être corrigée\r\n"
+        QCOMPARE(messageT2FD(), QStringLiteral("Cette antenne n'a pas besoin d'être corrigée\r\n"
                                                     "Elle nécessite seulement l'utilisation d'une boite d'accord"));
-        QCOMPARE(messageFrequenceAbsente(kSaut),
+        QCOMPARE(messageFrequenceAbsente(),
                  QStringLiteral("Entrez la fréquence de résonnance\r\nréellement mesurée de l'antenne"));
-        QCOMPARE(messageG5RV(kSaut),
+        QCOMPARE(messageG5RV(),
                  QStringLiteral("Cette antenne, utilisée en multibande, n'a pas besoin d'être corrigée\r\n"
                                 "Elle nécessite seulement l'utilisation d'une boite d'accord"));
 
         const float L0 = longueur(75, 7.1f, 0.95f);
-        auto r = adaptation::recalculer(antennes::GroundPlane, 7.1f, 0.95f, L0, 7.3f, kSaut);
-        QCOMPARE(messagePlausibilite(*r, kSaut),
+        auto r = adaptation::recalculer(antennes::GroundPlane, 7.1f, 0.95f, L0, 7.3f);
+        QCOMPARE(messagePlausibilite(*r),
                  QStringLiteral("Verifiez vos mesures\r\nLe coéficient d'antenne ne devrait pas être suppérieur à 0,96"));
-        r = adaptation::recalculer(antennes::GroundPlane, 7.1f, 0.95f, L0, 6.5f, kSaut);
-        QCOMPARE(messagePlausibilite(*r, kSaut),
+        r = adaptation::recalculer(antennes::GroundPlane, 7.1f, 0.95f, L0, 6.5f);
+        QCOMPARE(messagePlausibilite(*r),
                  QStringLiteral("Verifiez vos mesures dans un premier temps\r\n"
                                 "assurez-vous que l'antenne, ne soit pas trop proche\r\n"
                                 "d'un environnement défavorable à son bon fonctionnement.\r\n"
                                 "Le coéficient d'antenne ne devrais pas être aussi bas \r\n"
                                 "Demandez conseil à un spécialiste"));
-        r = adaptation::recalculer(antennes::GroundPlane, 7.1f, 0.95f, L0, 7.0f, kSaut);
-        QVERIFY(messagePlausibilite(*r, kSaut).isEmpty());
+        r = adaptation::recalculer(antennes::GroundPlane, 7.1f, 0.95f, L0, 7.0f);
+        QVERIFY(messagePlausibilite(*r).isEmpty());
     }
 };
 

@@ -21,7 +21,6 @@ Q_DECLARE_METATYPE(cplx)
 
 namespace {
 
-const QString kSaut = QStringLiteral("\r\n");
 constexpr double kPi = std::numbers::pi;
 
 // A series RLC dipole near its resonance.
@@ -540,13 +539,13 @@ private slots:
     // The message names the file, and the line when there is one.
     void messages()
     {
-        QCOMPARE(message("antenne.s1p", {4, "« abc » n'est pas un nombre"}, kSaut),
+        QCOMPARE(message("antenne.s1p", {4, "« abc » n'est pas un nombre"}),
                  QStringLiteral("La mesure « antenne.s1p » n'a pas été lue.\r\nLigne 4 : « abc » n'est pas un nombre."));
-        QCOMPARE(message("antenne.s1p", {0, "le fichier ne peut pas être ouvert"}, kSaut),
+        QCOMPARE(message("antenne.s1p", {0, "le fichier ne peut pas être ouvert"}),
                  QStringLiteral("La mesure « antenne.s1p » n'a pas été lue.\r\nLe fichier ne peut pas être ouvert."));
         Resonance r;
         r.frequence = 400;
-        QCOMPARE(messageRefus("bas.s1p", r, kSaut),
+        QCOMPARE(messageRefus("bas.s1p", r),
                  QStringLiteral("La mesure « bas.s1p » n'a pas été lue.\r\nSa résonance, 0,000 Mhz, ne peut pas être "
                                 "prise comme fréquence mesurée."));
     }

@@ -157,7 +157,7 @@ private slots:
         QFETCH(QString, image);
         QFETCH(QStringList, lignes);
         const ResultatFilaire r =
-            calculerFilaire({type, frequence, facteur, facteurVelociteDe(cable), cable}, S);
+            calculerFilaire({type, frequence, facteur, facteurVelociteDe(cable), cable});
         comparerLignes(r.lignes, lignes);
         QVERIFY(lignes.size() <= 13);
         for (int i = lignes.size(); i < 26; ++i) QVERIFY(r.lignes[i].isEmpty());
@@ -173,16 +173,16 @@ private slots:
     void longueursEnSimple()
     {
         // L is a single product, and the bazooka stubs are VF x L in single.
-        const ResultatFilaire r = calculerFilaire({Bazooka, 14.2f, 0.95f, 0.66f, "x"}, S);
+        const ResultatFilaire r = calculerFilaire({Bazooka, 14.2f, 0.95f, 0.66f, "x"});
         QCOMPARE_EXACT(r.longueur, (150 / 14.2f) * 0.95f);
         QCOMPARE_EXACT(r.longueurLignesCoaxiales, 0.66f * r.longueur);
         // 75 / 14.2 in single is 5.28169012, times 0.95 in single 5.01760578 (each step rounded
         // to binary32 with Python's struct); the old expected 5.0175877 was 2e-5 away and passed
         // the fuzzy comparison.
-        QCOMPARE_EXACT(calculerFilaire({GroundPlane, 14.2f, 0.95f, 0, {}}, S).longueur, 5.0176058f);
+        QCOMPARE_EXACT(calculerFilaire({GroundPlane, 14.2f, 0.95f, 0, {}}).longueur, 5.0176058f);
         // Where single and double part: the 40 m dipole, 150 / 7.05 = 21.2765961 then x 0.95 in
         // single is 20.2127666; worked in double and rounded once it would be 20.2127647.
-        QCOMPARE_EXACT(calculerFilaire({Dipole, 7.05f, 0.95f, 0, {}}, S).longueur, 20.2127666f);
+        QCOMPARE_EXACT(calculerFilaire({Dipole, 7.05f, 0.95f, 0, {}}).longueur, 20.2127666f);
     }
 
     void facteursEtCables()
@@ -201,14 +201,14 @@ private slots:
     void enTeteEtBoite()
     {
         Lignes l{"Titre", "Ligne 1", "Note" + S, "", "jamais montrée"};
-        const QString h = enTete("20 m", 14.2f, 300 / 14.2f, 45, S);
+        const QString h = enTete("20 m", 14.2f, 300 / 14.2f, 45);
         QCOMPARE(h, "Bande de fréquence = 20 m" + S + "fréquence d'accord = 14,200 Mhz" + S
                         + "Longueur d'onde = 21,13 m " + S + tirets45 + S);
-        QCOMPARE(boiteResultats(h, l, S), h + "Titre" + S + "Ligne 1" + S + "Note" + S + S);
+        QCOMPARE(boiteResultats(h, l), h + "Titre" + S + "Ligne 1" + S + "Note" + S + S);
         QCOMPARE(tirets(60), QString(60, QLatin1Char('-')));
         QCOMPARE(tirets(41), QString(41, QLatin1Char('-')));
         // Large frequencies are grouped by thousands the French way.
-        QCOMPARE(enTete("23 cm", 1296.2f, 300 / 1296.2f, 41, S).section(S, 1, 1),
+        QCOMPARE(enTete("23 cm", 1296.2f, 300 / 1296.2f, 41).section(S, 1, 1),
                  QStringLiteral("fréquence d'accord = 1\u202F296,200 Mhz"));
     }
 

@@ -281,7 +281,7 @@ private slots:
 
     void champsManquants()
     {
-        QCOMPARE(messageChampsManquants(QStringLiteral("\r\n")),
+        QCOMPARE(messageChampsManquants(),
                  QStringLiteral("Une des variables n'est pas valide\r\nVous devez renseigner les champs "
                                 "Dim. A, B et Diam du fil\r\nainsi que la section du fil"));
     }

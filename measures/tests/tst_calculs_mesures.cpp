@@ -46,8 +46,8 @@ EntreesVswr valeurs(float directeSource = 100, float reflechieSource = 4, float 
 
 QString rapport(Methode methode, const EntreesVswr &e)
 {
-    const auto r = mesures::calculerVswr(methode, e, QStringLiteral("\n"));
-    return r.rapport.value_or(QStringLiteral("<inchangé>"));
+    const auto r = mesures::calculerVswr(methode, e);
+    return r.rapport.value_or(QStringLiteral("<inchangé>")).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 // Which figures a run keeps, by name.
@@ -311,7 +311,6 @@ void CalculsMesures::rayonnement()
     e.dimensionBrin = 5.02f;
     e.resistanceMesuree = resistance;
     e.facteurType = facteur;
-    e.pi = 3.141592f;
     e.tosSource = 4;
     e.tosAntenne = 16;
     const EntreesRayonnement avant = e;

@@ -27,7 +27,7 @@ Conception filaireA(int type, Sol sol = Sol::EspaceLibre, const QString &cable =
     e.facteur = antennes::facteurDuType(type);
     e.cable = cable;
     e.facteurVelocite = cable.isEmpty() ? 0 : antennes::facteurVelociteDe(cable);
-    return filaire(e, antennes::calculerFilaire(e, QStringLiteral("\n")), sol);
+    return filaire(e, antennes::calculerFilaire(e), sol);
 }
 
 Conception quadA(int modele)

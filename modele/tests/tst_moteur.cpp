@@ -22,7 +22,7 @@ Conception dipoleA()
     antennes::EntreeFilaire e;
     e.type = antennes::Dipole;
     e.frequence = 14.2f;
-    return filaire(e, antennes::calculerFilaire(e, QStringLiteral("\n")));
+    return filaire(e, antennes::calculerFilaire(e));
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ std::vector<Essai> essais()
                          e.facteur = antennes::facteurDuType(t);
                          e.cable = cable;
                          e.facteurVelocite = cable.isEmpty() ? 0 : antennes::facteurVelociteDe(cable);
-                         return filaire(e, antennes::calculerFilaire(e, QStringLiteral("\n")), sol);
+                         return filaire(e, antennes::calculerFilaire(e), sol);
                      },
                      t != antennes::T2fd});
     for (int d = 0; d < antennes::kModelesQuad; ++d)
@@ -142,7 +142,7 @@ private slots:
         antennes::EntreeFilaire e;
         e.type = antennes::Dipole;
         e.frequence = 14.2f;
-        const Conception c = filaire(e, antennes::calculerFilaire(e, QStringLiteral("\n")));
+        const Conception c = filaire(e, antennes::calculerFilaire(e));
         Moteur m;
         Resultats r;
         QString message;

@@ -248,7 +248,7 @@ private slots:
         antennes::EntreeFilaire e;
         e.type = antennes::Dipole;
         e.frequence = 14.2f;
-        const Conception c = filaire(e, antennes::calculerFilaire(e, QStringLiteral("\n")));
+        const Conception c = filaire(e, antennes::calculerFilaire(e));
         const Resultats r = analyser(lireSortie(lire("dipole_14200.out")), c, 12.78, 15.62, 101);
         QVERIFY(std::abs(*r.resonance - 14.490277) < 1e-5);
         QCOMPARE(r.elevationMax, 0.0);

@@ -46,8 +46,6 @@ QList<ProblemeDemarrage> demarrer(Module1 &m, const QString &repertoire)
     QList<ProblemeDemarrage> problemes;
     const QDir dir(repertoire);
 
-    m.Saut_Ligne = QStringLiteral("\r\n");
-    m.Pi = 3.141592f;
 
     const char16_t *noms[] = {u"Le vide", u"L'air", u"Le polyétilène expansé",
                               u"Le polyétilène solide", u"Le téflon"};

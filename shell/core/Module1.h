@@ -3,6 +3,8 @@
 // It belongs to the main window; windows exchange values only through it.
 #pragma once
 
+#include "shell/core/constantes.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -16,8 +18,8 @@ struct Module1 {
     static constexpr int kColonnesSolutions = 9;
 
     // Constants and built-in lists.
-    QString Saut_Ligne = QStringLiteral("\r\n");
-    float Pi = 3.141592f;
+    static inline const QString Saut_Ligne = constantes::kSautLigne;
+    static constexpr float Pi = constantes::kPi;
     std::array<QString, 26> Noms_Dielectriques{};
     std::array<float, 26> Constantes_Dielectriques{};
     std::array<QString, 16> Liste_Coaxiaux{};

@@ -14,7 +14,6 @@
 using namespace antennes;
 
 namespace {
-const QString kSaut = QStringLiteral("\r\n");
 
 void lignes(const Lignes &l)
 {
@@ -48,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         e.facteurVelocite = realiste ? facteurVelociteDe(e.cable) : o.simple();
         facteurDuType(o.indice(kTypesFilaires));
         typeAvecCable(o.indice(kTypesFilaires));
-        const ResultatFilaire r = calculerFilaire(e, kSaut);
+        const ResultatFilaire r = calculerFilaire(e);
         if (realiste) {
             lignes(r.lignes);
             fuzz::fini(r.longueur, "wire length");
@@ -63,12 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             fuzz::fini(r.longueurOnde, "wavelength");
             const QString bande = bandeDeLongueurOnde(r.longueurOnde);
             fuzz::texte(bande, "band text");
-            fuzz::texte(boiteResultats(enTete(bande, e.frequence, r.longueurOnde, kTiretsFilaire, kSaut),
-                                       r.lignes, kSaut),
+            fuzz::texte(boiteResultats(enTete(bande, e.frequence, r.longueurOnde, kTiretsFilaire),
+                                       r.lignes),
                         "wire result box");
         } else {
             bandeDeLongueurOnde(r.longueurOnde);
-            enTete(o.texte(), o.simple(), o.simple(), o.oui() ? kTiretsQuad : kTiretsYagi, kSaut);
+            enTete(o.texte(), o.simple(), o.simple(), o.oui() ? kTiretsQuad : kTiretsYagi);
         }
     }
 
@@ -109,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             if (!fuzz::positif(e.longueur)) e.longueur = 42.4f;
         }
         facteurLigneLevy(o.indice(kLignesLevy));
-        const ResultatLevy r = calculerLevy(e, kSaut);
+        const ResultatLevy r = calculerLevy(e);
         if (realiste) {
             fuzz::texte(r.texte, "Levy result box");
             fuzz::texte(r.texteLongueur, "Levy length");

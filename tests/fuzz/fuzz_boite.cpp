@@ -16,7 +16,6 @@
 using namespace boite;
 
 namespace {
-const QString kSaut = QStringLiteral("\r\n");
 
 // A field's value: anything in wild mode; otherwise what its acceptance test lets through.
 float champ(fuzz::Octets &o, bool realiste, float bas, float haut, float defaut)
@@ -34,11 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzz::Octets o(data, size);
     const bool realiste = o.oui();
     const Module1 valeurs;
-    const float pi = realiste ? valeurs.Pi : o.simple();
 
     switch (o.octet() % 8) {
     case 0: {
-        const Fouet f = calculerFouet(champ(o, realiste, 0, 1000, 27), champ(o, realiste, 0, kSansBorne, 1), pi, kSaut);
+        const Fouet f = calculerFouet(champ(o, realiste, 0, 1000, 27), champ(o, realiste, 0, kSansBorne, 1));
         if (realiste) {
             fuzz::texte(f.quartOnde, "whip quarter wave");
             fuzz::texte(f.avertissement, "whip warning");
@@ -52,16 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         Self s;
         if (o.oui()) {
             const float n = std::floor(champ(o, realiste, 0, 500, 10));  // the field keeps whole turns
-            s = calculerInductance(D, d, n, o.oui(), pi);
+            s = calculerInductance(D, d, n, o.oui());
             // The coil found back: its length and inductance give its turns again.
             if (realiste && n >= 1 && s.inductance >= 0.01f && s.inductance <= 1000) {
-                const Self retour = calculerSpires(D, d, s.longueur, s.inductance, pi, kSaut);
+                const Self retour = calculerSpires(D, d, s.longueur, s.inductance);
                 fuzz::verifier(!retour.spiresConnues || retour.spires == n, "coil turns found back",
                                QString::number(retour.spires) + QStringLiteral(" for ") + QString::number(n));
             }
         } else {
             const float l = champ(o, realiste, 0.0099999f, 100.00001f, 2);
-            s = calculerSpires(D, d, l, champ(o, realiste, 0.0099999f, 1000.0001f, 5), pi, kSaut);
+            s = calculerSpires(D, d, l, champ(o, realiste, 0.0099999f, 1000.0001f, 5));
         }
         const float proposee = longueurProposee(o.simple(), o.simple(), o.simple());
         if (realiste) {
@@ -78,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         break;
     }
     case 3: {
-        const Trappe t = calculerTrappe(champ(o, realiste, 0, 1000, 7), champ(o, realiste, 0, kSansBorne, 200), pi, kSaut);
+        const Trappe t = calculerTrappe(champ(o, realiste, 0, 1000, 7), champ(o, realiste, 0, kSansBorne, 200));
         if (realiste) {
             for (const QString &x : {t.texteL, t.texteC, t.texteCapacite}) fuzz::texte(x, "trap text");
             if (t.calculee) {
@@ -125,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (realiste) fuzz::texte(resumeCable(nom, cv), "cable summary");
         short n = short(o.octet() << 8 | o.octet());
         if (realiste && n <= 0) n = 1;
-        const LongueursCable c = calculerCable(champ(o, realiste, 0, 1000, 14), cv, n, nom, kSaut);
+        const LongueursCable c = calculerCable(champ(o, realiste, 0, 1000, 14), cv, n, nom);
         if (realiste) {
             fuzz::texte(c.texte, "cable lengths");
             if (c.calculees) {
@@ -140,7 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const TypeReseau type = static_cast<TypeReseau>(realiste ? (genre < 0 ? 0 : genre % 3) : genre);
         const float ra = champ(o, realiste, 0, kSansBorne, 50), rb = champ(o, realiste, 0, kSansBorne, 12);
         const float q = champ(o, realiste, 0.9999999f, kSansBorne, 10);
-        const Reseau r = calculerReseau(type, ra, rb, q, champ(o, realiste, 0, kSansBorne, 7), kSaut);
+        const Reseau r = calculerReseau(type, ra, rb, q, champ(o, realiste, 0, kSansBorne, 7));
         if (realiste) {
             fuzz::texte(r.texte, "network");
             fuzz::texte(r.texteQ, "network Q");

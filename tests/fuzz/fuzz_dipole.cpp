@@ -24,7 +24,6 @@ void calcul(fuzz::Octets &o, bool realiste)
     e.uniteFil = static_cast<dipole::UniteFil>(realiste ? (unite < 0 ? 0 : unite % 3) : unite);
     e.metres = o.oui();
     e.dipole = o.oui();
-    if (!realiste) e.pi = o.simple();
     if (realiste) {
         // The entry fields take finite numbers above 0 only.
         for (float *x : {&e.frequence, &e.dimensionA, &e.dimensionB, &e.diametreFil})
@@ -44,7 +43,7 @@ void calcul(fuzz::Octets &o, bool realiste)
     fuzz::texte(r.inductance, "inductance");
     for (const auto &ligne : r.lignes)
         for (const QString &t : ligne) fuzz::texte(t, "grid cell");
-    fuzz::texte(dipole::messageChampsManquants(e.sautLigne), "missing fields message");
+    fuzz::texte(dipole::messageChampsManquants(), "missing fields message");
 }
 
 // A solution row as the window keeps it, in the file and back through the start-up reader.

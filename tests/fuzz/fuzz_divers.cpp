@@ -11,7 +11,6 @@
 #include <limits>
 
 namespace {
-const QString kSaut = QStringLiteral("\r\n");
 
 void recalcul(fuzz::Octets &o, bool realiste)
 {
@@ -26,13 +25,13 @@ void recalcul(fuzz::Octets &o, bool realiste)
         if (!fuzz::positif(Fm)) Fm = 14;
     }
     adaptation::constante(type);
-    const auto r = adaptation::recalculer(type, F0, K0, L0, Fm, kSaut);
+    const auto r = adaptation::recalculer(type, F0, K0, L0, Fm);
     fuzz::texte(adaptation::messageSansCalcul(), "message");
     const int titre = adaptation::typeDepuisTitre(o.texte());
     fuzz::verifier(titre >= -1 && titre < antennes::kTypesFilaires, "type from a title");
     if (!r || !realiste) return;
     for (const QString &t : {r->cadre, r->action, r->legende, r->facteur, r->longueur,
-                             adaptation::messagePlausibilite(*r, kSaut)})
+                             adaptation::messagePlausibilite(*r)})
         fuzz::texte(t, "recalculation text");
     fuzz::fini(r->longueurRecalculee, "recalculated length");
     fuzz::fini(r->correction, "correction");

@@ -36,7 +36,7 @@ void verifierResonance(const touchstone::Mesure &m, const QString &nom)
                      std::isfinite(r.bandeFin),
                  "SWR < 2 band around the resonance");
     fuzz::texte(touchstone::resume(r), "resonance text");
-    fuzz::texte(touchstone::messageRefus(nom, r, QStringLiteral("\r\n")), "refused resonance text");
+    fuzz::texte(touchstone::messageRefus(nom, r), "refused resonance text");
 }
 
 // A Touchstone file is refused with a message naming it, or gives a sweep of at least three
@@ -48,7 +48,7 @@ std::optional<touchstone::Mesure> essayerTouchstone(const QByteArray &octets, co
         verifier(!l.erreur.texte.isEmpty() && l.erreur.ligne >= 0, "Touchstone refused without a reason");
         // What the message quotes between « » is the file's own text ("« nan(1) » n'est pas une
         // valeur finie"): only the rest is the program's.
-        QString message = touchstone::message(nom, l.erreur, QStringLiteral("\r\n"));
+        QString message = touchstone::message(nom, l.erreur);
         message.replace(QRegularExpression(QStringLiteral("«[^»]*»")), QStringLiteral("«x»"));
         fuzz::texte(message, "Touchstone message");
         return std::nullopt;

@@ -56,7 +56,7 @@ Conception conception(fuzz::Octets &o)
         e.facteur = realiste ? antennes::facteurDuType(e.type) : o.simple();
         e.cable = o.texte();
         e.facteurVelocite = o.simple();
-        return filaire(e, antennes::calculerFilaire(e, QStringLiteral("\n")), sol);
+        return filaire(e, antennes::calculerFilaire(e), sol);
     }
     case 1: {
         const antennes::EntreeModele e{o.indice(antennes::kModelesQuad), f, o.indice(14)};

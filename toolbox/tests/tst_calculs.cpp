@@ -16,7 +16,6 @@ using namespace boite;
 
 namespace {
 const QString kSaut = QStringLiteral("\r\n");
-constexpr float kPi = 3.141592f;
 const QString kHors = QStringLiteral("Résultat hors des limites du calcul");
 }  // namespace
 
@@ -59,7 +58,7 @@ private slots:
         QFETCH(float, h);
         QFETCH(QString, quart);
         QFETCH(QString, self);
-        const Fouet r = calculerFouet(f, h, kPi, kSaut);
+        const Fouet r = calculerFouet(f, h);
         QCOMPARE(QString(r.quartOnde).remove(QChar(0x202F)), quart);
         QCOMPARE(r.tropHaut, self.isEmpty());
         if (self.isEmpty())
@@ -90,7 +89,7 @@ private slots:
         QFETCH(float, n);
         QFETCH(bool, espacees);
         QFETCH(QStringList, textes);
-        const Self s = calculerInductance(5, 0.14f, n, espacees, kPi);
+        const Self s = calculerInductance(5, 0.14f, n, espacees);
         QVERIFY(s.realisable);
         QCOMPARE((QStringList{s.texteLongueur, s.texteFil, s.texteSpires, s.texteInductance, s.rapport}), textes);
     }
@@ -116,7 +115,7 @@ private slots:
         QFETCH(float, L);
         QFETCH(float, n);
         QFETCH(QString, rapport);
-        const Self s = calculerSpires(D, d, l, L, kPi, kSaut);
+        const Self s = calculerSpires(D, d, l, L);
         QCOMPARE(s.spires, n);
         QCOMPARE(s.realisable, !rapport.isEmpty());
         if (!s.realisable) {
@@ -131,7 +130,7 @@ private slots:
 
     void spiresHorsLimites()
     {
-        const Self s = calculerSpires(1e-40f, 0.1f, 100, 999, kPi, kSaut);
+        const Self s = calculerSpires(1e-40f, 0.1f, 100, 999);
         QVERIFY(!s.realisable);
         QVERIFY(!s.spiresConnues);
         QCOMPARE(s.avertissement, QStringLiteral("Cette self n'est pas réalisable.\r\n"
@@ -179,7 +178,7 @@ private slots:
         QFETCH(float, f);
         QFETCH(float, x);
         QFETCH(QStringList, textes);
-        const Trappe t = calculerTrappe(f, x, kPi, kSaut);
+        const Trappe t = calculerTrappe(f, x);
         QCOMPARE((QStringList{t.texteL, t.texteC, t.texteCapacite}), textes);
     }
 
@@ -254,7 +253,7 @@ private slots:
         QFETCH(float, cv);
         QFETCH(short, n);
         QFETCH(QStringList, longueurs);
-        const QStringList lignes = calculerCable(f, cv, n, QStringLiteral("RG58"), kSaut).texte.split(kSaut);
+        const QStringList lignes = calculerCable(f, cv, n, QStringLiteral("RG58")).texte.split(kSaut);
         const QString t73(73, u'-'), t53(53, u'-');
         if (longueurs.isEmpty()) {
             QCOMPARE(lignes, (QStringList{"Type de câble: RG58", t73, kHors}));
@@ -352,7 +351,7 @@ private slots:
         QFETCH(float, q);
         QFETCH(QString, texteQ);
         QFETCH(QString, texte);
-        const Reseau r = calculerReseau(TypeReseau(type), ra, rb, q, 7, kSaut);
+        const Reseau r = calculerReseau(TypeReseau(type), ra, rb, q, 7);
         QCOMPARE(r.calcule, !texteQ.isEmpty());
         QCOMPARE(r.texteQ, texteQ);
         QCOMPARE(QString(r.texte).replace(kSaut, QStringLiteral("\n")), texte);

@@ -232,18 +232,18 @@ private slots:
         const ReseauLC *pi = trouver(a, QStringLiteral("PI (Q = %1), passe-bas").arg(q));
         QVERIFY(l && pi);
         const QString ln = calculerReseau(TypeReseau::LNetworks, float(bas ? r : kR0),
-                                          float(bas ? kR0 : r), 1, 7.1f, " ")
+                                          float(bas ? kR0 : r), 1, 7.1f)
                                .texte;
         const Composant &c = l->composants[bas ? 0 : 1], &s = l->composants[bas ? 1 : 0];
         QVERIFY2(cAvant(c, lu(ln, "C1")) && lAvant(s, lu(ln, "L1")), qPrintable(ln));
         if (bas) {
             const QString tm = calculerReseau(TypeReseau::LTuningMatching, float(kR0), float(r),
-                                              float(q), 7.1f, " ")
+                                              float(q), 7.1f)
                                    .texte;
             QVERIFY2(cAvant(c, lu(tm, "C2")), qPrintable(tm));
         }
         const QString tp = calculerReseau(TypeReseau::Pi, float(bas ? kR0 : r),
-                                          float(bas ? r : kR0), float(q), 7.1f, " ")
+                                          float(bas ? r : kR0), float(q), 7.1f)
                                .texte;
         QVERIFY2(cAvant(pi->composants[bas ? 0 : 2], lu(tp, "C1")) &&
                      cAvant(pi->composants[bas ? 2 : 0], lu(tp, "C2")) &&

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/MDIForm1.h"
+#include "app/MDIForm1.h"
 
 #include "adaptation/Form3.h"
 #include "antennas/Form1.h"
@@ -10,12 +10,12 @@
 #include "modele/FormModele.h"
 #include "shell/Controles.h"
 #include "shell/Form10.h"
-#include "shell/Images.h"
 #include "shell/Messages.h"
 #include "shell/core/Module1.h"
 #include "shell/frmAbout.h"
 #include "toolbox/Form6.h"
 #include "toolbox/Form7.h"
+#include "shell/core/constantes.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -31,7 +31,7 @@
 #include <QStyle>
 
 MDIForm1::MDIForm1(const QString &dataDir, QWidget *parent)
-    : QMainWindow(parent), store_(std::make_unique<Module1>()), repertoire_(dataDir)
+    : QMainWindow(parent), store_(std::make_unique<Module1>()), repertoire_(dataDir), images_(dataDir)
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Orvalis"));
@@ -77,7 +77,7 @@ MDIForm1::MDIForm1(const QString &dataDir, QWidget *parent)
         messages::afficher(this,
                            QStringLiteral("Le fichier %1 n'a pas pu être lu : %2.%3"
                                           "Orvalis démarre sans les données de ce fichier.")
-                               .arg(p.fichier, p.raison, store_->Saut_Ligne),
+                               .arg(p.fichier, p.raison, constantes::kSautLigne),
                            messages::kTitreProgramme, QMessageBox::Warning);
 
     // Room for the largest working window where the screen has it; maximized on a smaller screen.
@@ -205,20 +205,6 @@ void MDIForm1::cacher(QWidget *fenetre)
     const Compteur changement(changement_);
     if (auto *cadre = qobject_cast<QMdiSubWindow *>(fenetre->parentWidget())) cadre->hide();
     else fenetre->hide();
-}
-
-QPixmap MDIForm1::image(const QString &nom, qreal echelle)
-{
-    QString fichier = nom;
-    while (fichier.startsWith(u'\\') || fichier.startsWith(u'/')) fichier.remove(0, 1);
-    const QString cle = fichier + u'@' + QString::number(echelle);
-    auto it = images_.constFind(cle);
-    if (it != images_.constEnd()) return *it;
-    QFile f(QDir(repertoire_).filePath(fichier));
-    QPixmap p;
-    if (QFileInfo(f).isFile() && f.open(QIODevice::ReadOnly)) p = images::depuisFichier(fichier, f.readAll(), echelle);
-    images_.insert(cle, p);
-    return p;
 }
 
 void MDIForm1::quitter()

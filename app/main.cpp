@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "shell/StyleCadres.h"
 #include "shell/frmAbout.h"
 #include "shell/core/repertoire.h"
