@@ -261,17 +261,12 @@ void Form8::afficherDimensions()
 
 void Form8::calculer()
 {
-    const Module1 &m = store();
     if (Text2->text().isEmpty() || Text3->text().isEmpty() || Text6->text().isEmpty()) {
         messages::afficher(this, dipole::messageChampsManquants(),
                            messages::kTitreProgramme, QMessageBox::Warning);
         return;
     }
-    dipole::Entrees e;
-    e.frequence = m.Frequence_Dipole;
-    e.dimensionA = m.Dimension_A;
-    e.dimensionB = m.Dimension_B;
-    e.diametreFil = m.Diametre_Fil;
+    dipole::Entrees e = dipole::entrees(store());
     e.uniteFil = Combo2->currentIndex() == 1   ? dipole::UniteFil::Pouces
                  : Combo2->currentIndex() == 2 ? dipole::UniteFil::Millimetres
                                                : dipole::UniteFil::AWG;

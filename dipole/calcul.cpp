@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dipole/calcul.h"
 
+#include "shell/core/Module1.h"
 #include "shell/core/nombres.h"
 #include "shell/core/unites.h"
 #include "shell/core/constantes.h"
@@ -311,6 +312,14 @@ Resultat calculer(const Entrees &e)
     r.dimensionC = fixe(e.metres ? enMetres(C) : C, 2);
     r.inductance = fixe(r.Lu, 1);
     return r;
+}
+
+Entrees entrees(const Module1 &m)
+{
+    return {.frequence = m.Frequence_Dipole,
+            .dimensionA = m.Dimension_A,
+            .dimensionB = m.Dimension_B,
+            .diametreFil = m.Diametre_Fil};
 }
 
 }  // namespace dipole

@@ -10,6 +10,8 @@
 #include <QString>
 #include <array>
 
+struct Module1;
+
 namespace dipole {
 
 // Meaning of the wire-size number.
@@ -73,6 +75,10 @@ extern const std::array<const char16_t *, kColonnes> kEnTetes;
 QString messageChampsManquants();
 
 Resultat calculer(const Entrees &e);
+
+// The frequency and sizes as the program-wide store holds them (the units and the antenna's form
+// are the window's choices: the defaults here).
+Entrees entrees(const Module1 &m);
 
 // The building blocks, exposed for the tests.
 

@@ -82,14 +82,12 @@ ResultatRayonnement calculerRayonnement(const EntreesRayonnement &e, bool vueDeL
 
 EntreesRayonnement entreesRayonnement(const Module1 &m)
 {
-    EntreesRayonnement e;
-    e.frequence = m.Frequence_Mesure;
-    e.dimensionBrin = m.Dimension_Brin;
-    e.resistanceMesuree = m.Resistance_Mesuree;
-    e.facteurType = m.Facteur_Type_Antenne;
-    e.tosSource = m.TOS_Source;
-    e.tosAntenne = m.TOS_Antenne;
-    return e;
+    return {.frequence = m.Frequence_Mesure,
+            .dimensionBrin = m.Dimension_Brin,
+            .resistanceMesuree = m.Resistance_Mesuree,
+            .facteurType = m.Facteur_Type_Antenne,
+            .tosSource = m.TOS_Source,
+            .tosAntenne = m.TOS_Antenne};
 }
 
 }  // namespace mesures

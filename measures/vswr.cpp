@@ -202,14 +202,12 @@ ResultatVswr calculerVswr(Methode methode, const EntreesVswr &e)
 
 EntreesVswr entreesVswr(const Module1 &m)
 {
-    EntreesVswr e;
-    e.impedanceSource = m.Impedance_Source;
-    e.directeSource = m.Puissance_Directe_Source;
-    e.reflechieSource = m.Puissance_Reflechie_Source;
-    e.affaiblissementCable = m.Affaiblissement_Cable;
-    e.directeAntenne = m.Puissance_Directe_Antenne;
-    e.reflechieAntenne = m.Puissance_Reflechie_Antenne;
-    return e;
+    return {.impedanceSource = m.Impedance_Source,
+            .directeSource = m.Puissance_Directe_Source,
+            .reflechieSource = m.Puissance_Reflechie_Source,
+            .affaiblissementCable = m.Affaiblissement_Cable,
+            .directeAntenne = m.Puissance_Directe_Antenne,
+            .reflechieAntenne = m.Puissance_Reflechie_Antenne};
 }
 
 void garder(const FiguresGardees &g, Module1 &m)
