@@ -82,12 +82,9 @@ ResultatRayonnement calculerRayonnement(const EntreesRayonnement &e, bool vueDeL
 
 EntreesRayonnement entreesRayonnement(const Module1 &m)
 {
-    return {.frequence = m.Frequence_Mesure,
-            .dimensionBrin = m.Dimension_Brin,
-            .resistanceMesuree = m.Resistance_Mesuree,
-            .facteurType = m.Facteur_Type_Antenne,
-            .tosSource = m.TOS_Source,
-            .tosAntenne = m.TOS_Antenne};
+    return {.frequence = m.Frequence_Mesure, .dimensionBrin = m.Dimension_Brin,
+            .resistanceMesuree = m.Resistance_Mesuree, .facteurType = m.Facteur_Type_Antenne,
+            .tosSource = m.TOS_Source, .tosAntenne = m.TOS_Antenne};
 }
 
 }  // namespace mesures

@@ -202,12 +202,9 @@ ResultatVswr calculerVswr(Methode methode, const EntreesVswr &e)
 
 EntreesVswr entreesVswr(const Module1 &m)
 {
-    return {.impedanceSource = m.Impedance_Source,
-            .directeSource = m.Puissance_Directe_Source,
-            .reflechieSource = m.Puissance_Reflechie_Source,
-            .affaiblissementCable = m.Affaiblissement_Cable,
-            .directeAntenne = m.Puissance_Directe_Antenne,
-            .reflechieAntenne = m.Puissance_Reflechie_Antenne};
+    return {.impedanceSource = m.Impedance_Source, .directeSource = m.Puissance_Directe_Source,
+            .reflechieSource = m.Puissance_Reflechie_Source, .affaiblissementCable = m.Affaiblissement_Cable,
+            .directeAntenne = m.Puissance_Directe_Antenne, .reflechieAntenne = m.Puissance_Reflechie_Antenne};
 }
 
 void garder(const FiguresGardees &g, Module1 &m)
