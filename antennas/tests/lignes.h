@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Result lines as the tests read them.
+// Result lines as the tests read them, and the texts they are made of.
 #pragma once
 
 #include "antennas/commun.h"
 
 #include <QStringList>
 #include <QtTest>
+
+// The line break inside and after result lines, and the wire tab's separator.
+inline const QString S = QStringLiteral("\r\n");
+inline const QString tirets45 = QString(45, QLatin1Char('-'));
 
 // The lines up to the first empty one, as the result box shows them.
 inline QStringList nonVides(const antennes::Lignes &lignes)

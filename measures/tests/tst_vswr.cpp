@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The two measurement calculations, from their inputs alone, with French regional settings.
-#include "measures/integrales.h"
-#include "measures/rayonnement.h"
+// The VSWR calculation, from its inputs alone, with French regional settings: the report of each
+// method, the warning threshold, the figures a run keeps, and inputs left as they were.
 #include "measures/vswr.h"
 #include "tests/support/reglages.h"
 
 #include <QtTest>
-#include <cmath>
-#include <numbers>
 
-using mesures::EntreesRayonnement;
 using mesures::EntreesVswr;
 using mesures::Methode;
 
@@ -71,7 +67,7 @@ QStringList nomsGardes(const mesures::FiguresGardees &g)
 
 }  // namespace
 
-class CalculsMesures : public QObject {
+class TstVswr : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { essai::reglagesFrancais(); }
@@ -83,15 +79,9 @@ private slots:
     void valeursGardees();
     void entreesIntactes_data();
     void entreesIntactes();
-    void rayonnement_data();
-    void rayonnement();
-    void rayonnementImpossible();
-    void integrales_data();
-    void integrales();
-    void rayonnementReference();
 };
 
-void CalculsMesures::rapportVswr_data()
+void TstVswr::rapportVswr_data()
 {
     QTest::addColumn<int>("methode");
     QTest::addColumn<EntreesVswr>("entree");
@@ -142,7 +132,7 @@ void CalculsMesures::rapportVswr_data()
     QTest::newRow("puissance directe infime") << source << valeurs(1e-45f, 4) << impossible;
 }
 
-void CalculsMesures::rapportVswr()
+void TstVswr::rapportVswr()
 {
     QFETCH(int, methode);
     QFETCH(EntreesVswr, entree);
@@ -152,7 +142,7 @@ void CalculsMesures::rapportVswr()
 
 // For 100 W and 4 W at the source, the estimated reflected power reaches the forward power from
 // a loss of 10 × log10(5) dB, about 6.99 dB, as the singles round it.
-void CalculsMesures::seuilAvertissement_data()
+void TstVswr::seuilAvertissement_data()
 {
     QTest::addColumn<float>("affaiblissement");
     QTest::addColumn<QString>("debut");
@@ -168,7 +158,7 @@ void CalculsMesures::seuilAvertissement_data()
     QTest::newRow("6,99 dB") << 6.99f << alerte("5,0", "20,0", "20,0");
 }
 
-void CalculsMesures::seuilAvertissement()
+void TstVswr::seuilAvertissement()
 {
     QFETCH(float, affaiblissement);
     QFETCH(QString, debut);
@@ -177,7 +167,7 @@ void CalculsMesures::seuilAvertissement()
     QCOMPARE(texte.left(debut.size()), debut);
 }
 
-void CalculsMesures::valeursGardees()
+void TstVswr::valeursGardees()
 {
     EntreesVswr e = valeurs();
     const auto source = mesures::calculerVswr(Methode::VueDeLaSource, e);
@@ -221,7 +211,7 @@ void CalculsMesures::valeursGardees()
 
 // The calculation reads its inputs and changes none of them; what it keeps depends on the method
 // alone, and nothing when no method is chosen or the run is out of range.
-void CalculsMesures::entreesIntactes_data()
+void TstVswr::entreesIntactes_data()
 {
     QTest::addColumn<int>("methode");
     QTest::addColumn<EntreesVswr>("entree");
@@ -253,7 +243,7 @@ void CalculsMesures::entreesIntactes_data()
         << int(Methode::VueALAntenne) << valeurs(100, 4, 3, 1e-45f, 1e-45f) << QStringList();
 }
 
-void CalculsMesures::entreesIntactes()
+void TstVswr::entreesIntactes()
 {
     QFETCH(int, methode);
     QFETCH(EntreesVswr, entree);
@@ -266,139 +256,5 @@ void CalculsMesures::entreesIntactes()
     if (r.horsLimites) QVERIFY(r.gardees.vide());
 }
 
-void CalculsMesures::rayonnement_data()
-{
-    QTest::addColumn<float>("frequence");
-    QTest::addColumn<float>("resistance");
-    QTest::addColumn<float>("facteur");
-    QTest::addColumn<bool>("vueDeLaSource");
-    QTest::addColumn<QStringList>("textes");
-    QTest::addColumn<QString>("avertissement");
-
-    const QString trop = QStringLiteral("La longueur du brin d'antenne ne devrait pas être plus grand que ");
-    // Efficiency by hand: radiation resistance / (radiation + loss) = 30.35 / (30.35 + 5.65)
-    // = 0.8431.
-    QTest::newRow("plan de sol, 14 MHz")
-        << 14.0f << 36.0f << 1.0f << true
-        << QStringList{"21,43 m", "30,35 Ohms", "5,65 Ohms", "84,31 %", "80,94 %"} << QString();
-    QTest::newRow("plan de sol, 14,2 MHz : brin trop long")
-        << 14.2f << 36.0f << 1.0f << true
-        << QStringList{"21,13 m", "31,58 Ohms", "4,42 Ohms", "87,73 %", "84,22 %"} << trop + "5,02 m";
-    QTest::newRow("Ground Plane")
-        << 14.2f << 50.0f << float(50.0 / 36) << true
-        << QStringList{"21,13 m", "43,87 Ohms", "6,13 Ohms", "87,73 %", "84,22 %"} << trop + "5,02 m";
-    QTest::newRow("dipôle : 75 ohms mesurés, facteur de 73")
-        << 14.2f << 75.0f << float(73.0 / 36) << true
-        << QStringList{"21,13 m", "64,05 Ohms", "10,95 Ohms", "85,39 %", "81,98 %"} << trop + "5,02 m";
-    QTest::newRow("sans mesure à la source : TOS à l'antenne")
-        << 14.0f << 36.0f << 1.0f << false
-        << QStringList{"21,43 m", "30,35 Ohms", "5,65 Ohms", "84,31 %", "70,82 %"} << QString();
-    QTest::newRow("résistance mesurée sous la résistance de rayonnement")
-        << 14.0f << 20.0f << 1.0f << true
-        << QStringList{"21,43 m", "30,35 Ohms", "-10,35 Ohms", "151,76 %", "145,69 %"} << QString();
-}
-
-void CalculsMesures::rayonnement()
-{
-    QFETCH(float, frequence);
-    QFETCH(float, resistance);
-    QFETCH(float, facteur);
-    QFETCH(bool, vueDeLaSource);
-    QFETCH(QStringList, textes);
-    QFETCH(QString, avertissement);
-    EntreesRayonnement e;
-    e.frequence = frequence;
-    e.dimensionBrin = 5.02f;
-    e.resistanceMesuree = resistance;
-    e.facteurType = facteur;
-    e.tosSource = 4;
-    e.tosAntenne = 16;
-    const EntreesRayonnement avant = e;
-    const auto r = mesures::calculerRayonnement(e, vueDeLaSource);
-    QVERIFY(e == avant);
-    QCOMPARE((QStringList{r.texteLongueurOnde, r.texteRayonnement, r.textePerte, r.texteRendement,
-                          r.texteRendementGlobal}),
-             textes);
-    QCOMPARE(r.avertissement.value_or(QString()), avertissement);
-    QVERIFY(!r.erreur);
-}
-
-void CalculsMesures::rayonnementImpossible()
-{
-    // A band without a preferred frequency gives 0 MHz: no result, a message instead.
-    EntreesRayonnement e;
-    e.frequence = 0;
-    auto r = mesures::calculerRayonnement(e, true);
-    QVERIFY(r.erreur && r.erreur->contains(QStringLiteral("fréquence")));
-    QVERIFY(!r.avertissement);
-    QVERIFY(r.texteLongueurOnde.isEmpty() && r.texteRendementGlobal.isEmpty());
-
-    // An element of no height has no base current.
-    e.frequence = 14;
-    e.dimensionBrin = 0;
-    r = mesures::calculerRayonnement(e, true);
-    QVERIFY(r.erreur && r.erreur->startsWith(QStringLiteral("Calcul impossible")));
-    QVERIFY(r.texteRayonnement.isEmpty() && r.texteRendement.isEmpty());
-
-    // A type factor so large that the radiation resistance overflows a single.
-    e.dimensionBrin = 1e30f;
-    e.facteurType = 3e38f;
-    r = mesures::calculerRayonnement(e, true);
-    QVERIFY(r.avertissement);
-    QVERIFY(r.erreur && r.erreur->startsWith(QStringLiteral("Calcul impossible")));
-    QVERIFY(r.texteRayonnement.isEmpty() && r.texteRendement.isEmpty());
-}
-
-// Reference values of the sine and cosine integrals (Abramowitz and Stegun, table 5.1; GSL agrees
-// to the last digit).
-void CalculsMesures::integrales_data()
-{
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("si");
-    QTest::addColumn<double>("ci");
-    QTest::newRow("0.5") << 0.5 << 0.49310741804306674 << -0.17778407880661296;
-    QTest::newRow("1") << 1.0 << 0.946083070367183 << 0.3374039229009682;
-    QTest::newRow("2 (series limit)") << 2.0 << 1.6054129768026948 << 0.42298082877486504;
-    QTest::newRow("5") << 5.0 << 1.549931244944674 << -0.19002974965664385;
-    QTest::newRow("20") << 20.0 << 1.5482417010434397 << 0.044419820845353314;
-    QTest::newRow("100") << 100.0 << 1.5622254668890563 << -0.005148825142610493;
-}
-
-void CalculsMesures::integrales()
-{
-    QFETCH(double, x);
-    QFETCH(double, si);
-    QFETCH(double, ci);
-    const auto r = mesures::sinusCosinusIntegraux(x);
-    QVERIFY2(std::abs(r.si - si) <= 1e-14 * std::abs(si), qPrintable(QString::number(r.si, 'g', 17)));
-    QVERIFY2(std::abs(r.ci - ci) <= 1e-13 * std::abs(ci), qPrintable(QString::number(r.ci, 'g', 17)));
-    const double cin = mesures::kEuler + std::log(x) - ci;
-    QVERIFY(std::abs(mesures::cosinusIntegralEntier(x) - cin) <= 1e-13 * cin);
-}
-
-// The radiation resistance of a vertical against the textbook values: 36.5 ohms at a quarter wave
-// (half the half-wave dipole's 73.1), and the short monopole's 40π²(h/λ)².
-void CalculsMesures::rayonnementReference()
-{
-    const double pi = std::numbers::pi;
-    QVERIFY(std::abs(mesures::resistanceRayonnementVerticale(pi / 2) - 36.5) <= 0.1);
-    const double court = 40 * pi * pi / 400;  // h = λ/20
-    QVERIFY(std::abs(mesures::resistanceRayonnementVerticale(2 * pi / 20) / court - 1) <= 0.02);
-    const double tresCourt = 40 * pi * pi * 1e-6;  // h = λ/1000
-    QVERIFY(std::abs(mesures::resistanceRayonnementVerticale(2 * pi / 1000) / tresCourt - 1) <= 1e-4);
-    QVERIFY(std::isnan(mesures::resistanceRayonnementVerticale(0)));
-    // Towards a half wave the base current vanishes and the resistance referred to it grows.
-    QVERIFY(mesures::resistanceRayonnementVerticale(pi * 0.999) > 1e5);
-
-    // Through the calculation: a quarter-wave ground plane on 14 MHz (5.357 m).
-    EntreesRayonnement e;
-    e.frequence = 14;
-    e.dimensionBrin = float(300.0 / 14 / 4);
-    e.facteurType = 1;
-    e.resistanceMesuree = 36;
-    const auto r = mesures::calculerRayonnement(e, true);
-    QVERIFY(std::abs(r.resistanceRayonnement - 36.5) <= 0.1);
-}
-
-QTEST_GUILESS_MAIN(CalculsMesures)
-#include "tst_calculs_mesures.moc"
+QTEST_GUILESS_MAIN(TstVswr)
+#include "tst_vswr.moc"
