@@ -9,7 +9,7 @@
 #include "adaptation/touchstone.h"
 #include "shell/MDIForm1.h"
 #include "shell/core/Module1.h"
-#include "tests/support/utilisateur.h"
+#include "tests/support/fenetre.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -94,19 +94,45 @@ void calculFilaire(MDIForm1 &p, QComboBox *types, int t, float F, float k)
     m.Calcul_Filaire_Fait = true;
 }
 
-struct Adaptation {
-    explicit Adaptation(MDIForm1 &p)
+void verifierBoite(const Boite &b, const QString &titre, const QString &texte)
+{
+    QCOMPARE(b.titre, titre);
+    QCOMPARE(b.texte, texte);
+    QCOMPARE(b.icone, QMessageBox::Warning);
+    QCOMPARE(b.boutons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+// The program started with the designer's list (or without it), after a wire calculation of
+// type t (none when t < 0); the adaptation window is opened by `ouvrir`.
+struct Session : Fenetre {
+    Session(int t, float F, float k, bool avecListe = true)
+        : Fenetre(QStringLiteral("Adaptations"), QStringLiteral("Form3"), Ouverture::Differee),
+          types(avecListe ? designer(principal()) : nullptr)
     {
-        f = p.findChild<QWidget *>("Form3");
-        type = controle<QLabel>(f, "Label4");
-        for (int i = 1; i <= 6; ++i) t[i] = controle<QLineEdit>(f, QStringLiteral("Text%1").arg(i));
-        action = controle<QPlainTextEdit>(f, "Text7");
-        cadre = controle<QGroupBox>(f, "Frame4");
-        calculer = controle<QPushButton>(f, "Calculer_adaptation");
-        lire = controle<QPushButton>(f, "Lire_Mesure");
-        mesure = controle<QGroupBox>(f, "Cadre_Mesure");
-        courbe = controle<QChartView>(f, "Courbe_ROS");
-        resume = controle<QLabel>(f, "Resume_Mesure");
+        if (t >= 0) calculFilaire(principal(), types, t, F, k);
+    }
+    QComboBox *types;
+};
+
+// The adaptation window opened in such a session (after `avant` has changed the store), and its
+// controls; the message boxes of the opening are in `boites`.
+struct Adaptation : Session {
+    Adaptation(int filaire, float F, float k, bool avecListe = true,
+               const std::function<void(Module1 &)> &avant = {})
+        : Session(filaire, F, k, avecListe)
+    {
+        if (avant) avant(store());
+        boites = ouvrir();
+        f = fenetre();
+        type = champ<QLabel>("Label4");
+        for (int i = 1; i <= 6; ++i) t[i] = champ<QLineEdit>(QStringLiteral("Text%1").arg(i));
+        action = champ<QPlainTextEdit>("Text7");
+        cadre = champ<QGroupBox>("Frame4");
+        calculer = champ<QPushButton>("Calculer_adaptation");
+        lire = champ<QPushButton>("Lire_Mesure");
+        mesure = champ<QGroupBox>("Cadre_Mesure");
+        courbe = champ<QChartView>("Courbe_ROS");
+        resume = champ<QLabel>("Resume_Mesure");
     }
     // Presses "Lire une mesure (Touchstone)…" and chooses `chemin` in the file dialog.
     QList<Boite> lireMesure(const QString &chemin, QList<DialogueFichier> *dialogues = nullptr)
@@ -114,11 +140,11 @@ struct Adaptation {
         return repondreFichiers([this] { QTest::mouseClick(lire, Qt::LeftButton); }, {chemin}, dialogues);
     }
     // Everything the window shows and the value it stores.
-    QStringList etat(MDIForm1 &p) const
+    QStringList etat() const
     {
         QStringList e = {type->text(), texteAction(), cadre->title(), mesure->title(), resume->text(),
                          QString::number(mesure->isVisible()),
-                         QString::number(double(p.store().Frequence_Resonance_Mesuree), 'g', 9)};
+                         QString::number(double(store().Frequence_Resonance_Mesuree), 'g', 9)};
         for (int i = 1; i <= 6; ++i) e << t[i]->text();
         return e;
     }
@@ -136,17 +162,17 @@ struct Adaptation {
     // "Ajouter une mesure…", choosing `chemin`.
     QList<Boite> ajouterMesure(const QString &chemin)
     {
-        return repondreFichiers([this] { appuyer(controle<QPushButton>(f, "Ajouter_Mesure")); }, {chemin});
+        return repondreFichiers([this] { appuyer(champ<QPushButton>("Ajouter_Mesure")); }, {chemin});
     }
     // Chooses the cable named `nom` ("Aucun câble…" is entry 0) and the length `longueur`.
     QList<Boite> cable(const QString &nom, const QString &longueur = {})
     {
-        auto *liste = controle<QComboBox>(f, "Cable_Mesure");
+        auto *liste = champ<QComboBox>("Cable_Mesure");
         QList<Boite> b = repondre([&] { choisir(liste, std::max(0, liste->findText(nom))); });
-        if (!longueur.isEmpty()) b += repondre([&] { saisir(controle<QLineEdit>(f, "Longueur_Cable"), longueur); });
+        if (!longueur.isEmpty()) b += repondre([&] { saisir(champ<QLineEdit>("Longueur_Cable"), longueur); });
         return b;
     }
-    double frequence(MDIForm1 &p) const { return p.store().Frequence_Resonance_Mesuree; }
+    double frequence() const { return store().Frequence_Resonance_Mesuree; }
     QString texteAction() const { return action->toPlainText().replace("\r\n", "\n"); }
     QWidget *f = nullptr;
     QLabel *type = nullptr;
@@ -158,28 +184,6 @@ struct Adaptation {
     QGroupBox *mesure = nullptr;
     QChartView *courbe = nullptr;
     QLabel *resume = nullptr;
-};
-
-void verifierBoite(const Boite &b, const QString &titre, const QString &texte)
-{
-    QCOMPARE(b.titre, titre);
-    QCOMPARE(b.texte, texte);
-    QCOMPARE(b.icone, QMessageBox::Warning);
-    QCOMPARE(b.boutons, QMessageBox::StandardButtons(QMessageBox::Ok));
-}
-
-// The program started with the designer's list (or without it), after a wire calculation of
-// type t (none when t < 0).
-struct Session {
-    Session(int t, float F, float k, bool avecListe = true)
-        : p(demarrer(d)), types(avecListe ? designer(*p) : nullptr)
-    {
-        if (t >= 0) calculFilaire(*p, types, t, F, k);
-    }
-    QList<Boite> ouvrir() { return menu(*p, "Adaptations"); }
-    Donnees d;
-    std::unique_ptr<MDIForm1> p;
-    QComboBox *types;
 };
 
 }  // namespace
@@ -207,17 +211,15 @@ private slots:
         QFETCH(QString, titre);
         QFETCH(QString, texte);
         verifierBoite(b[0], titre, texte);
-        auto *f = s.p->findChild<QWidget *>("Form3");
+        auto *f = s.fenetre();
         QVERIFY(!f || !f->isVisible());
     }
 
     // The worked example: a dipole for 14.2 MHz that resonates at 13.9 MHz.
     void doublet()
     {
-        Session s(1, 14.2f, 0.95f);
-        auto &p = s.p;
-        QVERIFY(s.ouvrir().isEmpty());
-        Adaptation w(*p);
+        Adaptation w(1, 14.2f, 0.95f);
+        QVERIFY(w.boites.isEmpty());
         QVERIFY(w.f->isVisible());
         QCOMPARE(w.f->windowTitle(), QStringLiteral("Adaptation à un environnement difficile"));
         QCOMPARE(w.type->text(), QStringLiteral("Antenne dipôle (Center-Fed)"));
@@ -228,7 +230,7 @@ private slots:
         QVERIFY(w.action->toPlainText().isEmpty());
         QCOMPARE(w.cadre->title(), QStringLiteral("Action à mener"));
         QCOMPARE(QApplication::focusWidget(), w.t[4]);
-        for (QAction *a : p->menuBar()->actions()) QVERIFY(a->isEnabled());
+        for (QAction *a : w.principal().menuBar()->actions()) QVERIFY(a->isEnabled());
 
         // "Calculer" before any measure.
         QList<Boite> b = w.appuyerCalculer();
@@ -238,30 +240,27 @@ private slots:
 
         w.mesurer("13.9");
         QCOMPARE(w.t[4]->text(), QStringLiteral("13,900 Mhz"));
-        QCOMPARE(p->store().Frequence_Resonance_Mesuree, 13.9f);
+        QCOMPARE(w.store().Frequence_Resonance_Mesuree, 13.9f);
         QVERIFY(w.appuyerCalculer().isEmpty());
         QCOMPARE(w.t[5]->text(), QStringLiteral("0,93"));
         QCOMPARE(w.t[6]->text(), QStringLiteral("9,82 m"));
         QCOMPARE(w.cadre->title(), QStringLiteral("Longueur à supprimer"));
         QCOMPARE(w.texteAction(), QStringLiteral("10,6 cm aux deux extrémités de l'antenne"));
         QCOMPARE(w.type->text(), QStringLiteral("Antenne de type doublet"));
-        const Module1 &m = p->store();
+        const Module1 &m = w.store();
         QCOMPARE(m.Longueur_Reference, float(150 / 13.9f));
         QVERIFY(qAbs(m.Facteur_Recalcule - 0.9299f) < 1e-4f);
         QVERIFY(qAbs(m.Longueur_Recalculee - 9.8232f) < 1e-4f);
         QVERIFY(qAbs(m.Longueur_Correction - 0.2120f) < 1e-4f);
         QCOMPARE(m.Facteur_Maximum, float(0.95f * 1.01));
         QCOMPARE(m.Facteur_Minimum, float(0.95f / 1.05));
-        QCOMPARE(p->beepCount(), 0);
+        QCOMPARE(w.bips(), 0);
     }
 
     // The quarter wave for 7.1 MHz resonating at 7.3 MHz: wire to add, and a factor too high.
     void quartDOndeTropHaut()
     {
-        Session s(0, 7.1f, 0.95f);
-        auto &p = s.p;
-        s.ouvrir();
-        Adaptation w(*p);
+        Adaptation w(0, 7.1f, 0.95f);
         w.mesurer("7.3");
         const QList<Boite> b = w.appuyerCalculer();
         QCOMPARE(b.size(), 1);
@@ -276,10 +275,7 @@ private slots:
 
     void facteurTropBas()
     {
-        Session s(1, 14.2f, 0.95f);
-        auto &p = s.p;
-        s.ouvrir();
-        Adaptation w(*p);
+        Adaptation w(1, 14.2f, 0.95f);
         w.mesurer("13");
         const QList<Boite> b = w.appuyerCalculer();
         QCOMPARE(b.size(), 1);
@@ -296,10 +292,7 @@ private slots:
     // The G5RV is told it needs no correction, and its results are shown all the same.
     void g5rv()
     {
-        Session s(3, 14.2f, 0.95f);
-        auto &p = s.p;
-        s.ouvrir();
-        Adaptation w(*p);
+        Adaptation w(3, 14.2f, 0.95f);
         QCOMPARE(w.type->text(), QStringLiteral("Antenne multibandes G5RV"));
         w.mesurer("14");
         const QList<Boite> b = w.appuyerCalculer();
@@ -325,11 +318,7 @@ private slots:
     {
         QFETCH(float, L0);
         QFETCH(QString, action);
-        Session s(0, 150, 0.95f);
-        auto &p = s.p;
-        p->store().Longueur_Calculee = L0;
-        s.ouvrir();
-        Adaptation w(*p);
+        Adaptation w(0, 150, 0.95f, true, [&](Module1 &m) { m.Longueur_Calculee = L0; });
         w.mesurer("75");
         QCOMPARE(w.appuyerCalculer().size(), 1);  // a factor of 2 is not plausible
         QCOMPARE(w.texteAction(), action + "\n\n(Et de tous les radians pour une Ground-Plane)");
@@ -339,11 +328,8 @@ private slots:
     // The type is read at each calculation: a change in the designer counts, the T2FD is refused.
     void typeChangeEnCours()
     {
-        Session s(1, 14.2f, 0.95f);
-        auto &p = s.p;
-        QComboBox *types = s.types;
-        s.ouvrir();
-        Adaptation w(*p);
+        Adaptation w(1, 14.2f, 0.95f);
+        QComboBox *types = w.types;
         w.mesurer("13.9");
         types->setCurrentIndex(2);
         QVERIFY(w.appuyerCalculer().isEmpty());
@@ -364,21 +350,18 @@ private slots:
     // Without the designer's list, the title of its last wire result tells the type.
     void typeParLeTitre()
     {
-        Session s(6, 14.2f, 1.05f, false);
-        auto &p = s.p;
-        s.ouvrir();
-        Adaptation w(*p);
+        Adaptation w(6, 14.2f, 1.05f, false);
         QVERIFY(w.f->isVisible());
         w.mesurer("14.5");
         QCOMPARE(w.appuyerCalculer().size(), 1);
         QCOMPARE(w.texteAction(), QStringLiteral("46,9 cm au périmètre de la Loop"));
 
-        p->store().Lignes_Resultat[0] = QStringLiteral("Antenne Levy");
+        w.store().Lignes_Resultat[0] = QStringLiteral("Antenne Levy");
         QList<Boite> b = w.appuyerCalculer();
         QCOMPARE(b.size(), 1);
         verifierBoite(b[0], "Orvalis", kSansCalcul);
-        p->store().Lignes_Resultat[0] = QString::fromUtf8(kFilaires[4].titre);
-        b = menu(*p, "Adaptations");
+        w.store().Lignes_Resultat[0] = QString::fromUtf8(kFilaires[4].titre);
+        b = w.ouvrir();
         QCOMPARE(b.size(), 1);
         verifierBoite(b[0], kInformation, kT2FD);
     }
@@ -387,10 +370,7 @@ private slots:
     // a refused or empty entry brings back the texts of the last click.
     void champMesure()
     {
-        Session s(1, 14.2f, 0.95f);
-        auto &p = s.p;
-        s.ouvrir();
-        Adaptation w(*p);
+        Adaptation w(1, 14.2f, 0.95f);
         w.mesurer("13.9");
         w.appuyerCalculer();
         // 1E-46 passes "above 0" but a single holds it as 0.
@@ -405,7 +385,7 @@ private slots:
             QCOMPARE(w.t[5]->text(), QStringLiteral("0,93"));
             QCOMPARE(w.t[6]->text(), QStringLiteral("9,82 m"));
             QCOMPARE(w.texteAction(), QStringLiteral("10,6 cm aux deux extrémités de l'antenne"));
-            QCOMPARE(p->store().Frequence_Resonance_Mesuree, 13.9f);
+            QCOMPARE(w.store().Frequence_Resonance_Mesuree, 13.9f);
         }
         // Accepted: the results wait for the next calculation.
         w.mesurer("14.3");
@@ -414,17 +394,15 @@ private slots:
         QCOMPARE(w.cadre->title(), QStringLiteral("Longueur à supprimer"));
         QCOMPARE(w.appuyerCalculer().size(), 0);
         QCOMPARE(w.cadre->title(), QStringLiteral("Longueur à rajouter"));
-        QCOMPARE(p->beepCount(), 0);
+        QCOMPARE(w.bips(), 0);
     }
 
     // A measured frequency so small that the figures overflow: no length to cut or to add is named.
     void mesureHorsLimites()
     {
-        Session s(1, 14.2f, 0.95f);
-        s.ouvrir();
-        Adaptation w(*s.p);
+        Adaptation w(1, 14.2f, 0.95f);
         w.mesurer("1E-38");
-        QCOMPARE_EXACT(s.p->store().Frequence_Resonance_Mesuree, 1e-38f);
+        QCOMPARE_EXACT(w.store().Frequence_Resonance_Mesuree, 1e-38f);
         QVERIFY(w.appuyerCalculer().isEmpty());
         const QString horsLimites = QStringLiteral("Résultat hors des limites du calcul");
         QCOMPARE(w.t[5]->text(), horsLimites);
@@ -440,19 +418,16 @@ private slots:
     // Leaving hides the window; opening again rewrites the initial values and empties the rest.
     void retourEtReouverture()
     {
-        Session s(1, 14.2f, 0.95f);
-        auto &p = s.p;
-        QComboBox *types = s.types;
-        s.ouvrir();
-        Adaptation w(*p);
+        Adaptation w(1, 14.2f, 0.95f);
+        QComboBox *types = w.types;
         w.mesurer("13.9");
         w.appuyerCalculer();
-        appuyer(controle<QPushButton>(w.f, "Retour_Menu"));
+        appuyer(w.champ<QPushButton>("Retour_Menu"));
         QVERIFY(!w.f->isVisible());
         QCOMPARE(w.t[5]->text(), QStringLiteral("0,93"));
 
-        calculFilaire(*p, types, 5, 7.05f, 0.95f);
-        QVERIFY(menu(*p, "Adaptations").isEmpty());
+        calculFilaire(w.principal(), types, 5, 7.05f, 0.95f);
+        QVERIFY(w.ouvrir().isEmpty());
         QVERIFY(w.f->isVisible());
         QCOMPARE(w.type->text(), QStringLiteral("Antenne filaire mono-brin demi-onde."));
         QCOMPARE(w.t[1]->text(), QStringLiteral("7,050 Mhz"));
@@ -460,9 +435,9 @@ private slots:
         for (int i = 4; i <= 6; ++i) QVERIFY(w.t[i]->text().isEmpty());
         QVERIFY(w.action->toPlainText().isEmpty());
         QCOMPARE(w.cadre->title(), QStringLiteral("Action à mener"));
-        QCOMPARE(p->store().Frequence_Resonance_Mesuree, 13.9f);  // kept, though not shown
+        QCOMPARE(w.store().Frequence_Resonance_Mesuree, 13.9f);  // kept, though not shown
         QCOMPARE(w.appuyerCalculer().size(), 1);                 // the field is empty
-        QCOMPARE(p->findChildren<QWidget *>("Form3").size(), 1);
+        QCOMPARE(w.principal().findChildren<QWidget *>("Form3").size(), 1);
     }
 
     // The resonance read from an analyser's file is entered as if typed: shown with 3 decimals,
@@ -478,10 +453,7 @@ private slots:
     {
         QFETCH(QString, nom);
         QFETCH(int, points);
-        Session s(1, 7.1f, 0.95f);
-        auto &p = s.p;
-        s.ouvrir();
-        Adaptation w(*p);
+        Adaptation w(1, 7.1f, 0.95f);
         QCOMPARE(w.lire->text(), QStringLiteral("Lire une mesure (Touchstone)…"));
         QVERIFY(!w.mesure->isVisible());
         w.mesurer("7.05");
@@ -498,7 +470,7 @@ private slots:
         QVERIFY2(textesAnglais(dialogues[0].textes).isEmpty(), qPrintable(textesAnglais(dialogues[0].textes).join(", ")));
         QVERIFY2(dialogues[0].textes.contains(QStringLiteral("Annuler")), qPrintable(dialogues[0].textes.join(", ")));
         QCOMPARE(w.t[4]->text(), QStringLiteral("7,023 Mhz"));
-        QCOMPARE(p->store().Frequence_Resonance_Mesuree, 7.023f);
+        QCOMPARE(w.store().Frequence_Resonance_Mesuree, 7.023f);
         QVERIFY(w.t[5]->text().isEmpty() && w.t[6]->text().isEmpty() && w.texteAction().isEmpty());
         QVERIFY(QApplication::focusWidget() != w.t[4]);
         QVERIFY(w.mesure->isVisible());
@@ -520,16 +492,14 @@ private slots:
 
         // "Calculer" gives what typing 7.023 gives.
         const QList<Boite> lues = w.appuyerCalculer();
-        Session tapee(1, 7.1f, 0.95f);
-        tapee.ouvrir();
-        Adaptation a(*tapee.p);
+        Adaptation a(1, 7.1f, 0.95f);
         a.mesurer("7.023");
         const QList<Boite> tapees = a.appuyerCalculer();
         QCOMPARE(lues.size(), tapees.size());
         QVERIFY(!w.t[5]->text().isEmpty());
-        QCOMPARE(w.etat(*p).mid(0, 3), a.etat(*tapee.p).mid(0, 3));
-        QCOMPARE(w.etat(*p).mid(6), a.etat(*tapee.p).mid(6));
-        QCOMPARE(p->beepCount(), 0);
+        QCOMPARE(w.etat().mid(0, 3), a.etat().mid(0, 3));
+        QCOMPARE(w.etat().mid(6), a.etat().mid(6));
+        QCOMPARE(w.bips(), 0);
     }
 
     // A bad file, or a resonance the field refuses, changes nothing and says why, naming the file
@@ -576,59 +546,48 @@ private slots:
             if (nom == QLatin1String("enorme.s1p")) QVERIFY(f.resize(16 * 1024 * 1024 + 1));
             else f.write(contenu);
         }
-        Session s(1, 7.1f, 0.95f);
-        auto &p = s.p;
-        s.ouvrir();
-        Adaptation w(*p);
+        Adaptation w(1, 7.1f, 0.95f);
         QVERIFY(w.lireMesure(donnees("dipole_7023.s1p")).isEmpty());
         w.appuyerCalculer();
-        const QStringList avant = w.etat(*p);
+        const QStringList avant = w.etat();
         const QList<Boite> b = w.lireMesure(chemin);
         QCOMPARE(b.size(), 1);
         verifierBoite(b[0], QStringLiteral("Orvalis"), QStringLiteral("La mesure « %1 » n'a pas été lue.\n").arg(nom) + texte);
-        QCOMPARE(w.etat(*p), avant);
+        QCOMPARE(w.etat(), avant);
         QCOMPARE(w.resume->text(), kResumeDipole);
         // Nor before any file was read.
-        Session neuve(1, 7.1f, 0.95f);
-        neuve.ouvrir();
-        Adaptation n(*neuve.p);
-        const QStringList vierge = n.etat(*neuve.p);
+        Adaptation n(1, 7.1f, 0.95f);
+        const QStringList vierge = n.etat();
         QCOMPARE(n.lireMesure(chemin).size(), 1);
-        QCOMPARE(n.etat(*neuve.p), vierge);
+        QCOMPARE(n.etat(), vierge);
         QVERIFY(!n.mesure->isVisible());
     }
 
     // Cancelling the dialog changes nothing; a new opening of the window hides the curve.
     void annulerEtRouvrir()
     {
-        Session s(1, 7.1f, 0.95f);
-        auto &p = s.p;
-        s.ouvrir();
-        Adaptation w(*p);
+        Adaptation w(1, 7.1f, 0.95f);
         w.mesurer("7.3");
-        const QStringList avant = w.etat(*p);
+        const QStringList avant = w.etat();
         QList<DialogueFichier> dialogues;
         QVERIFY(w.lireMesure(QString(), &dialogues).isEmpty());
         QCOMPARE(dialogues.size(), 1);
-        QCOMPARE(w.etat(*p), avant);
+        QCOMPARE(w.etat(), avant);
         QVERIFY(w.lireMesure(donnees("dipole_7023.s2p")).isEmpty());
         QVERIFY(w.mesure->isVisible());
-        QVERIFY(s.ouvrir().isEmpty());
+        QVERIFY(w.ouvrir().isEmpty());
         QVERIFY(!w.mesure->isVisible());
         QVERIFY(w.t[4]->text().isEmpty());
     }
 
     void controles()
     {
-        Session s(0, 7.1f, 0.95f);
-        auto &p = s.p;
-        s.ouvrir();
-        Adaptation w(*p);
+        Adaptation w(0, 7.1f, 0.95f);
         const QStringList legendes = {"Fréquence d'accord initiale", "Facteur de raccourcissement initial",
                                       "Longueur d'antenne initiale", "", "Facteur de raccourcissement  recalculé",
                                       "Longueur recalculée"};
         for (int i : {1, 2, 3, 5, 6}) {
-            auto *l = controle<QLabel>(w.f, QStringLiteral("Label%1").arg(i));
+            auto *l = w.champ<QLabel>(QStringLiteral("Label%1").arg(i));
             QCOMPARE(l->text(), legendes[i - 1]);
             QCOMPARE(l->buddy(), w.t[i]);
             QVERIFY(w.t[i]->isReadOnly());
@@ -637,12 +596,12 @@ private slots:
         QVERIFY(w.action->isReadOnly());
         QCOMPARE(w.action->toolTip(),
                  QStringLiteral("Ne pas oublier de tenir compte du type de l'antenne : doublet ou 1/4 onde"));
-        QCOMPARE(controle<QGroupBox>(w.f, "Frame3")->title(), QStringLiteral("Paramètres initiaux"));
-        QCOMPARE(controle<QGroupBox>(w.f, "Frame2")->title(),
+        QCOMPARE(w.champ<QGroupBox>("Frame3")->title(), QStringLiteral("Paramètres initiaux"));
+        QCOMPARE(w.champ<QGroupBox>("Frame2")->title(),
                  QStringLiteral("Fréquence de résonnance réelle de l'antenne (Mhz)"));
-        QCOMPARE(controle<QGroupBox>(w.f, "Frame1")->title(), QStringLiteral("Nouveaux paramètres"));
+        QCOMPARE(w.champ<QGroupBox>("Frame1")->title(), QStringLiteral("Nouveaux paramètres"));
         QCOMPARE(w.calculer->text(), QStringLiteral("Calculer"));
-        QCOMPARE(controle<QPushButton>(w.f, "Retour_Menu")->text(), QStringLiteral("Retour au menu"));
+        QCOMPARE(w.champ<QPushButton>("Retour_Menu")->text(), QStringLiteral("Retour au menu"));
         // Tab order follows reading order: the measure, its file, then the calculation.
         QCOMPARE(w.t[4]->nextInFocusChain(), w.lire);
         QCOMPARE(w.lire->nextInFocusChain(), w.calculer);
@@ -651,10 +610,7 @@ private slots:
     // The window as it looks after a calculation; every text fits its control.
     void apparence()
     {
-        Session s(0, 7.1f, 0.95f);
-        auto &p = s.p;
-        s.ouvrir();
-        Adaptation w(*p);
+        Adaptation w(0, 7.1f, 0.95f);
         w.mesurer("7.3");
         w.appuyerCalculer();
         QVERIFY(w.lireMesure(donnees("dipole_7023.s1p")).isEmpty());
@@ -687,29 +643,27 @@ private slots:
     // antenna's together; with the cable removed, the antenna's resonance comes back.
     void cableRetire()
     {
-        Session s(1, 7.05f, 0.95f);
-        s.ouvrir();
-        Adaptation w(*s.p);
+        Adaptation w(1, 7.05f, 0.95f);
         QVERIFY(w.lireMesure(donnees("dipole_7050_rg213_20m.s1p")).isEmpty());
-        const double brute = w.frequence(*s.p);
+        const double brute = w.frequence();
         QVERIFY2(std::abs(brute - 7.05) > 0.01, qPrintable(w.resume->text()));
         QVERIFY(w.cable(QStringLiteral("RG213/U"), QStringLiteral("20")).isEmpty());
-        QVERIFY2(std::abs(w.frequence(*s.p) - 7.05) <= 0.002, qPrintable(w.resume->text()));
+        QVERIFY2(std::abs(w.frequence() - 7.05) <= 0.002, qPrintable(w.resume->text()));
         QVERIFY2(w.resume->text().contains(QStringLiteral("au point d'alimentation (câble RG213/U, 20,00 m retirés)")),
                  qPrintable(w.resume->text()));
-        QCOMPARE(controle<QLineEdit>(w.f, "Longueur_Cable")->text(), QStringLiteral("20,00 m"));
+        QCOMPARE(w.champ<QLineEdit>("Longueur_Cable")->text(), QStringLiteral("20,00 m"));
         // Refused lengths say why and change nothing.
         for (const char *longueur : {"0", "-3", "5000"}) {
             const QList<Boite> b = w.cable(QStringLiteral("RG213/U"), QString::fromLatin1(longueur));
             QCOMPARE(b.size(), 1);
             QVERIFY2(b[0].texte.contains(longueur[0] == '5' ? QStringLiteral("plus de 20 dB") : QStringLiteral("supérieure à 0")),
                      qPrintable(b[0].texte));
-            QCOMPARE(controle<QLineEdit>(w.f, "Longueur_Cable")->text(), QStringLiteral("20,00 m"));
-            QVERIFY(std::abs(w.frequence(*s.p) - 7.05) <= 0.002);
+            QCOMPARE(w.champ<QLineEdit>("Longueur_Cable")->text(), QStringLiteral("20,00 m"));
+            QVERIFY(std::abs(w.frequence() - 7.05) <= 0.002);
         }
         // Without the cable: the file's own crossing, as before.
         QVERIFY(w.cable(QStringLiteral("Aucun câble (mesure au point d'alimentation)")).isEmpty());
-        QCOMPARE(w.frequence(*s.p), brute);
+        QCOMPARE(w.frequence(), brute);
         QVERIFY(!w.resume->text().contains(QStringLiteral("point d'alimentation")));
     }
 
@@ -717,15 +671,13 @@ private slots:
     // chosen (the last read by default); the Smith chart shows the one chosen.
     void plusieursMesures()
     {
-        Session s(1, 7.05f, 0.95f);
-        s.ouvrir();
-        Adaptation w(*s.p);
+        Adaptation w(1, 7.05f, 0.95f);
         QVERIFY(w.lireMesure(donnees("dipole_7023.s1p")).isEmpty());
         QVERIFY(w.ajouterMesure(donnees("dipole_7050_rg213_20m.s1p")).isEmpty());
-        auto *liste = controle<QListWidget>(w.f, "Liste_Mesures");
+        auto *liste = w.champ<QListWidget>("Liste_Mesures");
         QCOMPARE(liste->count(), 2);
         QCOMPARE(liste->currentRow(), 1);
-        QVERIFY(std::abs(w.frequence(*s.p) - 7.023) > 0.01);
+        QVERIFY(std::abs(w.frequence() - 7.023) > 0.01);
         QStringList noms;
         for (QAbstractSeries *serie : w.courbe->chart()->series()) noms << serie->name();
         QVERIFY2(noms.contains("dipole_7023.s1p") && noms.contains("dipole_7050_rg213_20m.s1p"), qPrintable(noms.join(", ")));
@@ -750,29 +702,27 @@ private slots:
         }
         QCOMPARE(plusPres, moindreRos);
 
-        QVERIFY(repondre([&] { appuyer(controle<QPushButton>(w.f, "Retirer_Mesure")); }).isEmpty());
+        QVERIFY(repondre([&] { appuyer(w.champ<QPushButton>("Retirer_Mesure")); }).isEmpty());
         QCOMPARE(liste->count(), 1);
-        QVERIFY(!controle<QPushButton>(w.f, "Retirer_Mesure")->isEnabled());
+        QVERIFY(!w.champ<QPushButton>("Retirer_Mesure")->isEnabled());
     }
 
     // The sweep at the antenna, exported as Touchstone, reads back to the same points; the chart
     // exports as PNG and PDF.
     void exporter()
     {
-        Session s(1, 7.05f, 0.95f);
-        s.ouvrir();
-        Adaptation w(*s.p);
+        Adaptation w(1, 7.05f, 0.95f);
         const QString source = donnees("dipole_7050_rg213_20m.s1p");
         QVERIFY(w.lireMesure(source).isEmpty());
         QVERIFY(w.cable(QStringLiteral("RG213/U"), QStringLiteral("20")).isEmpty());
-        const QString cible = s.d.fichier(QStringLiteral("antenne.s1p"));
-        QVERIFY(repondreFichiers([&] { appuyer(controle<QPushButton>(w.f, "Exporter_Mesure")); }, {cible}).isEmpty());
+        const QString cible = w.donnees().fichier(QStringLiteral("antenne.s1p"));
+        QVERIFY(repondreFichiers([&] { appuyer(w.champ<QPushButton>("Exporter_Mesure")); }, {cible}).isEmpty());
         const touchstone::Lecture relu = touchstone::lireFichier(cible);
         QVERIFY(relu.mesure);
         // Independently: the file read, the cable of its line of Câbles.dat removed.
         const touchstone::Lecture brute = touchstone::lireFichier(source);
         std::optional<ligne::Cable> rg213;
-        for (const QString &l : s.p->store().Lignes_Cables)
+        for (const QString &l : w.store().Lignes_Cables)
             if (l.startsWith(QLatin1String("RG213/U "))) rg213 = ligne::lireCable(l);
         QVERIFY(rg213);
         const ligne::Transformee attendu = ligne::ramener(*brute.mesure, *rg213, 20);
@@ -783,8 +733,8 @@ private slots:
             QVERIFY(std::abs(relu.mesure->points[i].gamma - attendu.mesure->points[i].gamma) < 1e-9);
         }
         for (const QString &nom : {QStringLiteral("courbe.png"), QStringLiteral("courbe.pdf")}) {
-            const QString fichier = s.d.fichier(nom);
-            QVERIFY(repondreFichiers([&] { appuyer(controle<QPushButton>(w.f, "Exporter_Graphique")); }, {fichier}).isEmpty());
+            const QString fichier = w.donnees().fichier(nom);
+            QVERIFY(repondreFichiers([&] { appuyer(w.champ<QPushButton>("Exporter_Graphique")); }, {fichier}).isEmpty());
             QFile f(fichier);
             QVERIFY(f.open(QIODevice::ReadOnly));
             QVERIFY(f.read(4) == (nom.endsWith("pdf") ? QByteArray("%PDF") : QByteArray("\x89PNG")));
@@ -794,11 +744,9 @@ private slots:
     // The model of the designed dipole over the measurement's span, dashed beside the sweep.
     void superposerModele()
     {
-        Session s(1, 7.05f, 0.95f);
-        s.ouvrir();
-        Adaptation w(*s.p);
+        Adaptation w(1, 7.05f, 0.95f);
         QVERIFY(w.lireMesure(donnees("dipole_7023.s1p")).isEmpty());
-        auto *superposer = controle<QCheckBox>(w.f, "Superposer_Modele");
+        auto *superposer = w.champ<QCheckBox>("Superposer_Modele");
         QVERIFY(superposer->isEnabled());
         QVERIFY(repondre([&] {
                     superposer->click();
@@ -813,7 +761,7 @@ private slots:
             // Three sweeps with the model, as a builder trimming in steps sees them.
             QVERIFY(w.ajouterMesure(donnees("dipole_7023.s2p")).isEmpty());
             QVERIFY(w.ajouterMesure(donnees("dipole_7050_rg213_20m.s1p")).isEmpty());
-            saisir(controle<QLineEdit>(w.f, "Frequence_Adaptation"), QStringLiteral("7.0"));
+            saisir(w.champ<QLineEdit>("Frequence_Adaptation"), QStringLiteral("7.0"));
             QApplication::processEvents();
             QVERIFY(w.f->window()->grab().save(QDir(dossier).filePath("principal-Form3.png")));
             QVERIFY(w.f->grab().save(QDir(dossier).filePath("Form3-modele.png")));
@@ -836,7 +784,7 @@ private slots:
     //    (6.0669 µH), or −1.01736e-2 S (2.2034 µH) with series −270.647 Ω (82.824 pF).
     void adaptationAuPoint()
     {
-        Session s(0, 7.1f, 0.95f);
+        Adaptation w(0, 7.1f, 0.95f);
         const double L = 5e-6, w0 = 2 * M_PI * 7.1e6, C = 1 / (w0 * (w0 * L + 150));
         std::vector<touchstone::Point> points;
         for (int k = 0; k <= 120; ++k) {
@@ -847,16 +795,14 @@ private slots:
             p.gamma = (z - 50.0) / (z + 50.0);
             points.push_back(p);
         }
-        const QString fichier = s.d.fichier(QStringLiteral("verticale.s1p"));
+        const QString fichier = w.donnees().fichier(QStringLiteral("verticale.s1p"));
         QFile f(fichier);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(touchstone::ecrireS1p(points, 50, QStringLiteral("essai"))) > 0);
         f.close();
-        s.ouvrir();
-        Adaptation w(*s.p);
         QVERIFY(w.lireMesure(fichier).isEmpty());  // no zero crossing: its SWR minimum is entered
-        saisir(controle<QLineEdit>(w.f, "Frequence_Adaptation"), QStringLiteral("7.1"));
-        QCOMPARE(controle<QLabel>(w.f, "Impedance_Adaptation")->text(), QStringLiteral("Impédance à 7,100 Mhz : 15,0 - j150,0 Ohms"));
-        auto *grille = controle<QTableWidget>(w.f, "Reseaux_Adaptation");
+        saisir(w.champ<QLineEdit>("Frequence_Adaptation"), QStringLiteral("7.1"));
+        QCOMPARE(w.champ<QLabel>("Impedance_Adaptation")->text(), QStringLiteral("Impédance à 7,100 Mhz : 15,0 - j150,0 Ohms"));
+        auto *grille = w.champ<QTableWidget>("Reseaux_Adaptation");
         QStringList composants;
         for (int r = 0; r < grille->rowCount(); ++r) composants << grille->item(r, 1)->text();
         for (const QStringList &attendu : {QStringList{"3,88 µH", "684,8 pF"}, QStringList{"2,85 µH", "0,73 µH"},
@@ -883,12 +829,12 @@ private slots:
         QVERIFY2(w.resume->text().contains(QStringLiteral("Après adaptation")), qPrintable(w.resume->text()));
 
         // "Bobiner la self…": the toolbox's coil tab, the inductance entered, its turns worked out.
-        const QList<Boite> bobinage = repondre([&] { appuyer(controle<QPushButton>(w.f, "Bobiner_Self")); });
+        const QList<Boite> bobinage = repondre([&] { appuyer(w.champ<QPushButton>("Bobiner_Self")); });
         QVERIFY2(bobinage.isEmpty(), qPrintable(bobinage.value(0).texte));
-        QWidget *boite = s.p->findChild<QWidget *>("Form6");
+        QWidget *boite = w.principal().findChild<QWidget *>("Form6");
         QVERIFY(boite && boite->isVisible());
         QCOMPARE(controle<QTabWidget>(boite, "TabStrip1")->currentIndex(), 1);
-        QCOMPARE(s.p->store().Inductance_Self, 3.88f);
+        QCOMPARE(w.store().Inductance_Self, 3.88f);
         QCOMPARE(controle<QLineEdit>(boite, "Text10")->text(), QStringLiteral("3,880 µHenry"));
         // Wound as long as wide (5 cm): Wheeler's L = r² N² / (9 r + 10 l), inches and µH, gives
         // N = √(3.88 × (9 × 0.98425 + 10 × 1.9685)) / 0.98425 = 10.69, so 11 turns.

@@ -2,7 +2,7 @@
 // The antenna designer window driven as a user does, through the menu entry "Les antennes".
 #include "shell/MDIForm1.h"
 #include "shell/core/Module1.h"
-#include "tests/support/utilisateur.h"
+#include "tests/support/fenetre.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,13 +34,13 @@ QString enTete(const QString &bande, const QString &frequence, const QString &on
          + "Longueur d'onde = " + onde + " m " + N + QString(tirets, QLatin1Char('-')) + N;
 }
 
-// The designer opened from the menu, and its controls by name.
-struct Concepteur {
-    explicit Concepteur(const Donnees &d, QList<Boite> *boites = nullptr) : p(demarrer(d))
+// The designer opened from the menu, on a data folder of its own or on `d`, and its controls by
+// name; the message boxes of the opening are in `boites`.
+struct Concepteur : Fenetre {
+    Concepteur() : Fenetre(QStringLiteral("Antenne"), QStringLiteral("Form1")), f(fenetre()) {}
+    explicit Concepteur(const Donnees &d)
+        : Fenetre(d, QStringLiteral("Antenne"), QStringLiteral("Form1")), f(fenetre())
     {
-        const QList<Boite> vues = menu(*p, "Antenne");
-        if (boites) *boites = vues;
-        f = p->findChild<QWidget *>("Form1");
     }
     template <class T>
     T *c(const char *nom) const { return controle<T>(f, nom); }
@@ -48,7 +48,7 @@ struct Concepteur {
     QComboBox *liste(const char *nom) const { return c<QComboBox>(nom); }
     QPushButton *bouton(const char *nom) const { return c<QPushButton>(nom); }
     QTabWidget *onglets() const { return c<QTabWidget>("TabStrip1"); }
-    Module1 &s() const { return p->store(); }
+    Module1 &s() const { return store(); }
     // The result box as the user reads it, lines ended by LF.
     QString resultat() const
     {
@@ -59,7 +59,6 @@ struct Concepteur {
     QList<Boite> appuyer(const char *nom) const { return repondre([&] { c<QAbstractButton>(nom)->click(); }); }
     QList<Boite> choisir(const char *nom, int i) const { return repondre([&] { essai::choisir(liste(nom), i); }); }
 
-    std::unique_ptr<MDIForm1> p;
     QWidget *f = nullptr;
 };
 
@@ -102,10 +101,8 @@ private slots:
 
     void ouverture()
     {
-        Donnees d;
-        QList<Boite> boites;
-        Concepteur a(d, &boites);
-        QVERIFY(boites.isEmpty());
+        Concepteur a;
+        QVERIFY(a.boites.isEmpty());
         QVERIFY(a.f && a.f->isVisible());
         QCOMPARE(a.f->windowTitle(), QStringLiteral("Les antennes"));
         QCOMPARE(a.onglets()->currentIndex(), 0);
@@ -135,8 +132,7 @@ private slots:
 
     void controles()
     {
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         QTabWidget *t = a.onglets();
         QCOMPARE(t->count(), 4);
         const QStringList titres{"Antennes filaire", "Antenne Yagi", "Quad et Delta-Loop", "Antenne Levy"};
@@ -223,8 +219,7 @@ private slots:
 
     void libreChoixNeChangeRien()
     {
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         const QString avant = a.resultat();
         QVERIFY(a.choisir("Combo1", 0).isEmpty());
         QCOMPARE(a.resultat(), avant);
@@ -235,8 +230,7 @@ private slots:
 
     void bandeChoisie()
     {
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         a.choisir("Combo1", 3);  // 40 m, preferred 7.050
         for (const char *champ : {"Text2", "Text4", "Text8", "Text12"})
             QCOMPARE(a.texte(champ)->text(), QStringLiteral("7,050 Mhz"));
@@ -249,8 +243,7 @@ private slots:
 
     void frequenceTapee()
     {
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         saisir(a.texte("Text2"), "7.05");
         QCOMPARE(a.texte("Text2")->text(), QStringLiteral("7,050 Mhz"));
         QCOMPARE(a.s().Bande_Antenne, QStringLiteral(" 42 m"));
@@ -293,8 +286,7 @@ private slots:
         QFETCH(QString, saisie);
         QFETCH(bool, accepte);
         QFETCH(QString, affiche);
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         a.onglet(onglet);
         const QString resultat = a.resultat();
         QVERIFY(!resultat.isEmpty());
@@ -315,13 +307,12 @@ private slots:
             QCOMPARE(a.s().Longueur_Levy, avant.Longueur_Levy);
             QCOMPARE(a.liste("Combo1")->currentIndex(), 5);
         }
-        QCOMPARE(a.p->beepCount(), 0);
+        QCOMPARE(a.bips(), 0);
     }
 
     void facteurTapeAttendLeCalcul()
     {
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         a.choisir("Combo2", 4);  // T2FD
         const QStringList t2fd = a.lignesResultat();
         saisir(a.texte("Text1"), "0.8");
@@ -360,8 +351,7 @@ private slots:
         QFETCH(QString, facteur);
         QFETCH(float, longueur);
         QFETCH(int, lignes);
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         QVERIFY(a.choisir("Combo2", type).isEmpty());
         QCOMPARE(a.texte("Text1")->text(), facteur);
         QCOMPARE(a.s().Lignes_Resultat[0], titre);
@@ -379,8 +369,7 @@ private slots:
 
     void cables()
     {
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         a.choisir("Combo2", 3);
         QComboBox *c5 = a.liste("Combo5");
         QVERIFY(c5->isVisible() && a.c<QLabel>("Label12")->isVisible());
@@ -415,8 +404,7 @@ private slots:
 
     void ongletsEtDrapeau()
     {
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         QVERIFY(a.s().Calcul_Filaire_Fait);
         a.onglet(1);
         QVERIFY(!a.s().Calcul_Filaire_Fait);
@@ -449,8 +437,7 @@ private slots:
 
     void cacherEtRouvrir()
     {
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         a.onglet(1);
         a.choisir("Combo3", 2);
         saisir(a.texte("Text4"), "50");
@@ -459,9 +446,9 @@ private slots:
         QVERIFY(a.resultat().startsWith("Bande de fréquence =  6 m\n"));
         a.appuyer("Retour_Menu");
         QVERIFY(!a.f->isVisible());
-        QVERIFY(menu(*a.p, "Antenne").isEmpty());
+        QVERIFY(a.ouvrir().isEmpty());
         QVERIFY(a.f->isVisible());
-        QCOMPARE(a.p->findChildren<QWidget *>("Form1").size(), 1);
+        QCOMPARE(a.principal().findChildren<QWidget *>("Form1").size(), 1);
         QCOMPARE(a.onglets()->currentIndex(), 1);
         QCOMPARE(a.liste("Combo3")->currentIndex(), 2);
         QCOMPARE(a.liste("Combo1")->currentIndex(), 5);
@@ -473,8 +460,7 @@ private slots:
 
     void yagiTape144()
     {
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         a.onglet(1);
         saisir(a.texte("Text4"), "144");
         QCOMPARE(a.texte("Text4")->text(), QStringLiteral("144,000 Mhz"));
@@ -486,8 +472,7 @@ private slots:
 
     void yagiBande2m()
     {
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         a.onglet(1);
         a.choisir("Combo1", 11);
         QCOMPARE(a.texte("Text4")->text(), QStringLiteral("144,300 Mhz"));
@@ -506,8 +491,7 @@ private slots:
 
     void quad()
     {
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         a.onglet(2);
         QCOMPARE(a.texte("Text8")->text(), QStringLiteral("14,200 Mhz"));
         a.choisir("Combo4", 1);
@@ -529,8 +513,7 @@ private slots:
 
     void levy()
     {
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         a.onglet(3);
         const QString pieds = a.resultat();
         QCOMPARE(pieds,
@@ -587,8 +570,7 @@ private slots:
     // A length a single holds in metres but not in feet: the unit change is refused and says so.
     void levyTropLongPourLesPieds()
     {
-        Donnees d;
-        Concepteur a(d);
+        Concepteur a;
         a.onglet(3);
         a.appuyer("Option2");
         saisir(a.texte("Text11"), "3E38");
@@ -635,8 +617,8 @@ private slots:
     {
         Donnees d;
         d.ecrire("Bande_bdfcp.dat", bandesAvec(5, "5 20 14.000 14.350 14.175 abc"));
-        QList<Boite> b;
-        Concepteur a(d, &b);
+        Concepteur a(d);
+        QList<Boite> b = a.boites;
         QCOMPARE(b.size(), 1);
         QVERIFY(b[0].texte.contains("bande 20 m."));
         QVERIFY(a.f->isVisible());
@@ -743,7 +725,7 @@ private slots:
                 QVERIFY(!s.Lignes_Resultat[0].isEmpty());
             }
         }
-        QCOMPARE(a.p->beepCount(), 0);
+        QCOMPARE(a.bips(), 0);
     }
 
     // Pictures of the four tabs, for the eye: ORVALIS_CAPTURES names the directory to write them to.
@@ -773,7 +755,7 @@ private slots:
         for (const char *nom : {"Ground-Plane.gif", "Yagi.gif", "Quad.gif", "Levy.gif"})
             QVERIFY(dessin.save(d.fichier(nom), "PNG"));
         Concepteur a(d);
-        a.p->resize(1280, 960);
+        a.principal().resize(1280, 960);
         const QString dossier = qEnvironmentVariable("ORVALIS_CAPTURES");
         for (int i = 0; i < 4; ++i) {
             a.onglet(i);

@@ -3,7 +3,7 @@
 #include "converter/Form5.h"
 #include "shell/MDIForm1.h"
 #include "shell/core/Module1.h"
-#include "tests/support/utilisateur.h"
+#include "tests/support/fenetre.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,8 +15,12 @@ using namespace essai;
 
 namespace {
 
-struct Convertisseur {
-    explicit Convertisseur(QWidget *fenetre) : f(fenetre)
+// The converter opened from the menu entry "Convertir", or, when its opening is put off, only made
+// as the main window makes it; and its controls.
+struct Convertisseur : Fenetre {
+    explicit Convertisseur(Ouverture quand = Ouverture::Immediate)
+        : Fenetre(QStringLiteral("Convertir"), QStringLiteral("Form5"), quand),
+          f(quand == Ouverture::Immediate ? fenetre() : principal().fenetre<Form5>())
     {
         nombre = controle<QLineEdit>(f, "Text26");
         liste = controle<QListWidget>(f, "List1");
@@ -44,9 +48,7 @@ private slots:
 
     void creation()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        Convertisseur w(p->fenetre<Form5>());
+        Convertisseur w(Fenetre::Ouverture::Differee);
         QCOMPARE(w.nombre->text(), QStringLiteral("0"));
         QCOMPARE(w.resultat->text(), QStringLiteral("0"));
         QCOMPARE(w.liste->currentRow(), -1);
@@ -65,18 +67,15 @@ private slots:
 
     void premiereOuverture()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        QVERIFY(menu(*p, "Convertir").isEmpty());
-        auto *f = p->findChild<QWidget *>("Form5");
-        QVERIFY(f && f->isVisible());
-        QCOMPARE(f->windowTitle(), QStringLiteral("Convertisseur d'unités"));
-        Convertisseur w(f);
+        Convertisseur w;
+        QVERIFY(w.boites.isEmpty());
+        QVERIFY(w.f && w.f->isVisible());
+        QCOMPARE(w.f->windowTitle(), QStringLiteral("Convertisseur d'unités"));
         QCOMPARE(w.liste->currentRow(), 0);
         QVERIFY(w.liste->item(0)->isSelected());
         QCOMPARE(w.nombre->text(), QStringLiteral("1"));
         QCOMPARE(w.resultat->text(), QStringLiteral("0,3048 M"));
-        QCOMPARE(p->store().Nombre_A_Convertir, 1.0f);
+        QCOMPARE(w.store().Nombre_A_Convertir, 1.0f);
     }
 
     void chaqueConversion_data()
@@ -95,10 +94,7 @@ private slots:
     {
         QFETCH(int, entree);
         QFETCH(QString, resultat);
-        Donnees d;
-        auto p = demarrer(d);
-        menu(*p, "Convertir");
-        Convertisseur w(p->findChild<QWidget *>("Form5"));
+        Convertisseur w;
         w.choisir(entree);
         QCOMPARE(w.liste->currentRow(), entree);
         QCOMPARE(w.resultat->text(), resultat);
@@ -117,10 +113,7 @@ private slots:
     // the previous texts.
     void saisie()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        menu(*p, "Convertir");
-        Convertisseur w(p->findChild<QWidget *>("Form5"));
+        Convertisseur w;
         w.choisir(2);
 
         cliquer(w.nombre);
@@ -128,7 +121,7 @@ private slots:
         taper(w.nombre, "0");
         quitter(w.nombre);
         QCOMPARE(w.nombre->text(), QStringLiteral("0"));
-        QCOMPARE(p->store().Nombre_A_Convertir, 0.0f);
+        QCOMPARE(w.store().Nombre_A_Convertir, 0.0f);
         QVERIFY(w.resultat->text().isEmpty());
         appuyer(w.convertir);
         QCOMPARE(w.resultat->text(), QStringLiteral("0,00000 Ft"));
@@ -142,21 +135,18 @@ private slots:
             saisir(w.nombre, refus);
             QCOMPARE(w.nombre->text(), QStringLiteral("2.5 m"));
             QCOMPARE(w.resultat->text(), QStringLiteral("8,20208 Ft"));
-            QCOMPARE(p->store().Nombre_A_Convertir, 2.5f);
+            QCOMPARE(w.store().Nombre_A_Convertir, 2.5f);
         }
         saisir(w.nombre, "abc");  // reads as 0, which this field accepts
-        QCOMPARE(p->store().Nombre_A_Convertir, 0.0f);
-        QCOMPARE(p->beepCount(), 0);
+        QCOMPARE(w.store().Nombre_A_Convertir, 0.0f);
+        QCOMPARE(w.bips(), 0);
     }
 
     // Each opening starts again from 1 with the conversion chosen last.
     void reouverture()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        menu(*p, "Convertir");
-        auto *f = p->findChild<QWidget *>("Form5");
-        Convertisseur w(f);
+        Convertisseur w;
+        QWidget *f = w.f;
         w.choisir(3);
         saisir(w.nombre, "5");
         appuyer(w.convertir);
@@ -165,21 +155,19 @@ private slots:
         QVERIFY(!f->isVisible());
         QCOMPARE(w.resultat->text(), QStringLiteral("196,85000 In"));
 
-        QVERIFY(menu(*p, "Convertir").isEmpty());
+        QVERIFY(w.ouvrir().isEmpty());
         QVERIFY(f->isVisible());
         QCOMPARE(w.nombre->text(), QStringLiteral("1"));
-        QCOMPARE(p->store().Nombre_A_Convertir, 1.0f);
+        QCOMPARE(w.store().Nombre_A_Convertir, 1.0f);
         QCOMPARE(w.liste->currentRow(), 3);
         QCOMPARE(w.resultat->text(), QStringLiteral("39,37000 In"));
-        QCOMPARE(p->findChildren<QWidget *>("Form5").size(), 1);
+        QCOMPARE(w.principal().findChildren<QWidget *>("Form5").size(), 1);
     }
 
     void apparence()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        menu(*p, "Convertir");
-        auto *f = p->findChild<QWidget *>("Form5");
+        Convertisseur w;
+        QWidget *f = w.f;
         QApplication::processEvents();
         for (QWidget *c : f->findChildren<QWidget *>()) {
             if (!c->isVisible() || c->objectName().isEmpty() || c->objectName().startsWith("qt_")) continue;

@@ -3,7 +3,7 @@
 // regional settings.
 #include "shell/MDIForm1.h"
 #include "shell/core/Module1.h"
-#include "tests/support/utilisateur.h"
+#include "tests/support/fenetre.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -51,37 +51,32 @@ private slots:
     void captures();
 
 private:
-    void ouvrir(const essai::Donnees &donnees);
-    QLineEdit *texte(const QString &nom) { return controle<QLineEdit>(form_, nom); }
-    QAbstractButton *bouton(const QString &nom) { return controle<QAbstractButton>(form_, nom); }
+    // The window opened from the menu, on the delivered data or on what `preparer` makes of them.
+    void ouvrir(const std::function<void(const essai::Donnees &)> &preparer = {});
+    QLineEdit *texte(const QString &nom) { return fenetre_->champ<QLineEdit>(nom); }
+    QAbstractButton *bouton(const QString &nom) { return fenetre_->champ<QAbstractButton>(nom); }
     QString rapport() const;
     QStringList resultats();
     // Chooses the second tab, which runs the radiation-resistance calculation.
     QList<essai::Boite> deuxiemeOnglet();
 
-    std::unique_ptr<essai::Donnees> donnees_;
-    std::unique_ptr<MDIForm1> principal_;
+    std::unique_ptr<essai::Fenetre> fenetre_;
     QWidget *form_ = nullptr;
 };
 
-void TestForm9::ouvrir(const essai::Donnees &donnees)
+void TestForm9::ouvrir(const std::function<void(const essai::Donnees &)> &preparer)
 {
-    principal_ = essai::demarrer(donnees);
-    QVERIFY(essai::menu(*principal_, QStringLiteral("VSWR")).isEmpty());
-    form_ = principal_->findChild<QWidget *>(QStringLiteral("Form9"));
+    fenetre_ = std::make_unique<essai::Fenetre>(QStringLiteral("VSWR"), QStringLiteral("Form9"), preparer);
+    QVERIFY(fenetre_->boites.isEmpty());
+    form_ = fenetre_->fenetre();
     QVERIFY(form_ && form_->isVisible());
 }
 
-void TestForm9::init()
-{
-    donnees_ = std::make_unique<essai::Donnees>();
-    ouvrir(*donnees_);
-}
+void TestForm9::init() { ouvrir(); }
 
 void TestForm9::cleanup()
 {
-    if (principal_) QCOMPARE(principal_->beepCount(), 0);
-    principal_.reset();
+    fenetre_.reset();  // which fails the test on a beep
     form_ = nullptr;
 }
 
@@ -245,11 +240,11 @@ void TestForm9::seuilAffaiblissement()
                                        "Puissance réflécie à l'antenne = 20,0 Watt") + kAlerte);
     // A loss beyond any sense: said so, and the estimates of the last run stay.
     essai::appuyer(bouton(QStringLiteral("Option3")));
-    const float estimee = principal_->store().Puissance_Directe_Antenne;
+    const float estimee = fenetre_->store().Puissance_Directe_Antenne;
     essai::saisir(perte, QStringLiteral("400"));
     essai::appuyer(bouton(QStringLiteral("Calculer_VSWR")));
     QCOMPARE(rapport(), QStringLiteral("Calcul impossible : les valeurs indiquées sortent des limites du calcul."));
-    QCOMPARE(principal_->store().Puissance_Directe_Antenne, estimee);
+    QCOMPARE(fenetre_->store().Puissance_Directe_Antenne, estimee);
     essai::saisir(perte, QStringLiteral("6.99"));
     // A sensible loss brings the figures back.
     essai::appuyer(bouton(QStringLiteral("Option3")));
@@ -308,7 +303,7 @@ void TestForm9::typesAntenne()
     QCOMPARE(boites[0].texte, kTropLong);
     QCOMPARE(texte(QStringLiteral("Text14"))->text(), QStringLiteral("73 ohms"));
     QCOMPARE(resistance->text(), QStringLiteral(" 36 Ohms"));
-    QCOMPARE(principal_->store().Resistance_Mesuree, 75.0f);
+    QCOMPARE(fenetre_->store().Resistance_Mesuree, 75.0f);
     // No VSWR run yet: nothing reflected as far as the window knows.
     QCOMPARE(resultats(), (QStringList{"21,13 m", "64,05 Ohms", "10,95 Ohms", "85,39 %", "85,39 %"}));
 
@@ -318,7 +313,7 @@ void TestForm9::typesAntenne()
 
     essai::repondre([&] { essai::choisir(types, 3); });
     QCOMPARE(texte(QStringLiteral("Text14"))->text(), QStringLiteral("300 ohms"));
-    QCOMPARE(principal_->store().Resistance_Mesuree, 300.0f);
+    QCOMPARE(fenetre_->store().Resistance_Mesuree, 300.0f);
 }
 
 void TestForm9::rayonnement()
@@ -364,7 +359,7 @@ void TestForm9::ongletsEtRetour()
 
     essai::appuyer(bouton(QStringLiteral("Retour_Menu")));
     QVERIFY(!form_->isVisible());
-    QVERIFY(essai::menu(*principal_, QStringLiteral("VSWR")).isEmpty());
+    QVERIFY(fenetre_->ouvrir().isEmpty());
     QVERIFY(form_->isVisible());
     // The set-up shows the VSWR page; the strip keeps its tab, the rest stays as it was.
     QVERIFY(cadre1->isVisible() && !cadre2->isVisible());
@@ -382,12 +377,12 @@ void TestForm9::ongletsEtRetour()
 
 void TestForm9::bandeSansFrequence()
 {
-    essai::Donnees donnees;
-    donnees.ecrire(QStringLiteral("Bande_bdfcp.dat"),
-                   {"1 160 1.810 2.000 1.905 1.850", "2 80 3.500 3.800 3.650 3.650",
-                    "3 40 7.000 7.200 7.100 ?", "4 30 10.100 10.150 10.125 10.125",
-                    "5 20 14.000 14.350 14.175 14.200"});
-    ouvrir(donnees);
+    ouvrir([](const essai::Donnees &donnees) {
+        donnees.ecrire(QStringLiteral("Bande_bdfcp.dat"),
+                       {"1 160 1.810 2.000 1.905 1.850", "2 80 3.500 3.800 3.650 3.650",
+                        "3 40 7.000 7.200 7.100 ?", "4 30 10.100 10.150 10.125 10.125",
+                        "5 20 14.000 14.350 14.175 14.200"});
+    });
     QVERIFY(!deuxiemeOnglet().isEmpty());
     auto *bandes = controle<QComboBox>(form_, QStringLiteral("Combo1"));
     // Row 3 has no preferred frequency; row 11 ("2 m") is missing from the file.

@@ -3,7 +3,7 @@
 // the grid, cancelling, saving (and what the next start reads), leaving.
 #include "shell/MDIForm1.h"
 #include "shell/core/Module1.h"
-#include "tests/support/utilisateur.h"
+#include "tests/support/fenetre.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -21,20 +21,29 @@ namespace {
 
 const QString kHorsBande = QStringLiteral("La valeur saisie ou placée n'est pas valide pour cette bande.");
 
-// The window and its controls, opened from the menu.
-struct Parametres {
-    explicit Parametres(MDIForm1 &p) : principal(p)
+// The window opened from the menu (at once, or by `ouvrir`), on a data folder of its own or on
+// `donnees`, and its controls.
+struct Parametres : Fenetre {
+    Parametres() : Fenetre(kEntree, kNom, Ouverture::Differee) { boites = ouvrir(); }
+    explicit Parametres(const Donnees &donnees, Ouverture quand = Ouverture::Immediate)
+        : Fenetre(donnees, kEntree, kNom, Ouverture::Differee)
     {
-        boites = menu(p, "Parametres");
-        f = p.findChild<QWidget *>("Form10");
-        grille = controle<QTableWidget>(f, "MSHFlexGrid1");
-        modifier = controle<QCheckBox>(f, "Check1");
-        consigne = controle<QLabel>(f, "Label1");
-        valeur = controle<QLineEdit>(f, "Text1");
-        valider = controle<QPushButton>(f, "Valider_Sauvegarder");
-        annuler = controle<QPushButton>(f, "Annuler");
-        quitter = controle<QPushButton>(f, "Quitter");
-        retour = controle<QPushButton>(f, "Retour_Menu");
+        if (quand == Ouverture::Immediate) boites = ouvrir();
+    }
+    // Opens the window from the menu, and finds its controls.
+    QList<Boite> ouvrir()
+    {
+        const QList<Boite> vues = Fenetre::ouvrir();
+        f = fenetre();
+        grille = champ<QTableWidget>("MSHFlexGrid1");
+        modifier = champ<QCheckBox>("Check1");
+        consigne = champ<QLabel>("Label1");
+        valeur = champ<QLineEdit>("Text1");
+        valider = champ<QPushButton>("Valider_Sauvegarder");
+        annuler = champ<QPushButton>("Annuler");
+        quitter = champ<QPushButton>("Quitter");
+        retour = champ<QPushButton>("Retour_Menu");
+        return vues;
     }
 
     // Grid text of table row r (r >= 1), column c.
@@ -89,8 +98,7 @@ struct Parametres {
                !valider->isEnabled() && !annuler->isEnabled();
     }
 
-    MDIForm1 &principal;
-    QList<Boite> boites;
+    static inline const QString kEntree = QStringLiteral("Parametres"), kNom = QStringLiteral("Form10");
     QWidget *f = nullptr;
     QTableWidget *grille = nullptr;
     QCheckBox *modifier = nullptr;
@@ -116,9 +124,7 @@ private slots:
 
     void ouverture()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        Parametres w(*p);
+        Parametres w;
         QVERIFY(w.boites.isEmpty());
         QVERIFY(w.f && w.f->isVisible());
         QCOMPARE(w.f->windowTitle(), QStringLiteral("Paramètres"));
@@ -154,15 +160,13 @@ private slots:
         // In viewing mode a click only beeps.
         w.valeur->setText("14.2");
         QVERIFY(w.cliquer(5, 5).isEmpty());
-        QCOMPARE(p->beepCount(), 1);
+        QCOMPARE(w.bips(), 1);
         QCOMPARE(w.ligne(5), kLigne20m);
     }
 
     void editionPuisNonRestaure()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        Parametres w(*p);
+        Parametres w;
         appuyer(w.modifier);
         QVERIFY(w.enEdition());
         QCOMPARE(QApplication::focusWidget(), w.valeur);
@@ -170,10 +174,10 @@ private slots:
 
         QVERIFY(w.placer("14.25", 5, 5).isEmpty());
         QCOMPARE(w.cellule(5, 5), QStringLiteral("14.250 Mhz"));
-        QCOMPARE(p->store().Tableau_Bandes[5][5], QStringLiteral("14.250"));
-        QCOMPARE(p->store().Saisie_Parametre, QStringLiteral("14.250"));
+        QCOMPARE(w.store().Tableau_Bandes[5][5], QStringLiteral("14.250"));
+        QCOMPARE(w.store().Saisie_Parametre, QStringLiteral("14.250"));
         QVERIFY(w.valider->isEnabled() && w.annuler->isEnabled());
-        QCOMPARE(p->beepCount(), 0);
+        QCOMPARE(w.bips(), 0);
 
         const QList<Boite> b = w.appuyer(w.valider, {QMessageBox::No});
         QCOMPARE(b.size(), 1);
@@ -182,24 +186,22 @@ private slots:
         QCOMPARE(b[0].icone, QMessageBox::NoIcon);
         QCOMPARE(b[0].boutons, QMessageBox::Yes | QMessageBox::No);
         // No acts as Annuler: the old value is back, the band names carry " m".
-        QCOMPARE(p->store().Tableau_Bandes[5][5], QStringLiteral("14.200"));
+        QCOMPARE(w.store().Tableau_Bandes[5][5], QStringLiteral("14.200"));
         QCOMPARE(w.ligne(5), (QStringList{"5", "20 m", "14.000 mhz", "14.350 mhz", "14.175 mhz", "14.200 mhz"}));
         QCOMPARE(w.cellule(12, 1), QStringLiteral("0.70 m"));
         QVERIFY(w.enLecture());
         QVERIFY(w.valeur->text().isEmpty());
-        QCOMPARE(contenu(d.fichier("Bande_bdfcp.dat")), contenu(QStringLiteral(ORVALIS_DATA_SOURCE "/Bande_bdfcp.dat")));
+        QCOMPARE(contenu(w.donnees().fichier("Bande_bdfcp.dat")), contenu(QStringLiteral(ORVALIS_DATA_SOURCE "/Bande_bdfcp.dat")));
 
         // The menu set-up shows the bare band name again.
-        Parametres encore(*p);
-        QCOMPARE(encore.ligne(5), kLigne20m);
-        QCOMPARE(p->findChildren<QWidget *>("Form10").size(), 1);
+        w.ouvrir();
+        QCOMPARE(w.ligne(5), kLigne20m);
+        QCOMPARE(w.principal().findChildren<QWidget *>("Form10").size(), 1);
     }
 
     void bordsDeBande()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        Parametres w(*p);
+        Parametres w;
         appuyer(w.modifier);
 
         // Centre and preferred columns must lie within the edges shown in the grid.
@@ -213,9 +215,9 @@ private slots:
         }
         QCOMPARE(w.placer("14.351", 5, 5).size(), 1);
         QCOMPARE(w.ligne(5), kLigne20m);
-        QCOMPARE(p->store().Tableau_Bandes[5][4], QStringLiteral("14.175"));
+        QCOMPARE(w.store().Tableau_Bandes[5][4], QStringLiteral("14.175"));
         QVERIFY(!w.valider->isEnabled());
-        QCOMPARE(p->beepCount(), 0);
+        QCOMPARE(w.bips(), 0);
 
         // The edges themselves are not checked, and the new edge counts at once.
         QVERIFY(w.placer("13.9", 5, 2).isEmpty());
@@ -228,7 +230,7 @@ private slots:
         QVERIFY(w.placer("99.0009", 5, 5).isEmpty());
         QCOMPARE(w.cellule(5, 5), QStringLiteral("99.000 Mhz"));
         QVERIFY(w.placer("13.9", 5, 5).isEmpty());
-        QCOMPARE(p->store().Tableau_Bandes[5],
+        QCOMPARE(w.store().Tableau_Bandes[5],
                  (std::array<QString, 6>{"5", "20", "13.900", "99.000", "13.950", "13.900"}));
     }
 
@@ -244,13 +246,11 @@ private slots:
     {
         QFETCH(QString, saisie);
         QFETCH(QString, case_);
-        Donnees d;
-        auto p = demarrer(d);
-        Parametres w(*p);
+        Parametres w;
         appuyer(w.modifier);
         QVERIFY(w.placer(saisie, 3, 2).isEmpty());
         QCOMPARE(w.cellule(3, 2), case_);
-        QCOMPARE(p->store().Tableau_Bandes[3][2] + " Mhz", case_);
+        QCOMPARE(w.store().Tableau_Bandes[3][2] + " Mhz", case_);
     }
 
     // Every click that cannot place a value beeps and changes nothing.
@@ -281,13 +281,12 @@ private slots:
             douze = QString::fromLatin1(f.readAll()).split("\r\n", Qt::SkipEmptyParts).mid(0, 12);
         }
         d.ecrire("Bande_bdfcp.dat", douze);
-        auto p = demarrer(d);
-        Parametres w(*p);
+        Parametres w(d);
         appuyer(w.modifier);
-        const auto avant = p->store().Tableau_Bandes;
+        const auto avant = w.store().Tableau_Bandes;
         QVERIFY(w.placer(saisie, ligne, colonne).isEmpty());
-        QCOMPARE(p->beepCount(), 1);
-        QCOMPARE(p->store().Tableau_Bandes, avant);
+        QCOMPARE(w.bips(), 1);
+        QCOMPARE(w.store().Tableau_Bandes, avant);
         QCOMPARE(w.ligne(5), kLigne20m);
         QVERIFY(w.cellule(13, 2).isEmpty());
         QVERIFY(!w.valider->isEnabled());
@@ -298,9 +297,7 @@ private slots:
     // values stay in memory.
     void decocheALaMain()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        Parametres w(*p);
+        Parametres w;
         appuyer(w.modifier);
         w.placer("7.15", 3, 5);
         appuyer(w.modifier);
@@ -309,21 +306,19 @@ private slots:
         QVERIFY(w.appuyer(w.annuler).isEmpty());
         QVERIFY(w.appuyer(w.valider).isEmpty());
         QCOMPARE(w.cellule(3, 5), QStringLiteral("7.150 Mhz"));
-        QCOMPARE(p->store().Tableau_Bandes[3][5], QStringLiteral("7.150"));
+        QCOMPARE(w.store().Tableau_Bandes[3][5], QStringLiteral("7.150"));
         QCOMPARE(w.valeur->text(), QStringLiteral("7.15"));
     }
 
     void annuler()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        Parametres w(*p);
+        Parametres w;
         appuyer(w.modifier);
         w.placer("3.6", 2, 5);
         w.placer("3.55", 2, 4);
         QVERIFY(w.appuyer(w.annuler).isEmpty());
         QCOMPARE(w.ligne(2), (QStringList{"2", "80 m", "3.500 mhz", "3.800 mhz", "3.650 mhz", "3.650 mhz"}));
-        QCOMPARE(p->store().Tableau_Bandes[2][4], QStringLiteral("3.650"));
+        QCOMPARE(w.store().Tableau_Bandes[2][4], QStringLiteral("3.650"));
         QVERIFY(w.enLecture());
         QVERIFY(w.valeur->text().isEmpty());
         // A second edit takes a fresh copy of the table.
@@ -333,8 +328,8 @@ private slots:
         appuyer(w.modifier);
         w.placer("3.75", 2, 4);
         w.appuyer(w.annuler);
-        QCOMPARE(p->store().Tableau_Bandes[2][5], QStringLiteral("3.700"));
-        QCOMPARE(p->store().Tableau_Bandes[2][4], QStringLiteral("3.650"));
+        QCOMPARE(w.store().Tableau_Bandes[2][5], QStringLiteral("3.700"));
+        QCOMPARE(w.store().Tableau_Bandes[2][4], QStringLiteral("3.650"));
     }
 
     // Saved, then read by the next start: the same table, and the start-up frequencies follow it.
@@ -343,8 +338,7 @@ private slots:
         Donnees d;
         std::array<std::array<QString, 6>, Module1::kMaxBandes + 1> attendu;
         {
-            auto p = demarrer(d);
-            Parametres w(*p);
+            Parametres w(d);
             appuyer(w.modifier);
             w.placer("14.1", 5, 5);
             w.placer("7", 3, 2);
@@ -353,18 +347,18 @@ private slots:
             QCOMPARE(b.size(), 1);
             QVERIFY(w.enLecture());
             QCOMPARE(w.cellule(5, 5), QStringLiteral("14.100 Mhz"));
-            attendu = p->store().Tableau_Bandes;
+            attendu = w.store().Tableau_Bandes;
         }
         const QByteArray ecrit = contenu(d.fichier("Bande_bdfcp.dat"));
         QVERIFY(ecrit.contains("\r\n5 20 14.000 14.350 14.175 14.100\r\n"));
         QVERIFY(ecrit.endsWith("\r\n13 0.23 1240.000 1300.000 1270.000 1299.999\r\n"));
         QCOMPARE(ecrit.count("\r\n"), 13);
 
-        auto p = demarrer(d);
-        QCOMPARE(p->store().Nombre_Bandes, short(13));
-        QCOMPARE(p->store().Tableau_Bandes, attendu);
-        QCOMPARE(p->store().Frequence_Accord, 14.1f);
-        Parametres w(*p);
+        Parametres w(d, Fenetre::Ouverture::Differee);
+        QCOMPARE(w.store().Nombre_Bandes, short(13));
+        QCOMPARE(w.store().Tableau_Bandes, attendu);
+        QCOMPARE(w.store().Frequence_Accord, 14.1f);
+        w.ouvrir();
         QCOMPARE(w.ligne(5), (QStringList{"5", "20", "14.000 mhz", "14.350 mhz", "14.175 mhz", "14.100 mhz"}));
         QCOMPARE(w.cellule(3, 2), QStringLiteral("7.000 mhz"));
     }
@@ -373,11 +367,10 @@ private slots:
     // and can save once the obstacle is gone.
     void sauvegardeImpossible()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        Parametres w(*p);
+        Parametres w;
         appuyer(w.modifier);
         w.placer("14.3", 5, 5);
+        const Donnees &d = w.donnees();
         const QString fichier = d.fichier("Bande_bdfcp.dat");
         QVERIFY(QFile::remove(fichier));
         QVERIFY(QDir(d.chemin()).mkdir("Bande_bdfcp.dat"));
@@ -392,7 +385,7 @@ private slots:
         QVERIFY(w.enEdition());
         QVERIFY(w.valider->isEnabled() && w.annuler->isEnabled());
         QCOMPARE(w.cellule(5, 5), QStringLiteral("14.300 Mhz"));
-        QCOMPARE(p->store().Tableau_Bandes[5][5], QStringLiteral("14.300"));
+        QCOMPARE(w.store().Tableau_Bandes[5][5], QStringLiteral("14.300"));
         QVERIFY(QFileInfo(fichier).isDir());
         QCOMPARE(QDir(d.chemin()).entryList({"Bande*"}, QDir::AllEntries), QStringList{"Bande_bdfcp.dat"});
 
@@ -412,24 +405,22 @@ private slots:
     void quitterEtRetour()
     {
         QFETCH(QString, bouton);
-        Donnees d;
-        auto p = demarrer(d);
-        Parametres w(*p);
+        Parametres w;
         appuyer(w.modifier);
         w.placer("18.1", 6, 5);
-        QVERIFY(w.appuyer(controle<QPushButton>(w.f, bouton)).isEmpty());
+        QVERIFY(w.appuyer(w.champ<QPushButton>(bouton)).isEmpty());
         QVERIFY(!w.f->isVisible());
         QVERIFY(!w.modifier->isChecked() && !w.valeur->isEnabled());
-        QCOMPARE(p->store().Tableau_Bandes[6][5], QStringLiteral("18.100"));
-        QCOMPARE(contenu(d.fichier("Bande_bdfcp.dat")), contenu(QStringLiteral(ORVALIS_DATA_SOURCE "/Bande_bdfcp.dat")));
+        QCOMPARE(w.store().Tableau_Bandes[6][5], QStringLiteral("18.100"));
+        QCOMPARE(contenu(w.donnees().fichier("Bande_bdfcp.dat")), contenu(QStringLiteral(ORVALIS_DATA_SOURCE "/Bande_bdfcp.dat")));
 
-        Parametres encore(*p);
-        QVERIFY(encore.f->isVisible());
-        QCOMPARE(encore.cellule(6, 5), QStringLiteral("18.100 mhz"));
-        QVERIFY(encore.enLecture());
+        w.ouvrir();
+        QVERIFY(w.f->isVisible());
+        QCOMPARE(w.cellule(6, 5), QStringLiteral("18.100 mhz"));
+        QVERIFY(w.enLecture());
         // The grid comes back as it was set up: no cell chosen.
-        QVERIFY(encore.grille->selectedItems().isEmpty());
-        QCOMPARE(encore.grille->currentRow(), -1);
+        QVERIFY(w.grille->selectedItems().isEmpty());
+        QCOMPARE(w.grille->currentRow(), -1);
     }
 
     // A table of 14 or 15 bands: the grid grows so that each band has its row.
@@ -448,8 +439,7 @@ private slots:
         for (int r = 1; r <= lignes; ++r)
             fichier << QStringLiteral("%1 b%1 %1.000 %1.500 %1.250 %1.100").arg(r);
         d.ecrire("Bande_bdfcp.dat", fichier);
-        auto p = demarrer(d);
-        Parametres w(*p);
+        Parametres w(d);
         const int attendues = std::min(lignes, 15);
         QCOMPARE(w.grille->rowCount(), attendues);
         QCOMPARE(w.ligne(attendues), (QStringList{QString::number(attendues), "b" + QString::number(attendues),
@@ -462,7 +452,7 @@ private slots:
 
         appuyer(w.modifier);
         QVERIFY(w.placer(QStringLiteral("%1.2").arg(attendues), attendues, 5).isEmpty());
-        QCOMPARE(p->beepCount(), 0);
+        QCOMPARE(w.bips(), 0);
         QCOMPARE(w.appuyer(w.valider, {QMessageBox::Yes}).size(), 1);
         const QByteArray ecrit = contenu(d.fichier("Bande_bdfcp.dat"));
         QCOMPARE(ecrit.count("\r\n"), attendues);
@@ -472,9 +462,7 @@ private slots:
     // The window as it looks; every text fits its control.
     void apparence()
     {
-        Donnees d;
-        auto p = demarrer(d);
-        Parametres w(*p);
+        Parametres w;
         appuyer(w.modifier);
         w.placer("14.25", 5, 5);
         QApplication::processEvents();
