@@ -750,7 +750,8 @@ private slots:
         QVERIFY(superposer->isEnabled());
         QVERIFY(repondre([&] {
                     superposer->click();
-                    QTest::qWaitFor([&] { return w.resume->text().contains(QStringLiteral("Modèle NEC-2 : ")); }, 60000);
+                    (void)QTest::qWaitFor(  // the summary is checked below
+                        [&] { return w.resume->text().contains(QStringLiteral("Modèle NEC-2 : ")); }, 60000);
                 }).isEmpty());
         QVERIFY2(w.resume->text().contains(QStringLiteral("Modèle NEC-2 : Résonance du modèle : ")), qPrintable(w.resume->text()));
         QStringList noms;

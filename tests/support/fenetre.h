@@ -8,7 +8,7 @@
 
 #include <memory>
 
-class Module1;
+struct Module1;
 
 namespace essai {
 
