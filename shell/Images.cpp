@@ -105,11 +105,8 @@ QPixmap Bibliotheque::charger(const QString &nom, qreal echelle) const
 QPixmap Bibliotheque::image(const QString &nom, qreal echelle, QSize taille, qreal source)
 {
     if (source <= 0) source = echelle;
-    const QString cle = QStringLiteral("%1@%2@%3x%4@%5")
-                            .arg(nom, QString::number(echelle))
-                            .arg(taille.width())
-                            .arg(taille.height())
-                            .arg(QString::number(source));
+    const QString cle = nom + u'@' + QString::number(echelle) + u'@' + QString::number(taille.width()) + u'x' +
+                        QString::number(taille.height()) + u'@' + QString::number(source);
     if (const auto it = images_.constFind(cle); it != images_.constEnd()) return *it;
     QPixmap p = charger(nom, source);
     if (!p.isNull() && taille.isValid()) p = reduire(p, taille, echelle);
