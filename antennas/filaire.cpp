@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "antennas/filaire.h"
 
-#include "shell/core/nombres.h"
 #include "shell/core/constantes.h"
+#include "shell/core/nombres.h"
 
 using constantes::kSautLigne;
 

@@ -2,9 +2,9 @@
 #include "antennas/levy.h"
 
 #include "antennas/commun.h"
+#include "shell/core/constantes.h"
 #include "shell/core/nombres.h"
 #include "shell/core/unites.h"
-#include "shell/core/constantes.h"
 
 #include <cmath>
 

@@ -12,10 +12,10 @@
 #include "shell/Form10.h"
 #include "shell/Messages.h"
 #include "shell/core/Module1.h"
+#include "shell/core/constantes.h"
 #include "shell/frmAbout.h"
 #include "toolbox/Form6.h"
 #include "toolbox/Form7.h"
-#include "shell/core/constantes.h"
 
 #include <QApplication>
 #include <algorithm>

@@ -9,10 +9,10 @@
 #include "shell/Controles.h"
 #include "shell/Messages.h"
 #include "shell/core/Module1.h"
+#include "shell/core/constantes.h"
 #include "shell/core/fichiers.h"
 #include "shell/core/nombres.h"
 #include "shell/core/unites.h"
-#include "shell/core/constantes.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 #include "dipole/calcul.h"
 
 #include "shell/core/Module1.h"
+#include "shell/core/constantes.h"
 #include "shell/core/nombres.h"
 #include "shell/core/unites.h"
-#include "shell/core/constantes.h"
 
 #include <cmath>
 

@@ -2,9 +2,9 @@
 #include "measures/rayonnement.h"
 
 #include "measures/integrales.h"
-#include "shell/core/nombres.h"
 #include "shell/core/Module1.h"
 #include "shell/core/constantes.h"
+#include "shell/core/nombres.h"
 
 #include <cmath>
 #include <limits>

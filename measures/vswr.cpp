@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "measures/vswr.h"
 
-#include "shell/core/nombres.h"
 #include "shell/core/Module1.h"
 #include "shell/core/constantes.h"
+#include "shell/core/nombres.h"
 
 #include <QStringList>
 #include <cmath>

@@ -69,6 +69,24 @@ public:
     // The middle segment of a wire with an odd segment count.
     int milieu(int fil) const { return (c_.fils[size_t(fil)].segments + 1) / 2; }
 
+    // A lossless line of `impedance` and electrical length `longueur` from the middle of wire `f`
+    // to a new fictitious wire (the first), ended by the admittance `fin` (open when 0): returns
+    // that wire.
+    int ligne(int f, double impedance, double longueur, double fin = 0)
+    {
+        const int bout = fictif(0, 0);
+        LigneTL t;
+        t.fil1 = f;
+        t.segment1 = milieu(f);
+        t.fil2 = bout;
+        t.segment2 = 1;
+        t.impedance = impedance;
+        t.longueur = longueur;
+        t.admittance2Reelle = fin;
+        c_.lignes.push_back(t);
+        return bout;
+    }
+
 private:
     Conception &c_;
     double lambda_;
@@ -170,16 +188,7 @@ Conception filaire(const antennes::EntreeFilaire &e, const antennes::ResultatFil
             c.remarques << QStringLiteral("L'impédance de la ligne n'est pas lisible dans son nom : ligne "
                                           "de 300 Ohms.");
         }
-        const int f = filCentre(p, l);
-        const int bas = p.fictif(0, 0);
-        LigneTL t;
-        t.fil1 = f;
-        t.segment1 = p.milieu(f);
-        t.fil2 = bas;
-        t.segment2 = 1;
-        t.impedance = z0;
-        t.longueur = double(r.longueurLigne) / vf;  // electrical length
-        c.lignes.push_back(t);
+        const int bas = p.ligne(filCentre(p, l), z0, double(r.longueurLigne) / vf);  // electrical length
         c.alimentation = {bas, 1};
         c.impedanceReference = 75;
         c.remarques << QStringLiteral("La ligne d'adaptation (%1 Ohms, %2, FV %3) est modélisée sans pertes ; "
@@ -251,16 +260,7 @@ Conception filaire(const antennes::EntreeFilaire &e, const antennes::ResultatFil
         const int f = filCentre(p, l);
         // Seen from the gap, the two coaxial halves are two shorted stubs in series (through the
         // inner conductor), across the feed point: one shorted line of twice the cable's impedance.
-        const int bout = p.fictif(0, 0);
-        LigneTL t;
-        t.fil1 = f;
-        t.segment1 = p.milieu(f);
-        t.fil2 = bout;
-        t.segment2 = 1;
-        t.impedance = 2 * z0;
-        t.longueur = lignes / 2 / vf;  // each half, electrical length
-        t.admittance2Reelle = LigneTL::kCourtCircuit;
-        c.lignes.push_back(t);
+        p.ligne(f, 2 * z0, lignes / 2 / vf, LigneTL::kCourtCircuit);  // each half, electrical length
         c.alimentation = {f, p.milieu(f)};
         c.impedanceReference = 75;
         c.remarques << QStringLiteral("Les deux demi-lignes coaxiales (2 x %1, FV %2) sont modélisées par "

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Form10.h"
 
+#include "shell/Controles.h"
 #include "shell/Messages.h"
 #include "shell/core/Module1.h"
 #include "shell/core/bandes.h"
-#include "shell/Controles.h"
 #include "shell/core/constantes.h"
 
 #include <QCheckBox>

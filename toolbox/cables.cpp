@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolbox/cables.h"
 
+#include "shell/core/constantes.h"
 #include "shell/core/nombres.h"
 #include "toolbox/arrondis.h"
-#include "shell/core/constantes.h"
 
 #include <cmath>
 

@@ -8,6 +8,7 @@
 #include "antennas/yagi.h"
 #include "dipole/calcul.h"
 #include "modele/conception.h"
+#include "modele/tests/conceptions.h"
 #include "tests/support/reglages.h"
 
 #include <QtTest>
@@ -18,17 +19,6 @@ using namespace modele;
 namespace {
 
 constexpr double kTol = 2e-5;  // metres: the designs work in single precision
-
-Conception filaireA(int type, Sol sol = Sol::EspaceLibre, const QString &cable = QString())
-{
-    antennes::EntreeFilaire e;
-    e.type = type;
-    e.frequence = 14.2f;
-    e.facteur = antennes::facteurDuType(type);
-    e.cable = cable;
-    e.facteurVelocite = cable.isEmpty() ? 0 : antennes::facteurVelociteDe(cable);
-    return filaire(e, antennes::calculerFilaire(e), sol);
-}
 
 Conception quadA(int modele)
 {
@@ -73,7 +63,7 @@ private slots:
     void dipole()
     {
         // 150 / 14.2 x 0.95 = 10.035211 m; a fortieth of 299.792458 / 14.2 is 0.5278 m: 19 segments.
-        const Conception c = filaireA(antennes::Dipole);
+        const Conception c = conceptionFilaire(antennes::Dipole);
         QCOMPARE(c.fils.size(), size_t(1));
         comparer(c.fils[0].debut, 0, -5.0176056, 0);
         comparer(c.fils[0].fin, 0, 5.0176056, 0);
@@ -89,7 +79,7 @@ private slots:
     void groundPlane()
     {
         // 75 / 14.2 x 0.95 = 5.0176056 m; radials 120° from the whip: 30° under the horizontal.
-        const Conception libre = filaireA(antennes::GroundPlane);
+        const Conception libre = conceptionFilaire(antennes::GroundPlane);
         QCOMPARE(libre.fils.size(), size_t(4));
         QVERIFY(libre.verticale);
         comparer(libre.fils[0].fin, 0, 0, 5.0176056);
@@ -97,13 +87,13 @@ private slots:
         comparer(libre.fils[2].fin, -2.1726870, 3.7632043, -2.5088028);
         QCOMPARE(libre.alimentation.segment, 1);
         QCOMPARE(libre.impedanceReference, 50.0);
-        const Conception parfait = filaireA(antennes::GroundPlane, Sol::Parfait);
+        const Conception parfait = conceptionFilaire(antennes::GroundPlane, Sol::Parfait);
         QCOMPARE(parfait.fils.size(), size_t(1));
         QVERIFY(parfait.verticale);
         QCOMPARE(parfait.impedanceReference, 36.0);
         QCOMPARE(parfait.remarques.size(), 1);
         // On average ground, its radials and its mast: lifted like a horizontal antenna.
-        const Conception moyen = filaireA(antennes::GroundPlane, Sol::Moyen);
+        const Conception moyen = conceptionFilaire(antennes::GroundPlane, Sol::Moyen);
         QCOMPARE(moyen.fils.size(), size_t(4));
         QVERIFY(!moyen.verticale);
         QCOMPARE(moyen.impedanceReference, 50.0);
@@ -116,7 +106,7 @@ private slots:
     {
         // Short branch 10.035211 / 3 = 3.3450704 m, long branch 6.6901408 m, the feed segment a
         // fortieth of a wavelength (0.5278035 m) centred at the origin.
-        const Conception c = filaireA(antennes::Windom);
+        const Conception c = conceptionFilaire(antennes::Windom);
         QCOMPARE(c.fils.size(), size_t(3));
         comparer(c.fils[0].debut, 0, -3.3450704, 0);
         comparer(c.fils[1].debut, 0, -0.2639018, 0);
@@ -129,14 +119,14 @@ private slots:
     void lignes()
     {
         // G5RV: 300 ohm line of 150 / 14.2 x 0.88 = 9.2957746 m, 10.563380 m electrical.
-        const Conception g = filaireA(antennes::G5rv, Sol::EspaceLibre, QStringLiteral("T-Lead 300 Ohms, CV:0.88"));
+        const Conception g = conceptionFilaire(antennes::G5rv, Sol::EspaceLibre, QStringLiteral("T-Lead 300 Ohms, CV:0.88"));
         QCOMPARE(g.lignes.size(), size_t(1));
         QCOMPARE(g.lignes[0].impedance, 300.0);
         QVERIFY(std::abs(g.lignes[0].longueur - 10.563380) < kTol);
         QCOMPARE(g.alimentation.fil, g.lignes[0].fil2);
         // Double bazooka: stubs 0.66 x 10.035211 = 6.6232394 m of 50 ohm cable, seen as one shorted
         // line of 100 ohms, 3.3116197 / 0.66 = 5.0176056 m electrical.
-        const Conception b = filaireA(antennes::Bazooka, Sol::EspaceLibre, QStringLiteral("RG58; 50R, CV:0.66"));
+        const Conception b = conceptionFilaire(antennes::Bazooka, Sol::EspaceLibre, QStringLiteral("RG58; 50R, CV:0.66"));
         QCOMPARE(b.lignes.size(), size_t(1));
         QCOMPARE(b.lignes[0].impedance, 100.0);
         QVERIFY(std::abs(b.lignes[0].longueur - 5.0176056) < kTol);
@@ -145,7 +135,7 @@ private slots:
         QCOMPARE(b.lignes[0].segment1, b.alimentation.segment);
         // T2FD: 2 x 50 / 14.2 = 7.0422535 m long, 3 / 14.2 = 0.2112676 m between its conductors,
         // 390 ohms in the middle of the upper one.
-        const Conception t = filaireA(antennes::T2fd);
+        const Conception t = conceptionFilaire(antennes::T2fd);
         QCOMPARE(t.fils.size(), size_t(4));
         comparer(t.fils[0].debut, 0, -3.5211268, 0);
         comparer(t.fils[2].debut, 0, 3.5211268, 0.2112676);
@@ -296,7 +286,7 @@ private slots:
         QFETCH(int, cas);
         QFETCH(double, facteur);
         QFETCH(QString, ligne);
-        const Conception avant = cas == 0 ? filaireA(antennes::Dipole) : cas == 1 ? yagiA(0) : quadA(3);
+        const Conception avant = cas == 0 ? conceptionFilaire(antennes::Dipole) : cas == 1 ? yagiA(0) : quadA(3);
         const Conception apres = modele::echelle(avant, facteur);
         QCOMPARE(apres.facteur, facteur);
         QCOMPARE(ligneCorrigee(apres), ligne);
@@ -411,16 +401,16 @@ private slots:
         QFETCH(double, hauteur);
         QFETCH(double, diametre);
         QFETCH(QString, message);
-        const Conception c = cas == 0   ? filaireA(antennes::Dipole, Sol(sol))
-                             : cas == 1 ? filaireA(antennes::T2fd, Sol(sol))
+        const Conception c = cas == 0   ? conceptionFilaire(antennes::Dipole, Sol(sol))
+                             : cas == 1 ? conceptionFilaire(antennes::T2fd, Sol(sol))
                              : cas == 2 ? quadA(3)
-                                        : filaireA(antennes::GroundPlane, Sol(sol));
+                                        : conceptionFilaire(antennes::GroundPlane, Sol(sol));
         QCOMPARE(modele::refus(c, {Sol(sol), hauteur, diametre}), message);
     }
 
     void refusConceptionNonFinie()
     {
-        Conception c = filaireA(antennes::Dipole);
+        Conception c = conceptionFilaire(antennes::Dipole);
         c.fils[0].fin.y = qQNaN();
         QVERIFY(modele::refus(c, Environnement()).contains(QStringLiteral("pas des nombres utilisables")));
         QCOMPARE(modele::refus(Conception(), Environnement()), QStringLiteral("Cette antenne n'a rien à modéliser."));

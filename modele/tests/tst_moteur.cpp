@@ -4,6 +4,7 @@
 // nec2c output; cancelling; a refused design. Then the trimming steps on made-up resonance laws.
 #include "antennas/filaire.h"
 #include "modele/moteur.h"
+#include "modele/tests/conceptions.h"
 #include "tests/support/reglages.h"
 
 #include <QFile>
@@ -17,13 +18,7 @@ using namespace modele;
 
 namespace {
 
-Conception dipoleA()
-{
-    antennes::EntreeFilaire e;
-    e.type = antennes::Dipole;
-    e.frequence = 14.2f;
-    return filaire(e, antennes::calculerFilaire(e));
-}
+Conception dipoleA() { return conceptionFilaire(antennes::Dipole); }
 
 }  // namespace
 

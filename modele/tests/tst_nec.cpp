@@ -10,6 +10,7 @@
 #include "antennas/yagi.h"
 #include "dipole/calcul.h"
 #include "modele/moteur.h"
+#include "modele/tests/conceptions.h"
 #include "tests/support/reglages.h"
 
 #include <QElapsedTimer>
@@ -39,15 +40,7 @@ std::vector<Essai> essais()
         {}, {}, {}, QStringLiteral("T-Lead 300 Ohms, CV:0.88"), {}, {}, {}, QStringLiteral("RG58; 50R, CV:0.66")};
     for (int t = 0; t < antennes::kTypesFilaires; ++t)
         v.push_back({QStringLiteral("filaire %1").arg(t),
-                     [t, cable = cables[t]](Sol sol) {
-                         antennes::EntreeFilaire e;
-                         e.type = t;
-                         e.frequence = 14.2f;
-                         e.facteur = antennes::facteurDuType(t);
-                         e.cable = cable;
-                         e.facteurVelocite = cable.isEmpty() ? 0 : antennes::facteurVelociteDe(cable);
-                         return filaire(e, antennes::calculerFilaire(e), sol);
-                     },
+                     [t, cable = cables[t]](Sol sol) { return conceptionFilaire(t, sol, cable); },
                      t != antennes::T2fd});
     for (int d = 0; d < antennes::kModelesQuad; ++d)
         v.push_back({QStringLiteral("quad %1").arg(d),
@@ -139,10 +132,7 @@ private slots:
         qInfo("hand-written deck: resonance %.4f MHz", main);
         QVERIFY(std::abs(main - 14.486) <= 0.03);
 
-        antennes::EntreeFilaire e;
-        e.type = antennes::Dipole;
-        e.frequence = 14.2f;
-        const Conception c = filaire(e, antennes::calculerFilaire(e));
+        const Conception c = conceptionFilaire(antennes::Dipole);
         Moteur m;
         Resultats r;
         QString message;

@@ -6,6 +6,7 @@
 #include "antennas/filaire.h"
 #include "antennas/yagi.h"
 #include "modele/resultats.h"
+#include "modele/tests/conceptions.h"
 #include "tests/support/reglages.h"
 
 #include <QFile>
@@ -245,10 +246,7 @@ private slots:
     void dipoleEnregistre()
     {
         // Around 14.484 MHz, X goes from -0.63969 to 2.2543 in 0.0284 MHz: 14.490277 MHz.
-        antennes::EntreeFilaire e;
-        e.type = antennes::Dipole;
-        e.frequence = 14.2f;
-        const Conception c = filaire(e, antennes::calculerFilaire(e));
+        const Conception c = conceptionFilaire(antennes::Dipole);
         const Resultats r = analyser(lireSortie(lire("dipole_14200.out")), c, 12.78, 15.62, 101);
         QVERIFY(std::abs(*r.resonance - 14.490277) < 1e-5);
         QCOMPARE(r.elevationMax, 0.0);
